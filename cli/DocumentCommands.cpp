@@ -1,0 +1,106 @@
+// new, info, dump and build: each loads or writes a document through the program's own
+// reader and writer, and reports failures with the program's messages.
+#include "cli/Commands.h"
+#include "cli/DocumentJson.h"
+
+#include "doc/ArdoDoc.h"
+#include "doc/DocumentFile.h"
+
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+// Loads path as the program would open it; false after printing the message.
+bool LoadDocument(CArdoDoc& doc, const std::string& path) {
+    try {
+        doc.ReadDocumentFile(path);
+        return true;
+    } catch (...) {
+        PrintError(DocumentErrorText(std::current_exception(), FileOperation::load, path));
+        return false;
+    }
+}
+
+bool SaveDocument(CArdoDoc& doc, const std::string& path) {
+    try {
+        doc.WriteDocumentFile(path);
+        return true;
+    } catch (...) {
+        PrintError(DocumentErrorText(std::current_exception(), FileOperation::save, path));
+        return false;
+    }
+}
+
+int Usage(const char* text) {
+    std::fprintf(stderr, "Usage: kovel-cli %s\n", text);
+    return 2;
+}
+
+void PrintJson(const Json& j) { std::cout << j.dump(2) << '\n' << std::flush; }
+
+}  // namespace
+
+int RunNew(const Arguments& args) {
+    if (args.size() != 1) return Usage("new FILE");
+    // The symbol library is not part of a document file: a new document needs no more
+    // than construction.
+    CArdoDoc doc;
+    return SaveDocument(doc, args[0]) ? 0 : 1;
+}
+
+int RunInfo(const Arguments& args) {
+    if (args.size() != 1) return Usage("info FILE");
+    CArdoDoc doc;
+    if (!LoadDocument(doc, args[0])) return 1;
+    PrintJson(DocumentInfo(doc));
+    return 0;
+}
+
+int RunDump(const Arguments& args) {
+    if (args.size() != 1) return Usage("dump FILE");
+    CArdoDoc doc;
+    if (!LoadDocument(doc, args[0])) return 1;
+    PrintJson(DumpDocument(doc));
+    return 0;
+}
+
+int RunBuild(const Arguments& args) {
+    std::string input, output;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o" && i + 1 < args.size()) output = args[++i];
+        else if (input.empty()) input = args[i];
+        else return Usage("build JSON -o FILE");
+    }
+    if (input.empty() || output.empty()) return Usage("build JSON -o FILE");
+
+    Json dump;
+    try {
+        if (input == "-") {
+            dump = Json::parse(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        } else {
+            const std::vector<uint8_t> text = ReadWholeFile(input);
+            dump = Json::parse(text.begin(), text.end());
+        }
+    } catch (const CFileException&) {
+        PrintError(DocumentErrorText(std::current_exception(), FileOperation::load, input));
+        return 1;
+    } catch (const Json::exception& e) {
+        PrintError(input + ": " + e.what());
+        return 1;
+    }
+
+    CArdoDoc doc;
+    try {
+        BuildDocument(dump, doc);
+    } catch (const DumpFormatError& e) {
+        PrintError(input + ": " + e.what());
+        return 1;
+    } catch (const Json::exception& e) {
+        PrintError(input + ": " + e.what());
+        return 1;
+    }
+    return SaveDocument(doc, output) ? 0 : 1;
+}

@@ -1,0 +1,392 @@
+#include "cli/DocumentJson.h"
+
+#include "doc/ArdoDoc.h"
+#include "doc/ScaleText.h"
+#include "objects/ArdoPoly.h"
+#include "objects/ArdoPolyMeasure.h"
+#include "objects/ArdoRect.h"
+#include "platform/Archive.h"
+
+#include <bit>
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kFormatName = "kovel-document-dump";
+constexpr int kFormatVersion = 1;
+
+// --- reading checked values out of a dump ---------------------------------------------------
+
+[[noreturn]] void Fail(const std::string& where, const std::string& what) {
+    throw DumpFormatError(where + ": " + what);
+}
+
+const Json& Member(const Json& obj, const char* key, const std::string& where) {
+    if (!obj.is_object()) Fail(where, "expected an object");
+    const auto it = obj.find(key);
+    if (it == obj.end()) Fail(where, std::string("missing \"") + key + "\"");
+    return *it;
+}
+
+int64_t IntegerIn(const Json& j, int64_t lo, int64_t hi, const std::string& where) {
+    if (!j.is_number_integer()) Fail(where, "expected an integer");
+    const int64_t v = j.is_number_unsigned() ? (j.get<uint64_t>() > uint64_t(INT64_MAX) ? hi + 1 : int64_t(j.get<uint64_t>()))
+                                             : j.get<int64_t>();
+    if (v < lo || v > hi) Fail(where, "value " + std::to_string(v) + " out of range");
+    return v;
+}
+
+int64_t IntMember(const Json& obj, const char* key, int64_t lo, int64_t hi, const std::string& where) {
+    return IntegerIn(Member(obj, key, where), lo, hi, where + "." + key);
+}
+
+constexpr int64_t kWordMax = 0xFFFF;
+constexpr int64_t kDWordMax = 0xFFFFFFFF;
+constexpr int64_t kIntMin = std::numeric_limits<int32_t>::min();
+constexpr int64_t kIntMax = std::numeric_limits<int32_t>::max();
+
+uint16_t WordMember(const Json& obj, const char* key, const std::string& where) {
+    return uint16_t(IntMember(obj, key, 0, kWordMax, where));
+}
+uint32_t DWordMember(const Json& obj, const char* key, const std::string& where) {
+    return uint32_t(IntMember(obj, key, 0, kDWordMax, where));
+}
+int32_t IntOnlyMember(const Json& obj, const char* key, const std::string& where) {
+    return int32_t(IntMember(obj, key, kIntMin, kIntMax, where));
+}
+
+const Json& ArrayOf(const Json& j, size_t size, const std::string& where) {
+    if (!j.is_array() || (size != 0 && j.size() != size))
+        Fail(where, size ? "expected an array of " + std::to_string(size) : "expected an array");
+    return j;
+}
+
+CPoint PointFrom(const Json& j, const std::string& where) {
+    ArrayOf(j, 2, where);
+    return CPoint(int32_t(IntegerIn(j[0], kIntMin, kIntMax, where)), int32_t(IntegerIn(j[1], kIntMin, kIntMax, where)));
+}
+
+Json PointTo(CPoint p) { return Json::array({p.x, p.y}); }
+
+std::string ToHex(const std::vector<uint8_t>& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(bytes.size() * 2);
+    for (uint8_t b : bytes) {
+        hex += digits[b >> 4];
+        hex += digits[b & 15];
+    }
+    return hex;
+}
+
+std::vector<uint8_t> FromHex(const std::string& hex, const std::string& where) {
+    if (hex.size() % 2) Fail(where, "odd number of hex digits");
+    auto nibble = [&](char c) -> uint8_t {
+        if (c >= '0' && c <= '9') return uint8_t(c - '0');
+        if (c >= 'a' && c <= 'f') return uint8_t(c - 'a' + 10);
+        if (c >= 'A' && c <= 'F') return uint8_t(c - 'A' + 10);
+        Fail(where, "not a hex digit");
+    };
+    std::vector<uint8_t> bytes(hex.size() / 2);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = uint8_t(nibble(hex[2 * i]) << 4 | nibble(hex[2 * i + 1]));
+    return bytes;
+}
+
+// --- objects -------------------------------------------------------------------------------------
+
+enum class Layout { base, rect, poly, polyMeasure, opaque };
+
+Layout LayoutOf(std::string_view className) {
+    if (className == "CArdoObj") return Layout::base;
+    if (className == "CArdoRect") return Layout::rect;
+    if (className == "CArdoPoly" || className == "CArdoPolyline" || className == "CArdoBezier") return Layout::poly;
+    if (className == "CArdoPolyMeasure") return Layout::polyMeasure;
+    return Layout::opaque;
+}
+
+void BaseToJson(const CArdoObj& o, Json& j) {
+    const CRect& r = o.m_position;
+    j["position"] = Json::array({r.left, r.top, r.right, r.bottom});
+    j["pen"] = o.m_bPen;
+    j["logpen"] = Json::object({{"style", o.m_logpen.lopnStyle},
+                                {"width", PointTo(o.m_logpen.lopnWidth)},
+                                {"color", o.m_logpen.lopnColor}});
+    j["brush"] = o.m_bBrush;
+    j["logbrush"] = Json::object(
+        {{"style", o.m_logbrush.lbStyle}, {"color", o.m_logbrush.lbColor}, {"hatch", o.m_logbrush.lbHatch}});
+}
+
+void BaseFromJson(const Json& j, CArdoObj& o, const std::string& where) {
+    const Json& pos = ArrayOf(Member(j, "position", where), 4, where + ".position");
+    int32_t v[4];
+    for (int i = 0; i < 4; ++i) v[i] = int32_t(IntegerIn(pos[i], kIntMin, kIntMax, where + ".position"));
+    o.m_position = CRect(v[0], v[1], v[2], v[3]);
+    o.m_bPen = WordMember(j, "pen", where);
+    const Json& pen = Member(j, "logpen", where);
+    o.m_logpen.lopnStyle = DWordMember(pen, "style", where + ".logpen");
+    o.m_logpen.lopnWidth = PointFrom(Member(pen, "width", where + ".logpen"), where + ".logpen.width");
+    o.m_logpen.lopnColor = DWordMember(pen, "color", where + ".logpen");
+    o.m_bBrush = WordMember(j, "brush", where);
+    const Json& brush = Member(j, "logbrush", where);
+    o.m_logbrush.lbStyle = DWordMember(brush, "style", where + ".logbrush");
+    o.m_logbrush.lbColor = DWordMember(brush, "color", where + ".logbrush");
+    o.m_logbrush.lbHatch = IntOnlyMember(brush, "hatch", where + ".logbrush");
+}
+
+void PolyPointsToJson(const CArdoPoly& p, Json& j) {
+    Json points = Json::array();
+    for (const CPoint& pt : p.m_points) points.push_back(PointTo(pt));
+    j["points"] = std::move(points);
+}
+
+void PolyFromJson(const Json& j, CArdoPoly& p, const std::string& where) {
+    const Json& points = ArrayOf(Member(j, "points", where), 0, where + ".points");
+    if (points.size() > size_t(CArdoPoly::kMaxPoints)) Fail(where, "more than 65535 points");
+    p.m_nAllocPoints = int(IntMember(j, "allocPoints", 0, kWordMax, where));
+    if (size_t(p.m_nAllocPoints) < points.size()) Fail(where, "allocPoints is smaller than the number of points");
+    p.m_points.clear();
+    p.m_points.reserve(points.size());
+    for (const Json& pt : points) p.m_points.push_back(PointFrom(pt, where + ".points"));
+}
+
+Json ObjectToJson(CArdoObj& o, CArdoDoc& doc) {
+    const char* className = o.GetRuntimeClass()->m_lpszClassName;
+    Json j = Json::object({{"class", className}});
+    switch (LayoutOf(className)) {
+    case Layout::base: BaseToJson(o, j); break;
+    case Layout::rect: {
+        const auto& r = static_cast<const CArdoRect&>(o);
+        BaseToJson(o, j);
+        j["shape"] = r.m_shape;
+        j["roundness"] = PointTo(r.m_roundness);
+        break;
+    }
+    case Layout::poly: {
+        const auto& p = static_cast<const CArdoPoly&>(o);
+        BaseToJson(o, j);
+        j["allocPoints"] = p.m_nAllocPoints;
+        PolyPointsToJson(p, j);
+        break;
+    }
+    case Layout::polyMeasure: {
+        const auto& p = static_cast<const CArdoPolyMeasure&>(o);
+        BaseToJson(o, j);
+        j["allocPoints"] = p.m_nAllocPoints;
+        j["area"] = p.m_bArea;
+        j["edges"] = p.m_bEdges;
+        PolyPointsToJson(p, j);
+        break;
+    }
+    case Layout::opaque: {
+        // A class this tool does not know field by field: its record body as stored.
+        std::vector<uint8_t> body;
+        {
+            CArchive ar(body);
+            ar.m_pDocument = &doc;
+            o.Serialize(ar);
+        }
+        j["record"] = ToHex(body);
+        break;
+    }
+    }
+    return j;
+}
+
+std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, const std::string& where) {
+    const Json& cls = Member(j, "class", where);
+    if (!cls.is_string()) Fail(where, "\"class\" must be a string");
+    const std::string className = cls.get<std::string>();
+    const CRuntimeClass* runtimeClass = CRuntimeClass::FromName(className);
+    if (!runtimeClass || !runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CArdoObj)))
+        Fail(where, "unknown drawing object class \"" + className + "\"");
+    std::unique_ptr<CObject> created(runtimeClass->CreateObject());
+    if (!created) Fail(where, "class \"" + className + "\" cannot be created");
+    std::unique_ptr<CArdoObj> obj(static_cast<CArdoObj*>(created.release()));
+    obj->SetDocument(&doc);
+
+    switch (LayoutOf(className)) {
+    case Layout::base: BaseFromJson(j, *obj, where); break;
+    case Layout::rect: {
+        auto& r = static_cast<CArdoRect&>(*obj);
+        BaseFromJson(j, r, where);
+        r.m_shape = WordMember(j, "shape", where);
+        r.m_roundness = PointFrom(Member(j, "roundness", where), where + ".roundness");
+        break;
+    }
+    case Layout::poly: {
+        auto& p = static_cast<CArdoPoly&>(*obj);
+        BaseFromJson(j, p, where);
+        PolyFromJson(j, p, where);
+        break;
+    }
+    case Layout::polyMeasure: {
+        auto& p = static_cast<CArdoPolyMeasure&>(*obj);
+        BaseFromJson(j, p, where);
+        p.m_bArea = WordMember(j, "area", where);
+        p.m_bEdges = WordMember(j, "edges", where);
+        PolyFromJson(j, p, where);
+        break;
+    }
+    case Layout::opaque: {
+        const Json& record = Member(j, "record", where);
+        if (!record.is_string()) Fail(where, "\"record\" must be a string of hex digits");
+        const std::vector<uint8_t> body = FromHex(record.get<std::string>(), where + ".record");
+        CArchive ar{std::span<const uint8_t>(body)};
+        ar.m_pDocument = &doc;
+        try {
+            obj->Serialize(ar);
+        } catch (const CArchiveException& e) {
+            Fail(where + ".record", e.what());
+        }
+        if (ar.Remaining() != 0) Fail(where + ".record", std::to_string(ar.Remaining()) + " bytes left over");
+        break;
+    }
+    }
+    return obj;
+}
+
+Json ListToJson(const ObjectList& list, CArdoDoc& doc) {
+    Json out = Json::array();
+    for (const auto& obj : list) out.push_back(ObjectToJson(*obj, doc));
+    return out;
+}
+
+void ListFromJson(const Json& dump, const char* key, ObjectList& list, CArdoDoc& doc) {
+    const Json& objects = ArrayOf(Member(dump, key, "document"), 0, key);
+    list.reserve(objects.size());
+    size_t index = 0;
+    for (const Json& j : objects) list.push_back(ObjectFromJson(j, doc, std::string(key) + "[" + std::to_string(index++) + "]"));
+}
+
+Json FloatPair(float a, float b) { return Json::array({FloatToJson(a), FloatToJson(b)}); }
+
+}  // namespace
+
+// --- floats ----------------------------------------------------------------------------------------
+
+Json FloatToJson(float v) {
+    if (std::isfinite(v)) return Json(v);
+    if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
+    char text[32];
+    std::snprintf(text, sizeof text, "nan:0x%08" PRIx32, std::bit_cast<uint32_t>(v));
+    return text;
+}
+
+float FloatFromJson(const Json& j, const std::string& where) {
+    if (j.is_number()) return j.get<float>();
+    if (j.is_string()) {
+        const std::string s = j.get<std::string>();
+        if (s == "inf") return std::numeric_limits<float>::infinity();
+        if (s == "-inf") return -std::numeric_limits<float>::infinity();
+        unsigned bits = 0;
+        char tail = 0;
+        if (std::sscanf(s.c_str(), "nan:0x%8x%c", &bits, &tail) == 1) {
+            const float v = std::bit_cast<float>(uint32_t(bits));
+            if (std::isnan(v)) return v;
+        }
+    }
+    Fail(where, "expected a number, \"inf\", \"-inf\" or \"nan:0x<bits>\"");
+}
+
+// --- documents ---------------------------------------------------------------------------------------
+
+Json DocumentInfo(const CArdoDoc& doc) {
+    std::map<std::string, int> classes;
+    for (const ObjectList* list : {&doc.m_background, &doc.m_objects})
+        for (const auto& obj : *list) ++classes[obj->GetRuntimeClass()->m_lpszClassName];
+    Json classCounts = Json::object();
+    for (const auto& [name, count] : classes) classCounts[name] = count;
+
+    return Json::object({
+        {"version", doc.m_nVersion},
+        {"scale", FloatToJson(doc.m_fScale)},
+        {"scaleText", doc.m_strScale},
+        {"scaleLabel", FormatScaleText(doc.m_fScale)},
+        {"unitDivisor", doc.m_nUnitDivisor},
+        {"unit", doc.m_szUnit},
+        {"origin", FloatPair(doc.m_fOriginX, doc.m_fOriginY)},
+        {"gridColor", doc.m_crGrid},
+        {"grid", FloatPair(doc.m_fGridX, doc.m_fGridY)},
+        {"gridAutoAdjust", doc.m_bGridAutoAdjust},
+        {"dimTextHeight", doc.m_nDimTextHeight},
+        {"paperMm", Json::array({doc.m_sizePaper.cx, doc.m_sizePaper.cy})},
+        {"unitsPerMm", FloatToJson(doc.m_fUnitsPerMm)},
+        {"extent", Json::array({doc.m_sizeExtent.cx, doc.m_sizeExtent.cy})},
+        {"background", doc.m_background.size()},
+        {"foreground", doc.m_objects.size()},
+        {"items", 0},
+        {"classes", std::move(classCounts)},
+    });
+}
+
+Json DumpDocument(CArdoDoc& doc) {
+    // Opaque records are written as a save would write them: in the current version.
+    const int versionRead = doc.m_nVersion;
+    doc.m_nVersion = 23;
+    Json background = ListToJson(doc.m_background, doc);
+    Json foreground = ListToJson(doc.m_objects, doc);
+    doc.m_nVersion = versionRead;
+    return Json::object({
+        {"format", kFormatName},
+        {"formatVersion", kFormatVersion},
+        {"version", doc.m_nVersion},
+        {"scale", FloatToJson(doc.m_fScale)},
+        {"scaleText", doc.m_strScale},
+        {"origin", FloatPair(doc.m_fOriginX, doc.m_fOriginY)},
+        {"unitDivisor", doc.m_nUnitDivisor},
+        {"gridColor", doc.m_crGrid},
+        {"grid", FloatPair(doc.m_fGridX, doc.m_fGridY)},
+        {"gridAutoAdjust", doc.m_bGridAutoAdjust},
+        {"dimTextHeight", doc.m_nDimTextHeight},
+        {"paperMm", Json::array({doc.m_sizePaperInFile.cx, doc.m_sizePaperInFile.cy})},
+        {"background", std::move(background)},
+        {"foreground", std::move(foreground)},
+        {"items", Json::array()},
+    });
+}
+
+void BuildDocument(const Json& dump, CArdoDoc& doc) {
+    const std::string where = "document";
+    if (!dump.is_object()) Fail(where, "expected an object");
+    if (const auto it = dump.find("format"); it != dump.end() && *it != kFormatName)
+        Fail(where, std::string("\"format\" is not \"") + kFormatName + "\"");
+    if (const auto it = dump.find("formatVersion"); it != dump.end() && *it != kFormatVersion)
+        Fail(where, "unsupported \"formatVersion\"");
+
+    const float scale = FloatFromJson(Member(dump, "scale", where), "scale");
+    if (!(scale > 0.0f) || std::isinf(scale)) Fail("scale", "must be a positive finite number");
+    doc.m_fScale = scale;
+    const Json& scaleText = Member(dump, "scaleText", where);
+    if (!scaleText.is_string()) Fail("scaleText", "expected a string");
+    doc.m_strScale = scaleText.get<std::string>();
+    const Json& origin = ArrayOf(Member(dump, "origin", where), 2, "origin");
+    doc.m_fOriginX = FloatFromJson(origin[0], "origin");
+    doc.m_fOriginY = FloatFromJson(origin[1], "origin");
+    doc.m_nUnitDivisor = WordMember(dump, "unitDivisor", where);
+    doc.m_crGrid = DWordMember(dump, "gridColor", where);
+    const Json& grid = ArrayOf(Member(dump, "grid", where), 2, "grid");
+    doc.m_fGridX = FloatFromJson(grid[0], "grid");
+    doc.m_fGridY = FloatFromJson(grid[1], "grid");
+    doc.m_bGridAutoAdjust = WordMember(dump, "gridAutoAdjust", where);
+    doc.m_nDimTextHeight = WordMember(dump, "dimTextHeight", where);
+
+    // The file stores the extent divided by the units per millimetre. With one unit per
+    // millimetre and the stored pair as the extent, saving writes the pair unchanged.
+    const Json& paper = ArrayOf(Member(dump, "paperMm", where), 2, "paperMm");
+    const CSize paperMm(int32_t(IntegerIn(paper[0], kIntMin, kIntMax, "paperMm")),
+                        int32_t(IntegerIn(paper[1], kIntMin, kIntMax, "paperMm")));
+    doc.m_sizePaperInFile = paperMm;
+    doc.m_sizePaper = paperMm;
+    doc.m_sizeExtent = paperMm;
+    doc.m_fUnitsPerMm = 1.0f;
+
+    ListFromJson(dump, "background", doc.m_background, doc);
+    ListFromJson(dump, "foreground", doc.m_objects, doc);
+    if (const auto it = dump.find("items"); it != dump.end() && !(it->is_array() && it->empty()))
+        Fail("items", "embedded items are not supported");
+}

@@ -1,0 +1,43 @@
+// kovel-cli: headless access to Kovel documents.
+#include "cli/Commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+namespace {
+void PrintUsage() {
+    std::fputs("Usage:\n"
+               "  kovel-cli new FILE            write a new empty document\n"
+               "  kovel-cli info FILE           print the document's settings and counts as JSON\n"
+               "  kovel-cli dump FILE           print the whole document as JSON\n"
+               "  kovel-cli build JSON -o FILE  write the document a dump describes\n",
+               stderr);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage();
+        return 2;
+    }
+    const std::string command = argv[1];
+    const Arguments args(argv + 2, argv + argc);
+    try {
+        if (command == "new") return RunNew(args);
+        if (command == "info") return RunInfo(args);
+        if (command == "dump") return RunDump(args);
+        if (command == "build") return RunBuild(args);
+        if (command == "--help" || command == "-h" || command == "help") {
+            PrintUsage();
+            return 0;
+        }
+    } catch (const std::exception& e) {
+        PrintError(e.what());
+        return 1;
+    }
+    PrintUsage();
+    return 2;
+}
+
+void PrintError(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }

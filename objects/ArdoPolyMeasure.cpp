@@ -1,0 +1,146 @@
+// Chain-length and polygon-area measuring object.
+#include "objects/ArdoPolyMeasure.h"
+
+#include "doc/ArdoDoc.h"
+#include "doc/DocumentView.h"
+#include "objects/MeasureDrawing.h"
+#include "objects/ObjectDialogs.h"
+#include "platform/Archive.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+IMPLEMENT_SERIAL(CArdoPolyMeasure, CArdoPoly, 0)
+
+namespace {
+
+int TruncPenWidth(float v) {
+    if (std::isnan(v)) return 0;
+    if (v >= float(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    if (v <= float(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    return int(v);
+}
+
+}  // namespace
+
+void CArdoPolyMeasure::Serialize(CArchive& ar) {
+    CArdoObj::Serialize(ar);
+    if (ar.IsStoring()) {
+        const uint16_t count = uint16_t(std::min<size_t>(m_points.size(), kMaxPoints));
+        const int capacity = std::clamp(m_nAllocPoints, int(count), kMaxPoints);
+        ar.WriteWord(count);
+        ar.WriteWord(uint16_t(capacity));
+        ar.WriteWord(uint16_t(m_bArea));
+        ar.WriteWord(uint16_t(m_bEdges));
+        for (size_t i = 0; i < count; ++i) {
+            ar.WriteLong(m_points[i].x);
+            ar.WriteLong(m_points[i].y);
+        }
+    } else {
+        const uint16_t count = ar.ReadWord();
+        const uint16_t capacity = ar.ReadWord();
+        m_bArea = ar.ReadWord();
+        m_bEdges = ar.ReadWord();
+        if (count > capacity) {
+            // A count beyond the capacity could never have been written: the record is damaged.
+            throw CArchiveException(CArchiveException::badIndex,
+                                    "measuring polygon point count exceeds its capacity");
+        }
+        ar.EnsureAvailable(uint64_t(count) * 8);
+        m_points.clear();
+        m_points.reserve(count);
+        for (uint16_t i = 0; i < count; ++i) {
+            const int32_t x = ar.ReadLong();
+            const int32_t y = ar.ReadLong();
+            m_points.emplace_back(x, y);
+        }
+        m_nAllocPoints = capacity;
+    }
+}
+
+void CArdoPolyMeasure::Draw(CDC* pDC, CRect clip) {
+    // A damaged file may hold a measure without points: nothing to draw or divide by.
+    if (m_points.empty() || !m_pDocument) return;
+    if (!RectsOverlap(clip, m_position)) return;
+    CRect device = m_position;
+    pDC->LPtoDP(&device);
+    if (device.Width() == 0 && device.Height() == 0) return;
+
+    const CArdoDoc& doc = *m_pDocument;
+    LOGPEN pen = m_logpen;
+    pen.lopnWidth.x = TruncPenWidth(float(m_logpen.lopnWidth.x) * doc.m_fUnitsPerMm / doc.m_fScale / 100);
+    pen.lopnWidth.y = TruncPenWidth(float(m_logpen.lopnWidth.y) * doc.m_fUnitsPerMm / doc.m_fScale / 100);
+    const LOGPEN oldPen = pDC->SelectPen(pen);
+
+    const LOGFONT font = measure::LabelFont(doc);
+    const measure::LabelTextState textState(pDC);
+    const float k = measure::UnitsFactor(doc);
+
+    pDC->MoveTo(m_points.front());
+    for (size_t i = 1; i < m_points.size(); ++i) DrawSegment(pDC, font, m_points[i - 1], m_points[i], k);
+    if (m_bArea) {
+        DrawSegment(pDC, font, m_points.back(), m_points.front(), k);
+        DrawAreaLabel(pDC, font, k);
+    }
+    pDC->SelectPen(oldPen);
+}
+
+// Continues the outline to `to` and labels the segment with its length when it has one.
+void CArdoPolyMeasure::DrawSegment(CDC* pDC, const LOGFONT& font, CPoint from, CPoint to, float k) const {
+    pDC->LineTo(to);
+    if (!m_bEdges) return;
+    const float length = measure::SegmentLength(from, to, k);
+    if (length > measure::kMinLabelledLength) {
+        measure::DrawLabel(pDC, font, measure::ReadableEscapement(*pDC, from, to),
+                           measure::Midpoint(from, to), measure::FormatLength(length));
+    }
+}
+
+// The enclosed area (shoelace formula), labelled at the mean of the vertices.
+void CArdoPolyMeasure::DrawAreaLabel(CDC* pDC, const LOGFONT& font, float k) const {
+    const size_t n = m_points.size();
+    double twiceArea = 0;
+    int64_t sumX = 0, sumY = 0;
+    for (size_t j = 0; j < n; ++j) {
+        const CPoint& p = m_points[j];
+        const CPoint& q = m_points[(j + 1) % n];
+        twiceArea += double(int64_t(p.x) * q.y - int64_t(q.x) * p.y);
+        sumX += p.x;
+        sumY += p.y;
+    }
+    const double area = std::fabs(twiceArea) * k * k / 2;
+    const CPoint at(int32_t(sumX / int64_t(n)), int32_t(sumY / int64_t(n)));
+    measure::DrawLabel(pDC, font, 0, at, measure::FormatArea(area, measure::UnitLabel(*m_pDocument)));
+}
+
+int CArdoPolyMeasure::OnEditProperties(ObjectView* pView) {
+    DimensionDialogValues values;
+    values.bForPolygon = true;
+    if (m_bEdges && m_bArea) values.nChoice = DimensionDialogValues::kEdgesAndArea;
+    else if (m_bEdges) values.nChoice = DimensionDialogValues::kEdges;
+    else values.nChoice = DimensionDialogValues::kArea;
+    values.strTextHeight = std::to_string(m_pDocument ? m_pDocument->m_nDimTextHeight : 5);
+    if (!ObjectDialogs().EditDimensions(values)) return 0;
+
+    if (m_pDocument) m_pDocument->m_nDimTextHeight = measure::ParseTextHeight(values.strTextHeight);
+    switch (values.nChoice) {
+    case DimensionDialogValues::kEdges: m_bEdges = 1; m_bArea = 0; break;
+    case DimensionDialogValues::kEdgesAndArea: m_bEdges = 1; m_bArea = 1; break;
+    default: m_bEdges = 0; m_bArea = 1; break;
+    }
+    // The whole window of the editing view, since the text height concerns every label;
+    // the other views of the document redraw this object.
+    if (auto* view = dynamic_cast<DocumentView*>(pView)) view->OnUpdate(nullptr, HINT_ALL, {});
+    Invalidate();
+    if (m_pDocument) m_pDocument->SetModifiedFlag(true);
+    return 1;
+}
+
+CArdoObj* CArdoPolyMeasure::Clone(CArdoDoc* pDoc) const {
+    auto* clone = new CArdoPolyMeasure(m_position);
+    CopyPointsTo(clone);  // with the pen and brush attributes
+    clone->m_bArea = m_bArea;
+    clone->m_bEdges = m_bEdges;
+    return FinishClone(clone, pDoc);
+}

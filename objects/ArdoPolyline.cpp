@@ -1,0 +1,17 @@
+#include "objects/ArdoPoly.h"
+
+IMPLEMENT_SERIAL(CArdoPolyline, CArdoPoly, 0)
+
+// An open chain: the pen and brush are always used, whatever the flags say.
+void CArdoPolyline::Draw(CDC* pDC, CRect clip) {
+    if (!PrepareDraw(pDC, clip)) return;
+    const LOGBRUSH oldBrush = pDC->SelectBrush(m_logbrush);
+    const LOGPEN oldPen = pDC->SelectPen(DrawingPen());
+    pDC->Polyline(m_points);
+    pDC->SelectBrush(oldBrush);
+    pDC->SelectPen(oldPen);
+}
+
+CArdoObj* CArdoPolyline::Clone(CArdoDoc* pDoc) const {
+    return FinishClone(CopyPointsTo(new CArdoPolyline(m_position)), pDoc);
+}

@@ -1,0 +1,23 @@
+// The process-wide service set, pointing at the in-memory defaults until replaced.
+#include "platform/Services.h"
+
+#include "platform/MemoryServices.h"
+
+namespace {
+
+Services DefaultServices() {
+    MemoryServices& m = DefaultMemoryServices();
+    return Services{&m.settings, &m.messages, &m.status, &m.cursors, &m.text};
+}
+
+}  // namespace
+
+Services& AppServices() {
+    static Services services = DefaultServices();
+    return services;
+}
+
+void ResetAppServices() {
+    DefaultMemoryServices().Clear();
+    AppServices() = DefaultServices();
+}

@@ -1,0 +1,10 @@
+#include "platform/qt/QtServices.h"
+
+QtServices& QtServices::Install() {
+    static QtServices services;
+    AppServices() = Services{&services.settings, &services.messages, &services.status, &services.cursors,
+                             &services.text};
+    return services;
+}
+
+void QtServices::Uninstall() { ResetAppServices(); }
