@@ -11,6 +11,16 @@ int RunNew(const Arguments& args);
 int RunInfo(const Arguments& args);
 int RunDump(const Arguments& args);
 int RunBuild(const Arguments& args);
+int RunConvert(const Arguments& args);
+int RunSymbols(const Arguments& args);
+
+class CArdoDoc;
+// Imports a ".cap" plan into doc; false after printing why it could not be read.
+bool ImportPlanForCli(CArdoDoc& doc, const std::string& path);
+// Saves doc to path; false after printing the program's message.
+bool SaveDocument(CArdoDoc& doc, const std::string& path);
+// Prints "Usage: kovel-cli TEXT" and returns the bad-usage status 2.
+int Usage(const char* text);
 
 // Prints a failure to stderr: the message text as the program shows it.
 void PrintError(const std::string& message);

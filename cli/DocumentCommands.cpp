@@ -5,6 +5,7 @@
 
 #include "doc/ArdoDoc.h"
 #include "doc/DocumentFile.h"
+#include "doc/SaveNaming.h"
 
 #include <cstdio>
 #include <exception>
@@ -13,8 +14,10 @@
 
 namespace {
 
-// Loads path as the program would open it; false after printing the message.
+// Loads path as the program would open it (a ".cap" plan is imported); false after
+// printing the message.
 bool LoadDocument(CArdoDoc& doc, const std::string& path) {
+    if (IsPlanFileName(path)) return ImportPlanForCli(doc, path);
     try {
         doc.ReadDocumentFile(path);
         return true;
@@ -23,6 +26,8 @@ bool LoadDocument(CArdoDoc& doc, const std::string& path) {
         return false;
     }
 }
+
+}  // namespace
 
 bool SaveDocument(CArdoDoc& doc, const std::string& path) {
     try {
@@ -34,13 +39,8 @@ bool SaveDocument(CArdoDoc& doc, const std::string& path) {
     }
 }
 
-int Usage(const char* text) {
-    std::fprintf(stderr, "Usage: kovel-cli %s\n", text);
-    return 2;
-}
-
+namespace {
 void PrintJson(const Json& j) { std::cout << j.dump(2) << '\n' << std::flush; }
-
 }  // namespace
 
 int RunNew(const Arguments& args) {

@@ -11,7 +11,10 @@ void PrintUsage() {
                "  kovel-cli new FILE            write a new empty document\n"
                "  kovel-cli info FILE           print the document's settings and counts as JSON\n"
                "  kovel-cli dump FILE           print the whole document as JSON\n"
-               "  kovel-cli build JSON -o FILE  write the document a dump describes\n",
+               "  kovel-cli build JSON -o FILE  write the document a dump describes\n"
+               "  kovel-cli convert PLAN.cap DOC.cpr\n"
+               "                                import a plan into a new document and save it\n"
+               "  kovel-cli symbols [LIBRARY]   list the symbol library (default: the installed one)\n",
                stderr);
 }
 }  // namespace
@@ -28,6 +31,8 @@ int main(int argc, char** argv) {
         if (command == "info") return RunInfo(args);
         if (command == "dump") return RunDump(args);
         if (command == "build") return RunBuild(args);
+        if (command == "convert") return RunConvert(args);
+        if (command == "symbols") return RunSymbols(args);
         if (command == "--help" || command == "-h" || command == "help") {
             PrintUsage();
             return 0;
@@ -41,3 +46,8 @@ int main(int argc, char** argv) {
 }
 
 void PrintError(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
+
+int Usage(const char* text) {
+    std::fprintf(stderr, "Usage: kovel-cli %s\n", text);
+    return 2;
+}

@@ -1,0 +1,204 @@
+// Checks and apply steps of the scale, origin, grid and snap dialogs.
+#include "view/SettingsDialogs.h"
+
+#include "doc/ArdoDoc.h"
+#include "doc/ScaleText.h"
+#include "platform/Services.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+const char* const kMsgEnterNumber = "Geben Sie bitte eine Zahl ein.";
+const char* const kMsgEnterPositiveInteger = "Geben Sie bitte eine positive ganze Zahl ein.";
+
+namespace {
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+// Reads a decimal float at text[pos...]: optional sign, then what from_chars takes.
+// Returns the position after the number, or npos when there is none.
+size_t ReadFloat(const std::string& text, size_t pos, float& value) {
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    if (pos >= text.size() || text[pos] == '+' || text[pos] == '-') return std::string::npos;
+    // Read in double and narrow: a value beyond the float range becomes infinite, which the
+    // callers refuse; one beyond even the double range is no usable number at all.
+    double v = 0.0;
+    const char* first = text.data() + pos;
+    const auto [end, ec] = std::from_chars(first, text.data() + text.size(), v);
+    if (end == first || ec != std::errc()) return std::string::npos;
+    value = float(negative ? -v : v);
+    return size_t(end - text.data());
+}
+
+DialogVerdict Refuse(int control, const std::string& message, const std::string& caption, unsigned icon,
+                     bool beep, bool selectAll) {
+    DialogVerdict v;
+    v.focusControl = control;
+    v.message = message;
+    v.caption = caption;
+    v.icon = icon;
+    v.beep = beep;
+    v.selectAll = selectAll;
+    return v;
+}
+
+DialogVerdict FrameworkRefusal(int control, const char* message) {
+    return Refuse(control, message, "", MB_ICONEXCLAMATION, false, true);
+}
+
+DialogVerdict Accepted() {
+    DialogVerdict v;
+    v.accept = true;
+    return v;
+}
+
+// The float transfer shows values with the precision of a float.
+std::string FloatFieldText(float value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g", double(value));
+    return text;
+}
+}  // namespace
+
+bool ScanFloat(const std::string& text, size_t maxChars, float& value) {
+    const std::string head = text.substr(0, maxChars);
+    size_t pos = 0;
+    while (pos < head.size() && IsBlank(head[pos])) ++pos;
+    return ReadFloat(head, pos, value) != std::string::npos;
+}
+
+bool ParseFloatField(const std::string& text, float& value) {
+    size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    float v = 0.0f;
+    size_t end = ReadFloat(text, pos, v);
+    if (end == std::string::npos) return false;
+    while (end < text.size() && IsBlank(text[end])) ++end;
+    if (end != text.size() || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+bool ParseUnsignedField(const std::string& text, unsigned& value) {
+    size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    if (pos < text.size() && text[pos] == '+') ++pos;
+    unsigned v = 0;
+    const char* first = text.data() + pos;
+    const auto [end, ec] = std::from_chars(first, text.data() + text.size(), v);
+    if (end == first || ec != std::errc()) return false;
+    size_t rest = size_t(end - text.data());
+    while (rest < text.size() && IsBlank(text[rest])) ++rest;
+    if (rest != text.size()) return false;
+    value = v;
+    return true;
+}
+
+// --- dialog 123 -------------------------------------------------------------------------------
+
+ScaleDialogList ScaleDialogListFor(float scale) {
+    ScaleDialogList list;
+    list.items = {"1", "5", "10", "20", "25", "50", "100", "500", "1000"};
+    char text[64];
+    std::snprintf(text, sizeof text, "%0.0f", double(scale));
+    for (size_t i = 0; i < list.items.size(); ++i) {
+        if (list.items[i] == text) {
+            list.selected = int(i);
+            return list;
+        }
+    }
+    list.items.insert(list.items.begin(), text);
+    list.selected = 0;
+    return list;
+}
+
+DialogVerdict CheckScaleDialog(const std::string& comboText, float& scale) {
+    float value = 0.0f;
+    // A value that is no finite number would make every length meaningless: refused too.
+    if (!ScanFloat(comboText, 9, value) || !std::isfinite(value))
+        return Refuse(kScaleCombo, "Die Maßstabsangabe ist ungültig. Bitte\ngeben Sie eine Zahl ein.",
+                      "Eingabefehler", MB_ICONERROR, true, true);
+    value = std::fabs(value);
+    if (value < 1.0f) value = 1.0f;
+    scale = value;
+    return Accepted();
+}
+
+// --- dialog 125 -------------------------------------------------------------------------------
+
+OriginDialogPreset OriginDialogPresetFor(const CArdoDoc& doc) {
+    const float divisor = float(doc.m_nUnitDivisor);
+    OriginDialogPreset preset;
+    preset.xText = FloatFieldText(doc.m_fOriginX / divisor / doc.m_fUnitsPerMm * doc.m_fScale);
+    preset.yText = FloatFieldText(doc.m_fOriginY / divisor / doc.m_fUnitsPerMm * doc.m_fScale);
+    preset.unitLabel = UnitLabel(doc.m_nUnitDivisor);
+    return preset;
+}
+
+DialogVerdict CheckOriginDialog(const std::string& xText, const std::string& yText, float& x, float& y) {
+    if (!ParseFloatField(xText, x)) return FrameworkRefusal(kOriginEditX, kMsgEnterNumber);
+    if (!ParseFloatField(yText, y)) return FrameworkRefusal(kOriginEditY, kMsgEnterNumber);
+    return Accepted();
+}
+
+void ApplyOriginDialog(CArdoDoc& doc, float x, float y) {
+    const float divisor = float(doc.m_nUnitDivisor);
+    doc.m_fOriginX = doc.m_fOriginX - divisor * x * doc.m_fUnitsPerMm / doc.m_fScale;
+    doc.m_fOriginY = doc.m_fOriginY - divisor * y * doc.m_fUnitsPerMm / doc.m_fScale;
+}
+
+// --- dialog 126 -------------------------------------------------------------------------------
+
+GridDialogPreset GridDialogPresetFor(const CArdoDoc& doc) {
+    GridDialogPreset preset;
+    preset.xText = FloatFieldText(doc.m_fGridX / float(doc.m_nUnitDivisor));
+    preset.yText = FloatFieldText(doc.m_fGridY / float(doc.m_nUnitDivisor));
+    preset.unitLabel = UnitLabel(doc.m_nUnitDivisor);
+    preset.color = doc.m_crGrid;
+    return preset;
+}
+
+DialogVerdict CheckGridDialog(const std::string& xText, const std::string& yText, float& x, float& y) {
+    float sx = 0.0f, sy = 0.0f;
+    if (!ScanFloat(xText, 9, sx) || !ScanFloat(yText, 9, sy)) return DialogVerdict{};
+    if (sx <= 0.0f) return Refuse(kGridEditX, "", "", 0, true, false);
+    if (sy <= 0.0f) return Refuse(kGridEditY, "", "", 0, true, false);
+    if (!ParseFloatField(xText, x)) return FrameworkRefusal(kGridEditX, kMsgEnterNumber);
+    if (!ParseFloatField(yText, y)) return FrameworkRefusal(kGridEditY, kMsgEnterNumber);
+    return Accepted();
+}
+
+void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color) {
+    doc.m_crGrid = color;
+    ISettingsStore& settings = *AppServices().settings;
+    settings.WriteProfileInt("UserSettings", "GridColorRed", GetRValue(color));
+    settings.WriteProfileInt("UserSettings", "GridColorGreen", GetGValue(color));
+    settings.WriteProfileInt("UserSettings", "GridColorBlue", GetBValue(color));
+    doc.m_fGridX = float(doc.m_nUnitDivisor) * x;
+    doc.m_fGridY = float(doc.m_nUnitDivisor) * y;
+    doc.SetModifiedFlag(true);
+    doc.UpdateAllViews(nullptr, 0);
+}
+
+// --- dialog 136 -------------------------------------------------------------------------------
+
+SnapDialogPreset SnapDialogPresetFor(const CArdoDoc& doc) {
+    SnapDialogPreset preset;
+    preset.snap = doc.m_bSnap != 0;
+    preset.spacingText = std::to_string(uint32_t(doc.m_nSnapSpacing));
+    return preset;
+}
+
+DialogVerdict CheckSnapDialog(const std::string& spacingText, unsigned& spacing) {
+    if (!ParseUnsignedField(spacingText, spacing)) return FrameworkRefusal(kSnapEdit, kMsgEnterPositiveInteger);
+    return Accepted();
+}
+
+void ApplySnapDialog(CArdoDoc& doc, bool snap, unsigned spacing) {
+    doc.m_bSnap = snap ? 1 : 0;
+    doc.m_nSnapSpacing = int(spacing);
+}

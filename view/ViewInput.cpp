@@ -1,0 +1,108 @@
+// Mouse, key and command entry points of the view: the zoom rubber band, the coordinate
+// readout, the scroll and grid commands, and forwarding to the current tool.
+#include "view/ArdoView.h"
+
+#include "doc/ArdoDoc.h"
+#include "platform/Services.h"
+#include "view/SheetGrid.h"
+
+void CArdoView::OnLButtonDown(unsigned flags, CPoint point) {
+    if (m_zoomDragging) {
+        // The second press ends the zoom rectangle and is not the tool's.
+        EndZoomRect(point);
+        return;
+    }
+    if (m_zoomMode) StartZoomRect(point);
+    if (m_active && m_toolSink) m_toolSink->OnButtonDown(*this, flags, point);
+}
+
+void CArdoView::OnLButtonUp(unsigned flags, CPoint point) {
+    if (m_active && m_toolSink) m_toolSink->OnButtonUp(*this, flags, point);
+}
+
+void CArdoView::OnLButtonDblClk(unsigned flags, CPoint point) {
+    if (m_active && m_toolSink) m_toolSink->OnDoubleClick(*this, flags, point);
+}
+
+void CArdoView::OnMouseMove(unsigned flags, CPoint point) {
+    if (m_zoomDragging) {
+        DrawRubberBand();
+        m_zoomCorner = point;
+        DrawRubberBand();
+    } else if (m_active && m_toolSink) {
+        m_toolSink->OnMouseMove(*this, flags, point);
+    }
+    if (m_active) UpdateCoordinateReadout(point);
+}
+
+void CArdoView::OnRButtonDown(unsigned, CPoint) {
+    // The context menu of the edit commands is the shell's; nothing to do in the core yet.
+}
+
+void CArdoView::OnKeyDown(unsigned key, unsigned, unsigned) {
+    switch (key) {
+    case VK_DOWN: OnCommand(ViewCmd::ScrollDown); break;
+    case VK_UP: OnCommand(ViewCmd::ScrollUp); break;
+    case VK_LEFT: OnCommand(ViewCmd::ScrollLeft); break;
+    case VK_RIGHT: OnCommand(ViewCmd::ScrollRight); break;
+    default: break;
+    }
+}
+
+void CArdoView::OnChar(unsigned ch, unsigned repeat, unsigned flags) {
+    if (m_active && m_toolSink) m_toolSink->OnChar(*this, ch, repeat, flags);
+}
+
+void CArdoView::OnCancel() {
+    m_host.ReleaseCapture();
+    if (m_toolSink) {
+        m_toolSink->OnCancel(*this);
+        m_toolSink->SelectSelectionTool();
+    }
+}
+
+void CArdoView::UpdateCoordinateReadout(CPoint client) {
+    CDC dc = PreparedClientDC();
+    AppServices().status->SetPaneText(1, FormatCoordinateReadout(m_doc, dc.DPtoLP(client)));
+}
+
+// --- commands -------------------------------------------------------------------------------
+
+void CArdoView::ToggleGrid() {
+    m_gridVisible = !m_gridVisible;
+    AppServices().settings->WriteProfileInt("UserSettings", "Grid", m_gridVisible ? 1 : 0);
+    DiscardBackground();
+    m_host.Invalidate(false);
+}
+
+void CArdoView::TogglePrintGrid() {
+    m_printGrid = !m_printGrid;
+    AppServices().settings->WriteProfileInt("UserSettings", "PrintRaster", m_printGrid ? 1 : 0);
+}
+
+bool CArdoView::OnCommand(int id) {
+    switch (id) {
+    case ViewCmd::GridLines: ToggleGrid(); return true;
+    case ViewCmd::PrintGrid: TogglePrintGrid(); return true;
+    case ViewCmd::Zoom: ToggleZoomMode(); return true;
+    case ViewCmd::FullView:
+        if (m_zoomed) FullView();
+        return true;
+    // The arrow keys move the sheet in the arrow's direction.
+    case ViewCmd::ScrollDown: ArrowScroll(CSize(0, -2)); return true;
+    case ViewCmd::ScrollUp: ArrowScroll(CSize(0, 2)); return true;
+    case ViewCmd::ScrollLeft: ArrowScroll(CSize(2, 0)); return true;
+    case ViewCmd::ScrollRight: ArrowScroll(CSize(-2, 0)); return true;
+    default: return false;
+    }
+}
+
+std::optional<CommandUpdate> CArdoView::OnUpdateCommand(int id) const {
+    switch (id) {
+    case ViewCmd::GridLines: return CommandUpdate{true, m_gridVisible};
+    case ViewCmd::PrintGrid: return CommandUpdate{true, m_printGrid};
+    case ViewCmd::Zoom: return CommandUpdate{!m_zoomDragging, m_zoomMode};
+    case ViewCmd::FullView: return CommandUpdate{m_zoomed, false};
+    default: return std::nullopt;
+    }
+}
