@@ -1,5 +1,6 @@
 // kovel-cli: headless access to Kovel documents.
 #include "cli/Commands.h"
+#include "cli/RenderCommand.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,7 +15,9 @@ void PrintUsage() {
                "  kovel-cli build JSON -o FILE  write the document a dump describes\n"
                "  kovel-cli convert PLAN.cap DOC.cpr\n"
                "                                import a plan into a new document and save it\n"
-               "  kovel-cli symbols [LIBRARY]   list the symbol library (default: the installed one)\n",
+               "  kovel-cli symbols [LIBRARY]   list the symbol library (default: the installed one)\n"
+               "  kovel-cli render FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--grid]\n"
+               "                                paint the sheet as the window shows it\n",
                stderr);
 }
 }  // namespace
@@ -33,6 +36,7 @@ int main(int argc, char** argv) {
         if (command == "build") return RunBuild(args);
         if (command == "convert") return RunConvert(args);
         if (command == "symbols") return RunSymbols(args);
+        if (command == "render") return RunRender(args);
         if (command == "--help" || command == "-h" || command == "help") {
             PrintUsage();
             return 0;

@@ -232,7 +232,8 @@ void CArdoText::Draw(CDC* pDC, CRect clip) {
     m_logpen.lopnWidth = CPoint(0, 0);
 
     // The escapement the record keeps: measured with y growing downwards.
-    int a = m_corners[3].x - m_corners[0].x;
+    // In 64 bits: corners read from a damaged file may lie at opposite ends of the range.
+    int64_t a = int64_t(m_corners[3].x) - m_corners[0].x;
     if (a == 0) a = 1;
     const double b = double(m_corners[0].y) - m_corners[3].y;
     const int e = TruncToInt(std::atan2(b, double(a)) * 1800.0 / kPiApprox);

@@ -5,6 +5,7 @@
 
 #include "platform/GdiTypes.h"
 
+#include <cstdint>
 #include <string>
 
 // The fields of the line-and-fill dialog ("Hilfslinien").
@@ -50,6 +51,26 @@ struct TextDialogValues {
     bool bFontChosen = false;
 };
 
+// The fields of the library symbol attribute dialog ("Symbol - Attribute ändern"): a symbol
+// table entry's name, property flags and default size. On OK the flags are rebuilt from the
+// dialog's five boxes (1 length, 2 width, 4 corner handle, 8 rotation, 0x10 default size); the
+// size is written back only when 0x10 is set.
+struct SymbolAttributeValues {
+    std::string strDescription;
+    uint32_t nFlags = 0;
+    int32_t nLength = 0;  // mm
+    int32_t nWidth = 0;   // mm
+};
+
+// The fields of the dialog that stores the selection as a new library symbol ("Symbol
+// hinzufügen"): the room group (0 "Marker" ... 7 "Anschlüsse", -1 none), the symbol class
+// (index into the class list, -1 none) and the name.
+struct AddSymbolValues {
+    int nGroup = -1;
+    int nClass = -1;
+    std::string strName;
+};
+
 class IObjectDialogs {
 public:
     virtual ~IObjectDialogs() = default;
@@ -63,6 +84,10 @@ public:
     virtual bool EditNote(std::string& inOut) { (void)inOut; return false; }
     // The label dialog of a text label; the default cancels.
     virtual bool EditText(TextDialogValues& inOut) { (void)inOut; return false; }
+    // The attribute dialog of a library symbol; the default cancels.
+    virtual bool EditSymbolAttributes(SymbolAttributeValues& inOut) { (void)inOut; return false; }
+    // The dialog that names a new library symbol; the default cancels.
+    virtual bool EditAddSymbol(AddSymbolValues& inOut) { (void)inOut; return false; }
 };
 
 // The installed dialogs; never null.

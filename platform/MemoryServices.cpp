@@ -77,7 +77,32 @@ std::string MemoryStatusBar::PaneText(int pane) const {
     return it == m_panes.end() ? std::string() : it->second;
 }
 
+// --- clipboard, colour dialog ---------------------------------------------------------------
+
+bool MemoryClipboard::SetData(const std::string& format, const std::vector<uint8_t>& bytes) {
+    if (m_failing) return false;
+    m_blocks.clear();
+    m_blocks[format] = bytes;
+    return true;
+}
+
+std::optional<std::vector<uint8_t>> MemoryClipboard::GetData(const std::string& format) const {
+    const auto it = m_blocks.find(format);
+    if (it == m_blocks.end()) return std::nullopt;
+    return it->second;
+}
+
+bool ScriptedColorDialog::ChooseColor(COLORREF& inOut) {
+    m_presets.push_back(inOut);
+    if (!m_answer) return false;
+    inOut = *m_answer;
+    return true;
+}
+
 void MemoryServices::Clear() {
+    clipboard.Clear();
+    colorDialog.Clear();
+    alerts.Clear();
     settings.Clear();
     messages.Clear();
     status.Clear();

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -90,12 +91,58 @@ public:
     }
 };
 
+// Holds one block per format; SetData replaces everything, as a real clipboard does.
+class MemoryClipboard : public IClipboard {
+public:
+    bool SetData(const std::string& format, const std::vector<uint8_t>& bytes) override;
+    bool HasFormat(const std::string& format) const override { return m_blocks.count(format) != 0; }
+    std::optional<std::vector<uint8_t>> GetData(const std::string& format) const override;
+
+    // Adds a block beside the present ones (another program offering several formats).
+    void AddData(const std::string& format, const std::vector<uint8_t>& bytes) { m_blocks[format] = bytes; }
+    void SetFailing(bool failing) { m_failing = failing; }
+    void Clear() { m_blocks.clear(); m_failing = false; }
+
+private:
+    std::map<std::string, std::vector<uint8_t>> m_blocks;
+    bool m_failing = false;
+};
+
+// Cancels unless an answer is set; records the colours it was preset with.
+class ScriptedColorDialog : public IColorDialog {
+public:
+    bool ChooseColor(COLORREF& inOut) override;
+    void SetAnswer(std::optional<COLORREF> answer) { m_answer = answer; }
+    const std::vector<COLORREF>& Presets() const { return m_presets; }
+    void Clear() { m_answer.reset(); m_presets.clear(); }
+
+private:
+    std::optional<COLORREF> m_answer;
+    std::vector<COLORREF> m_presets;
+};
+
+class RecordingAlerts : public IAlerts {
+public:
+    void MessageBeep(unsigned type) override { m_beeps.push_back(type); }
+    void FlashWindow() override { ++m_flashes; }
+    const std::vector<unsigned>& Beeps() const { return m_beeps; }
+    int Flashes() const { return m_flashes; }
+    void Clear() { m_beeps.clear(); m_flashes = 0; }
+
+private:
+    std::vector<unsigned> m_beeps;
+    int m_flashes = 0;
+};
+
 struct MemoryServices {
     MemorySettingsStore settings;
     RecordingMessageBoxes messages;
     MemoryStatusBar status;
     RecordingCursors cursors;
     ApproxTextMeasure text;
+    MemoryClipboard clipboard;
+    ScriptedColorDialog colorDialog;
+    RecordingAlerts alerts;
     void Clear();
 };
 

@@ -7,10 +7,15 @@ namespace {
 
 Services DefaultServices() {
     MemoryServices& m = DefaultMemoryServices();
-    return Services{&m.settings, &m.messages, &m.status, &m.cursors, &m.text};
+    return Services{&m.settings, &m.messages, &m.status, &m.cursors, &m.text,
+                    &m.clipboard, &m.colorDialog, &m.alerts};
 }
 
 }  // namespace
+
+IClipboard* DefaultClipboardService() { return &DefaultMemoryServices().clipboard; }
+IColorDialog* DefaultColorDialogService() { return &DefaultMemoryServices().colorDialog; }
+IAlerts* DefaultAlertsService() { return &DefaultMemoryServices().alerts; }
 
 Services& AppServices() {
     static Services services = DefaultServices();

@@ -5,7 +5,10 @@
 
 #include "platform/GdiTypes.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 class ISettingsStore {
 public:
@@ -44,6 +47,43 @@ public:
     virtual CSize GetTextExtent(const LOGFONT& font, const std::string& utf8) = 0;
 };
 
+// The system clipboard: byte blocks under format names. The core puts its object copies
+// under the name "Kovel Format"; a backend maps format names to its own types
+// (docs/clipboard.md). Bytes read back may come from any program: treat them as untrusted.
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    // Replaces the whole clipboard content with one block; false when that failed.
+    virtual bool SetData(const std::string& format, const std::vector<uint8_t>& bytes) = 0;
+    virtual bool HasFormat(const std::string& format) const = 0;
+    // The block stored under format, or nothing when the clipboard has none.
+    virtual std::optional<std::vector<uint8_t>> GetData(const std::string& format) const = 0;
+};
+
+// The system colour dialog.
+class IColorDialog {
+public:
+    virtual ~IColorDialog() = default;
+    // Shows the dialog preset with inOut; on OK writes the chosen colour back and returns true.
+    virtual bool ChooseColor(COLORREF& inOut) = 0;
+};
+
+// Alerts outside message boxes: the error beep and the flash of the active window.
+class IAlerts {
+public:
+    virtual ~IAlerts() = default;
+    // type: an MB_ICON... value (MB_ICONERROR is the error beep).
+    virtual void MessageBeep(unsigned type) = 0;
+    // Flashes the active document window once (inverting its caption).
+    virtual void FlashWindow() = 0;
+};
+
+// The in-memory defaults of the later services, so that a shell that installs only the
+// first five still leaves every pointer valid.
+IClipboard* DefaultClipboardService();
+IColorDialog* DefaultColorDialogService();
+IAlerts* DefaultAlertsService();
+
 // The process-wide set of services. Every pointer is always valid: in-memory defaults are
 // installed until a shell or test replaces them.
 struct Services {
@@ -52,6 +92,9 @@ struct Services {
     IStatusBar* status;
     ICursors* cursors;
     ITextMeasure* text;
+    IClipboard* clipboard = DefaultClipboardService();
+    IColorDialog* colorDialog = DefaultColorDialogService();
+    IAlerts* alerts = DefaultAlertsService();
 };
 
 Services& AppServices();

@@ -27,7 +27,10 @@ CArdoView::CArdoView(CArdoDoc& doc, ViewHost& host) : m_doc(doc), m_host(host) {
     m_doc.AddView(this);
 }
 
-CArdoView::~CArdoView() { m_doc.RemoveView(this); }
+CArdoView::~CArdoView() {
+    if (m_toolSink) m_toolSink->OnViewDestroyed(*this);
+    m_doc.RemoveView(this);
+}
 
 CRect CArdoView::ClientRect() const {
     const CSize s = m_host.GetClientSize();

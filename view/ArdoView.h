@@ -8,6 +8,7 @@
 #include "view/InputToolSink.h"
 #include "view/PrintInfo.h"
 #include "view/ViewCommands.h"
+#include "view/ViewEditCommands.h"
 #include "view/ViewHost.h"
 
 #include <memory>
@@ -79,12 +80,31 @@ public:
     // Enabled/checked state of a view command; none when the id is not the view's.
     std::optional<CommandUpdate> OnUpdateCommand(int id) const;
 
-    // --- selection (the edit commands build on these) -----------------------------------
+    // --- selection (view/ViewSelection.cpp) ---------------------------------------------
     void Select(CArdoObj* obj, bool add = false);
+    // Selects every object that meets the client rectangle.
+    void SelectWithinRect(CRect client, bool add = false);
     void Deselect(CArdoObj* obj);
     void RemoveFromSelection(CArdoObj* obj) override;
     bool IsSelected(const CArdoObj* obj) const override;
+    void RecalcSelectionBounds();
     const std::vector<CArdoObj*>& Selection() const { return m_selection; }
+
+    // --- edit commands (view/ViewEditCommands.cpp, view/ViewEditClipboard.cpp) ------------
+    // Copies the selection to the clipboard as "Kovel Format"; false when that failed.
+    bool OnEditCopy();
+    void OnEditCut();
+    // Pastes "Kovel Format" centred in the visible part; damaged bytes change nothing.
+    void OnEditPaste();
+    void OnEditDelete();
+    void OnEditSelectAll();
+    // 32777 to front, 32778 to back, 32779 one step forward, 32780 one step back.
+    void OnZOrder(int id);
+    void OnLineColor();
+    void OnFillColor();
+    // Right button or context key: the menu to show and where. screenPoint (-1, -1) means the
+    // keyboard asked; clientOriginOnScreen is the client area's top-left on the screen.
+    ContextMenuRequest OnContextMenu(CPoint screenPoint, CPoint clientOriginOnScreen) const;
 
     // --- what the document and the objects ask of a view --------------------------------
     int GetHandleSize() const override { return m_handleSize; }
@@ -129,6 +149,7 @@ public:
     bool m_printGrid = false;
     bool m_active = false;
     std::vector<CArdoObj*> m_selection;
+    CRect m_selectionBounds;  // union of the selected objects' normalised rectangles
 
 private:
     void PrepareScreenMapping(CDC& dc);
@@ -147,6 +168,10 @@ private:
     void TogglePrintGrid();
     void DrawBackgroundInto(OffscreenSurface& target, const CRect& r);
     void InvalidateObjects(const std::vector<CArdoObj*>& objects);
+    bool OnEditCommand(int id);
+    std::optional<CommandUpdate> OnUpdateEditCommand(int id) const;
+    // Ends a gesture still under way before a command changes the selection.
+    void EndGestureInProgress();
 
     CArdoDoc& m_doc;
     ViewHost& m_host;

@@ -19,4 +19,6 @@ public:
     virtual void OnCancel(CArdoView& view) = 0;
     // Makes the selection tool (0) the current tool.
     virtual void SelectSelectionTool() = 0;
+    // The view is being destroyed: drop every pointer to it.
+    virtual void OnViewDestroyed(CArdoView& view) { (void)view; }
 };

@@ -4,6 +4,7 @@
 
 #include "doc/ArdoDoc.h"
 #include "platform/Services.h"
+#include "tools/ToolCommands.h"
 #include "view/SheetGrid.h"
 
 void CArdoView::OnLButtonDown(unsigned flags, CPoint point) {
@@ -93,7 +94,7 @@ bool CArdoView::OnCommand(int id) {
     case ViewCmd::ScrollUp: ArrowScroll(CSize(0, 2)); return true;
     case ViewCmd::ScrollLeft: ArrowScroll(CSize(2, 0)); return true;
     case ViewCmd::ScrollRight: ArrowScroll(CSize(-2, 0)); return true;
-    default: return false;
+    default: return OnEditCommand(id) || RunToolCommand(*this, id);
     }
 }
 
@@ -103,6 +104,8 @@ std::optional<CommandUpdate> CArdoView::OnUpdateCommand(int id) const {
     case ViewCmd::PrintGrid: return CommandUpdate{true, m_printGrid};
     case ViewCmd::Zoom: return CommandUpdate{!m_zoomDragging, m_zoomMode};
     case ViewCmd::FullView: return CommandUpdate{m_zoomed, false};
-    default: return std::nullopt;
+    default:
+        if (auto update = OnUpdateEditCommand(id)) return update;
+        return UpdateToolCommand(*this, id);
     }
 }

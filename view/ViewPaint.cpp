@@ -1,5 +1,5 @@
-// The paint path with its cached background, invalidation by update hints, activation, and
-// the selection list.
+// The paint path with its cached background, invalidation by update hints and activation.
+// (The selection list is in ViewSelection.cpp.)
 #include "view/ArdoView.h"
 
 #include "doc/ArdoDoc.h"
@@ -155,29 +155,4 @@ void CArdoView::OnActivateView(bool activate) {
         m_active = activate;
     }
     AppServices().status->SetPaneText(3, m_zoomed ? "ZOOM" : "Vollbild");
-}
-
-// --- selection ------------------------------------------------------------------------------
-
-void CArdoView::Select(CArdoObj* obj, bool add) {
-    if (!add) {
-        OnUpdate(nullptr, HINT_OBJECTS, {});
-        m_selection.clear();
-    }
-    if (!obj || IsSelected(obj)) return;
-    m_selection.push_back(obj);
-    InvalidateObject(obj);
-}
-
-void CArdoView::Deselect(CArdoObj* obj) {
-    auto it = std::find(m_selection.begin(), m_selection.end(), obj);
-    if (it == m_selection.end()) return;
-    InvalidateObject(obj);
-    m_selection.erase(it);
-}
-
-void CArdoView::RemoveFromSelection(CArdoObj* obj) { std::erase(m_selection, obj); }
-
-bool CArdoView::IsSelected(const CArdoObj* obj) const {
-    return std::find(m_selection.begin(), m_selection.end(), obj) != m_selection.end();
 }

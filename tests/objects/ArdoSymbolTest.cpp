@@ -290,6 +290,22 @@ TEST_F(ArdoSymbolTest, UnknownIdsAndEmptyFramesDrawNothing) {
     EXPECT_EQ(symbolDialogs.symbolPreset.strType, "");
 }
 
+TEST_F(ArdoSymbolTest, SymbolsInsideALibrarySymbolDrawOneLevelDeepAndStayPut) {
+    // A symbol stored from a selection that held a placed symbol of its own entry.
+    auto inner = std::make_unique<CArdoSymbol>(CRect(0, 0, 1000, 500), 3);
+    CArdoSymbol* innerPtr = inner.get();
+    AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}, {0, 500}}), 28, "Gruppe");
+    AddToSymbol(doc, std::move(inner), -1, "");
+    AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}}), -1, "");
+    ASSERT_EQ(doc.m_nSymbols, 4);
+
+    Canvas canvas;
+    Adopt(new CArdoSymbol(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);
+    // The triangle of entry 3, and once more through the nested symbol; no deeper.
+    EXPECT_EQ(canvas.backend.Count(DrawRecord::Kind::Polygon), 2u);
+    EXPECT_EQ(innerPtr->m_position, CRect(0, 0, 1000, 500));
+}
+
 TEST_F(ArdoSymbolTest, DefaultSizeIsTakenAtDrawing) {
     CArdoSymbol* s = Box();
     s->m_flags |= CArdoSymbol::kDefaultSize;

@@ -190,6 +190,18 @@ TEST_F(ArdoTextTest, NothingDrawnOutsideTheClip) {
     EXPECT_EQ(0u, backend.Count(DrawRecord::Kind::TextOut));
 }
 
+TEST_F(ArdoTextTest, CornersAtOppositeEndsOfTheRangeStillDraw) {
+    // A damaged file can put the baseline's ends anywhere; the angle must not overflow.
+    CArdoText* text = MakeLabel();
+    text->m_corners[0] = CPoint(INT32_MAX, 0);
+    text->m_corners[3] = CPoint(INT32_MIN, 0);
+    text->m_position = CRect(INT32_MIN, -10, INT32_MAX, 10);
+    RecordingBackend backend;
+    CDC dc(backend);
+    text->Draw(&dc, CRect(-1000, -1000, 1000, 1000));
+    EXPECT_EQ(1u, backend.Count(DrawRecord::Kind::TextOut));
+}
+
 std::vector<uint8_t> Store(CArdoObj& obj, CArdoDoc* doc) {
     std::vector<uint8_t> bytes;
     CArchive ar(bytes);

@@ -1,0 +1,32 @@
+// Dialog 123 "Zeichnungsmaßstab": the drawing scale 1 : n, the output unit and whether the
+// grid lines follow a change of scale.
+#pragma once
+
+#include "app/dialogs/SettingsDialog.h"
+#include "doc/ArdoDoc.h"
+
+class QCheckBox;
+class QComboBox;
+class QRadioButton;
+
+class ScaleDialog : public SettingsDialog {
+    Q_OBJECT
+public:
+    ScaleDialog(const ScaleDialogResult& preset, QWidget* parent = nullptr);
+
+    // The values to hand to the document (valid after OK).
+    ScaleDialogResult Result() const;
+
+protected:
+    bool Validate() override;
+
+private:
+    QComboBox* m_combo = nullptr;
+    QRadioButton* m_units[3] = {};
+    QCheckBox* m_adjust = nullptr;
+    float m_scale = 1.0f;
+};
+
+// Runs the dialog for the document and applies it on OK; true when applied. Also the step
+// after a plan import.
+bool RunScaleDialog(CArdoDoc& doc, QWidget* parent);

@@ -1,0 +1,36 @@
+#include "app/frame/AboutBox.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+
+QDialog* CreateAboutBox(QWidget* parent) {
+    auto* box = new QDialog(parent);
+    box->setObjectName(QStringLiteral("AboutBox"));
+    box->setWindowTitle(QStringLiteral("About Kovel"));
+    auto* icon = new QLabel(box);
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/kovel.svg")).pixmap(48, 48));
+    auto* version = new QLabel(QStringLiteral("Kovel      Version 2.31"), box);
+    version->setObjectName(QStringLiteral("VersionLine"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addSpacing(12);
+    row->addWidget(version, 1);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    box->setFixedSize(box->sizeHint().expandedTo(QSize(300, 0)));
+    return box;
+}
+
+void ShowAboutBox(QWidget* parent) {
+    QDialog* box = CreateAboutBox(parent);
+    box->exec();
+    delete box;
+}

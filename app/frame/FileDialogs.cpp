@@ -1,0 +1,50 @@
+#include "app/frame/FileDialogs.h"
+
+#include "app/dialogs/ScaleDialog.h"
+
+#include "platform/StringTable.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+constexpr int IDS_SAVE_AS_TITLE = 61441;  // "Speichern unter"
+
+// Qt takes the patterns from the last parenthesis and separates them by blanks, so
+// "(*.cpr;*.cap)" would be one pattern. Each filter carries its patterns in a last group
+// that the dialog hides, and shows the document type's own text.
+void SetDocumentFilters(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilters({QString::fromUtf8(kDocumentFilterName) + QStringLiteral(" (*.cpr *.cap)"),
+                           QStringLiteral("Alle Dateien (*.*) (*)")});
+}
+}  // namespace
+
+void QtFileDialogs::AskPlanScale(CArdoDoc& doc, QWidget* parent) { RunScaleDialog(doc, parent); }
+
+std::string QtFileDialogs::AskOpenFileName(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    SetDocumentFilters(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::string QtFileDialogs::AskSaveFileName(QWidget* parent, const std::string& proposed, bool bReplace) {
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A copy keeps the dialog's default title.
+    if (bReplace) dialog.setWindowTitle(QString::fromStdString(LoadString(IDS_SAVE_AS_TITLE)));
+    SetDocumentFilters(dialog);
+    const QFileInfo info(QString::fromStdString(proposed));
+    if (!proposed.empty()) {
+        if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first().toStdString();
+}

@@ -1,0 +1,62 @@
+#include "app/objectdialogs/LineFillDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+LineFillDialog::LineFillDialog(const LineFillValues& preset, QWidget* parent)
+    : ObjectDialog(QStringLiteral("Hilfslinien"), parent),
+      m_values(preset),
+      m_lineColor(preset.lineColor),
+      m_fillColor(preset.fillColor) {
+    auto* border = new QGroupBox(QStringLiteral("Randlinie"), this);
+    auto* borderGrid = new QGridLayout(border);
+    borderGrid->addWidget(new QLabel(QStringLiteral("Dicke"), border), 0, 0);
+    m_width = Named(new QLineEdit(QString::number(preset.lineWidth), border), ctl::kLineWidth);
+    borderGrid->addWidget(m_width, 0, 1);
+    borderGrid->addWidget(new QLabel(QStringLiteral("1/100 mm"), border), 0, 2);
+    m_lineColorButton = Named(new QPushButton(QStringLiteral("Farbe..."), border), ctl::kLineColor);
+    borderGrid->addWidget(m_lineColorButton, 1, 0, 1, 3);
+    Body()->addWidget(border);
+
+    auto* area = new QGroupBox(QStringLiteral("Fläche"), this);
+    auto* areaGrid = new QGridLayout(area);
+    m_useFill = Named(new QCheckBox(QStringLiteral("Füllfarbe verwenden"), area), ctl::kUseFill);
+    m_useFill->setChecked(preset.bFill != 0);
+    areaGrid->addWidget(m_useFill, 0, 0);
+    m_fillColorButton = Named(new QPushButton(QStringLiteral("Farbe..."), area), ctl::kFillColor);
+    areaGrid->addWidget(m_fillColorButton, 1, 0);
+    Body()->addWidget(area);
+
+    ShowColorOnButton(m_lineColorButton, m_lineColor);
+    ShowColorOnButton(m_fillColorButton, m_fillColor);
+    connect(m_lineColorButton, &QPushButton::clicked, this, [this] { PickColor(m_lineColor, m_lineColorButton); });
+    connect(m_fillColorButton, &QPushButton::clicked, this, [this] { PickColor(m_fillColor, m_fillColorButton); });
+    connect(m_useFill, &QCheckBox::toggled, this, [this] { UpdateFillButton(); });
+    UpdateFillButton();
+}
+
+void LineFillDialog::PickColor(COLORREF& color, QPushButton* button) {
+    COLORREF chosen = color;
+    if (!m_chooseColor(this, chosen)) return;
+    color = chosen;
+    ShowColorOnButton(button, color);
+}
+
+void LineFillDialog::UpdateFillButton() { m_fillColorButton->setEnabled(m_useFill->isChecked()); }
+
+bool LineFillDialog::Validate() {
+    int width = 0;
+    if (auto refusal = CheckLineWidth(LineEditText(m_width), width)) {
+        ShowRefusal(*refusal);
+        return false;
+    }
+    m_values.lineWidth = width;
+    m_values.lineColor = m_lineColor;
+    m_values.fillColor = m_fillColor;
+    m_values.bFill = m_useFill->isChecked() ? 1 : 0;
+    return true;
+}

@@ -1,0 +1,45 @@
+// Shared helpers of the object dialog tests: recorded message boxes, controls by id, and
+// running a modal dialog under a script.
+#pragma once
+
+#include "app/objectdialogs/ObjectDialog.h"
+#include "platform/MemoryServices.h"
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+class ObjectDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetAppServices();
+        DefaultMemoryServices().Clear();
+    }
+    void TearDown() override { ResetAppServices(); }
+
+    RecordingMessageBoxes& Messages() { return DefaultMemoryServices().messages; }
+
+    template <class W>
+    static W* Control(QWidget& dialog, int id) {
+        W* widget = dialog.findChild<W*>(ObjectDialog::ControlName(id));
+        EXPECT_NE(widget, nullptr) << "control " << id;
+        return widget;
+    }
+};
+
+// Runs `run` (which opens a modal dialog) and hands the dialog to `drive` once it is up. A
+// dialog the drive leaves open is rejected.
+inline void WithModalDialog(const std::function<void(QDialog&)>& drive, const std::function<void()>& run) {
+    QTimer::singleShot(0, [drive] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!modal) return;
+        drive(*modal);
+        if (modal->isVisible()) modal->reject();
+    });
+    run();
+}

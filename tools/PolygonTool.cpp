@@ -1,0 +1,171 @@
+// Point-by-point input of the polygon family.
+#include "tools/PolygonTool.h"
+
+#include "doc/ArdoDoc.h"
+#include "objects/ArdoPoly.h"
+#include "objects/ArdoPolyMeasure.h"
+#include "tools/SelectionTool.h"
+#include "view/ArdoView.h"
+
+namespace {
+constexpr const char* kPolygonPrompt =
+    "Polygoneingabe: Beenden mit ESC oder Doppelklick, Punkt zurücknehmen mit TAB-Taste";
+
+bool TakesPointBack(unsigned ch) { return ch == 8 || ch == 9 || ch == 37 || ch == 60; }
+}  // namespace
+
+CArdoPoly* CPolygonTool::CreateObject(const CRect& position) const { return new CArdoPoly(position); }
+
+void CPolygonTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
+    obj.SetFillColor(doc.m_crFill);
+    obj.SetLineColor(doc.m_crLine);
+    obj.SetFilled(doc.m_bFill);
+    obj.SetLineWidth(doc.m_nLineWidth);
+}
+
+CArdoPoly* CPolylineTool::CreateObject(const CRect& position) const { return new CArdoPolyline(position); }
+
+CArdoPoly* CBezierTool::CreateObject(const CRect& position) const { return new CArdoBezier(position); }
+
+void CBezierTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
+    obj.SetFillColor(doc.m_crFill);
+    obj.SetLineColor(doc.m_crLine);
+}
+
+CArdoPoly* CMeasurePolygonTool::CreateObject(const CRect& position) const {
+    auto* obj = new CArdoPolyMeasure(position);
+    obj->m_bEdges = ToolId() == TOOL_DIMCHAIN ? 1 : 0;
+    obj->m_bArea = ToolId() == TOOL_DIMCHAIN ? 0 : 1;
+    return obj;
+}
+
+void CMeasurePolygonTool::CopyAttributes(CArdoPoly&, const CArdoDoc&) const {}
+
+void CPolygonTool::CheckCurrentObject(CArdoView& view) {
+    if (!currentObject) return;
+    if (m_view == &view && IsInDocument(view.GetDocument(), currentObject)) return;
+    // The input began in another view, or a command deleted the object: end it there.
+    if (m_view && m_view != &view && IsInDocument(m_view->GetDocument(), currentObject)) {
+        m_view->Host().ReleaseCapture();
+        TakePointBack(nullptr);
+    }
+    currentObject = nullptr;
+    m_view = nullptr;
+}
+
+bool CPolygonTool::TakePointBack(ObjectView* view) {
+    if (currentObject->PointCount() <= 2) return false;
+    SharedToolState().lastLogicalPoint = currentObject->RemoveLastPoint(view);
+    return true;
+}
+
+void CPolygonTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
+    CInputTool::onButtonDown(view, flags, point);
+    CheckCurrentObject(view);
+    ToolState& st = SharedToolState();
+    CArdoDoc& doc = view.GetDocument();
+    const bool snapped = doc.m_bSnap && UsesSnap();
+    CPoint p = point;
+    if (snapped)
+        p = view.SnapToGrid(point);
+    else
+        view.ClientToLogical(p);
+
+    if (currentObject) {
+        if (currentObject->PointCount() > 0 && p == currentObject->m_points.front()) {
+            // A press on the first vertex closes the input; the rubber point goes.
+            view.Host().ReleaseCapture();
+            CArdoPoly* obj = currentObject;
+            currentObject = nullptr;
+            m_view = nullptr;
+            obj->m_points.pop_back();
+            if (obj->PointCount() >= 2) {
+                obj->RecalcBounds(&view);
+                view.InvalidateObject(obj);
+                doc.UpdateAllViews(&view, HINT_OBJECT, UpdateHint{obj});
+            } else {
+                doc.RemoveObject(obj);
+            }
+            st.currentTool = TOOL_SELECT;
+            ShowPrompt("");
+            return;
+        }
+    } else {
+        view.Host().SetCapture();
+        CArdoPoly* obj = CreateObject(CRect(p, p));
+        doc.AddObject(obj);
+        CopyAttributes(*obj, doc);
+        view.Select(obj, false);
+        obj->AddPoint(p, &view);
+        currentObject = obj;
+        m_view = &view;
+    }
+    ShowPrompt(kPolygonPrompt);
+
+    const CPoint rubber(p.x + 1, p.y);
+    currentObject->AddPoint(rubber, &view);
+    st.selectMode = sizeNew;
+    st.dragHandle = currentObject->GetHandleCount();
+    st.lastLogicalPoint = rubber;
+    // The former rubber point, now a vertex, lands on the grid.
+    if (snapped) currentObject->MoveHandleTo(st.dragHandle - 1, view.SnapToGrid(point), &view);
+}
+
+void CPolygonTool::onButtonUp(CArdoView&, unsigned, CPoint) {}
+
+void CPolygonTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
+    view.Host().SetCursor(IDC_DRAWING);
+    SelectionTool().onMouseMove(view, flags, point);
+}
+
+void CPolygonTool::onDoubleClick(CArdoView& view, unsigned, CPoint) {
+    view.Host().ReleaseCapture();
+    CheckCurrentObject(view);
+    if (currentObject && currentObject->PointCount() > 2) {
+        const std::vector<CPoint>& pts = currentObject->m_points;
+        const CPoint last = pts.back(), before = pts[pts.size() - 2];
+        // The rubber point of the double click's first press never moved.
+        if (last == before || last == CPoint(before.x + 1, before.y)) {
+            currentObject->RemoveLastPoint(&view);
+            view.InvalidateObject(currentObject);
+        }
+    }
+    // The other windows of the document show the finished object too.
+    if (currentObject) view.GetDocument().UpdateAllViews(&view, HINT_OBJECT, UpdateHint{currentObject});
+    currentObject = nullptr;
+    m_view = nullptr;
+    SharedToolState().currentTool = TOOL_SELECT;
+    ShowPrompt("");
+}
+
+void CPolygonTool::onChar(CArdoView& view, unsigned charCode, unsigned repeatCount, unsigned keyFlags) {
+    CInputTool::onChar(view, charCode, repeatCount, keyFlags);
+    if (!TakesPointBack(charCode)) return;
+    CheckCurrentObject(view);
+    if (!currentObject) return;
+    ToolState& st = SharedToolState();
+    TakePointBack(&view);
+    view.InvalidateObject(currentObject);
+    st.selectMode = sizeNew;
+    st.dragHandle = currentObject->GetHandleCount();
+}
+
+void CPolygonTool::onCancel() {
+    CInputTool::onCancel();
+    ShowPrompt("");
+    if (currentObject && m_view && IsInDocument(m_view->GetDocument(), currentObject)) {
+        m_view->Host().ReleaseCapture();
+        TakePointBack(nullptr);  // redraws in every view of the document
+    }
+    currentObject = nullptr;
+    m_view = nullptr;
+}
+
+void CPolygonTool::onViewDestroyed(CArdoView& view) {
+    if (m_view != &view) return;
+    if (currentObject && IsInDocument(view.GetDocument(), currentObject)) TakePointBack(nullptr);
+    // The input ends with its window, as with Esc.
+    if (currentObject) SharedToolState().currentTool = TOOL_SELECT;
+    currentObject = nullptr;
+    m_view = nullptr;
+}

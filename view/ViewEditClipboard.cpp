@@ -1,0 +1,86 @@
+// Copy, cut, paste and delete of the selection. Copies travel as "Kovel Format": an object
+// list in the archive encoding of the document file.
+#include "view/ArdoView.h"
+
+#include "doc/ArdoDoc.h"
+#include "platform/Archive.h"
+#include "platform/Services.h"
+#include "platform/StringTable.h"
+#include "view/ViewSelectionGeometry.h"
+
+#include <span>
+
+namespace {
+constexpr int IDS_INVALID_FORMAT = 61728;  // "Unerwartetes Dateiformat."
+
+// Clipboard copies carry no document: records are always written and read in the current
+// form, so a copy from a document read from an old file pastes into any other document.
+std::vector<uint8_t> StoreObjects(const std::vector<CArdoObj*>& objects) {
+    std::vector<uint8_t> bytes;
+    CArchive ar(bytes);
+    ar.WriteCount(uint32_t(objects.size()));
+    for (const CArdoObj* obj : objects) ar.WriteObject(obj);
+    return bytes;
+}
+}  // namespace
+
+bool CArdoView::OnEditCopy() {
+    if (m_selection.empty()) return false;
+    return AppServices().clipboard->SetData(kKovelClipboardFormat, StoreObjects(m_selection));
+}
+
+void CArdoView::OnEditCut() {
+    // Nothing is deleted unless its copy reached the clipboard.
+    if (OnEditCopy()) OnEditDelete();
+}
+
+void CArdoView::OnEditDelete() {
+    if (m_selection.empty()) return;
+    EndGestureInProgress();
+    // Other views forget these objects; this view skips its own list.
+    m_doc.UpdateAllViews(nullptr, HINT_REMOVING, UpdateHint{nullptr, &m_selection});
+    OnUpdate(nullptr, HINT_OBJECTS, {});
+    // RemoveObject also drops each object from m_selection, so walk a copy.
+    const std::vector<CArdoObj*> doomed = m_selection;
+    for (CArdoObj* obj : doomed) m_doc.RemoveObject(obj);
+    m_selection.clear();
+    RecalcSelectionBounds();
+}
+
+void CArdoView::OnEditPaste() {
+    const std::optional<std::vector<uint8_t>> bytes = AppServices().clipboard->GetData(kKovelClipboardFormat);
+    if (!bytes) return;
+
+    // Read everything first: bytes from the clipboard may come from any program, and a
+    // damaged copy must leave the document and the selection as they were.
+    ObjectList pasted;
+    try {
+        CArchive ar{std::span<const uint8_t>(*bytes)};
+        ar.ReadObList(pasted);
+    } catch (const std::exception&) {
+        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (pasted.empty()) return;
+
+    EndGestureInProgress();
+    OnUpdate(nullptr, HINT_OBJECTS, {});
+    m_selection.clear();
+    for (auto& obj : pasted) {
+        CArdoObj* raw = obj.release();
+        m_doc.AddObject(raw);
+        m_selection.push_back(raw);
+    }
+    RecalcSelectionBounds();
+
+    // The copies land centred in the visible part of the sheet.
+    const CPoint target = m_clientLogical.CenterPoint();
+    const CPoint centre = m_selectionBounds.CenterPoint();
+    const CSize d(ClampToInt32(int64_t(target.x) - centre.x), ClampToInt32(int64_t(target.y) - centre.y));
+    for (CArdoObj* obj : m_selection) obj->MoveTo(OffsetClamped(obj->m_position, d), this);
+    RecalcSelectionBounds();
+    AppServices().status->SetPaneText(0, "Zum entgültigen Positionieren Objekte greifen und verschieben");
+
+    m_doc.SetModifiedFlag(true);
+    m_doc.UpdateAllViews(nullptr, HINT_OBJECTS, UpdateHint{nullptr, &m_selection});
+}
