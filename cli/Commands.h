@@ -17,6 +17,11 @@ int RunSymbols(const Arguments& args);
 class CArdoDoc;
 // Imports a ".cap" plan into doc; false after printing why it could not be read.
 bool ImportPlanForCli(CArdoDoc& doc, const std::string& path);
+// Loads path as the program would open it (a ".cap" plan is imported); false after
+// printing the message.
+bool LoadDocument(CArdoDoc& doc, const std::string& path);
+// The same with the symbol library read first, for drawing placed symbols.
+bool LoadDocumentWithSymbols(CArdoDoc& doc, const std::string& path);
 // Saves doc to path; false after printing the program's message.
 bool SaveDocument(CArdoDoc& doc, const std::string& path);
 // Prints "Usage: kovel-cli TEXT" and returns the bad-usage status 2.

@@ -12,10 +12,6 @@
 #include <iostream>
 #include <iterator>
 
-namespace {
-
-// Loads path as the program would open it (a ".cap" plan is imported); false after
-// printing the message.
 bool LoadDocument(CArdoDoc& doc, const std::string& path) {
     if (IsPlanFileName(path)) return ImportPlanForCli(doc, path);
     try {
@@ -27,7 +23,10 @@ bool LoadDocument(CArdoDoc& doc, const std::string& path) {
     }
 }
 
-}  // namespace
+bool LoadDocumentWithSymbols(CArdoDoc& doc, const std::string& path) {
+    doc.LoadSymbolLibrary();
+    return LoadDocument(doc, path);
+}
 
 bool SaveDocument(CArdoDoc& doc, const std::string& path) {
     try {

@@ -4,8 +4,6 @@
 #if __has_include(<QImage>)
 
 #include "doc/ArdoDoc.h"
-#include "doc/DocumentFile.h"
-#include "doc/SaveNaming.h"
 #include "platform/RecordingBackend.h"
 #include "platform/qt/ImageExport.h"
 #include "platform/qt/QtPainterBackend.h"
@@ -15,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -118,18 +115,6 @@ void PaintSheet(CDC& dc, CArdoView& view, CArdoDoc& doc, bool grid) {
     doc.DrawForeground(&dc, &view);
 }
 
-bool LoadForRender(CArdoDoc& doc, const std::string& path) {
-    doc.LoadSymbolLibrary();
-    if (IsPlanFileName(path)) return ImportPlanForCli(doc, path);
-    try {
-        doc.ReadDocumentFile(path);
-        return true;
-    } catch (...) {
-        PrintError(DocumentErrorText(std::current_exception(), FileOperation::load, path));
-        return false;
-    }
-}
-
 }  // namespace
 
 int RunRender(const Arguments& args) {
@@ -144,7 +129,7 @@ int RunRender(const Arguments& args) {
     EnsureGuiApplication(argc, argv);
 
     CArdoDoc doc;
-    if (!LoadForRender(doc, options.input)) return 1;
+    if (!LoadDocumentWithSymbols(doc, options.input)) return 1;
     if (options.width == 0) {
         // The sheet's own proportions at the default width.
         const CSize extent = doc.m_sizeExtent;
