@@ -84,17 +84,17 @@ KovelApp::StartResult KovelApp::InitInstance(const std::vector<std::string>& arg
     if (QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry().size();
     m_frame->ApplyPlacement(StartPlacement(settings, screen.width(), screen.height()));
 
-    // 11. The first document.
+    // 11. The first document (below, once the frame shows, unless only printing).
     if (printMode) {
         // The view prints the document as soon as it is read; then the program ends.
         OpenDocumentFile(m_commandLine.fileName);
         m_frame->close();
         return StartResult::Exit;
     }
-    OpenFirstDocument();
-
-    // 12. Show the frame.
+    // 12. Show the frame, before the first document: a plan opened at start asks for its
+    // scale, and that question belongs over the program's window.
     m_frame->ShowPlaced();
+    OpenFirstDocument();
     if (SplashWindow* splash = SplashWindow::Current()) splash->raise();
     return StartResult::Run;
 }
