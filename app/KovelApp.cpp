@@ -11,10 +11,12 @@
 #include "doc/ArdoDoc.h"
 #include "doc/PlanImportSeam.h"
 #include "platform/Services.h"
+#include "platform/qt/QtCursors.h"
 #include "platform/qt/QtStatusBar.h"
 #include "tools/ToolFramework.h"
 
 #if __has_include("app/view/ViewWindowFactory.h")
+#include "app/view/ProgramCursors.h"
 #include "app/view/ViewWindowFactory.h"
 #define KOVEL_HAVE_VIEW_WINDOW 1
 #endif
@@ -72,6 +74,7 @@ KovelApp::StartResult KovelApp::InitInstance(const std::vector<std::string>& arg
     QtObjectDialogs::Install(m_frame.get());
 #ifdef KOVEL_HAVE_VIEW_WINDOW
     SetViewToolSink(&ToolFramework());
+    if (auto* cursors = dynamic_cast<QtCursors*>(AppServices().cursors)) InstallProgramCursors(*cursors);
 #endif
     if (!printMode)
         SetAfterPlanImportHook([this](CArdoDoc& doc) {

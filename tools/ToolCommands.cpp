@@ -2,6 +2,7 @@
 #include "tools/ToolCommands.h"
 
 #include "tools/InputTool.h"
+#include "tools/SymbolCommands.h"
 #include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 
@@ -39,7 +40,7 @@ bool RunToolCommand(CArdoView& view, int id) {
         return true;
     }
     const ToolCommandInfo* info = FindToolCommand(id);
-    if (!info) return false;
+    if (!info) return RunSymbolCommand(view, id);
     ChangeCurrentTool(view, info->tool);
     if (id == ToolCmd::SelectMode) view.m_zoomMode = false;
     if (info->prompt) ShowPrompt(info->prompt);
@@ -50,7 +51,7 @@ std::optional<CommandUpdate> UpdateToolCommand(const CArdoView& view, int id) {
     const int current = SharedToolState().currentTool;
     if (id == ToolCmd::Properties) return CommandUpdate{!view.m_selection.empty() && current == TOOL_SELECT, false};
     const ToolCommandInfo* info = FindToolCommand(id);
-    if (!info) return std::nullopt;
+    if (!info) return UpdateSymbolCommand(view, id);
     return CommandUpdate{true, current == info->tool};
 }
 

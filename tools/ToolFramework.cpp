@@ -4,7 +4,11 @@
 #include "tools/InputTool.h"
 #include "tools/PolygonTool.h"
 #include "tools/SelectionTool.h"
+#include "tools/SymbolCommands.h"
+#include "tools/SymbolTool.h"
+#include "tools/TextTool.h"
 #include "tools/ShapeTool.h"
+#include "doc/ArdoDoc.h"
 #include "view/ArdoView.h"
 
 #include <memory>
@@ -26,6 +30,8 @@ struct StandardTools {
     CMeasurePolygonTool dimPolyArea{TOOL_DIMPOLYAREA};
     CShapeTool dimRect{TOOL_DIMRECT};
     CBezierTool bezier;
+    CTextTool text;
+    CSymbolTool symbol;
 };
 
 template <class Call>
@@ -78,7 +84,14 @@ void CToolFramework::SelectSelectionTool() {
     SharedToolState().currentTool = TOOL_SELECT;
 }
 
+void CToolFramework::OnViewActivated(CArdoView& view) {
+    // A symbol tool with nothing chosen (the palette was left without a pick) gives way.
+    ToolState& st = SharedToolState();
+    if (st.currentTool == TOOL_SYMBOL && view.GetDocument().m_nCurrentSymbol == -1) st.currentTool = TOOL_SELECT;
+}
+
 void CToolFramework::OnViewDestroyed(CArdoView& view) {
+    ForgetChosenSymbolKey(view);
     for (int id : AllToolIds())
         if (CInputTool* tool = findTool(id)) tool->onViewDestroyed(view);
 }

@@ -16,6 +16,8 @@ public:
     // Ends any input under way, then makes the selection tool current.
     void SelectSelectionTool() override;
     void OnViewDestroyed(CArdoView& view) override;
+    // A view became active: the symbol tool without a chosen symbol ends.
+    void OnViewActivated(CArdoView& view) override;
 };
 
 // Creates the tool instances once (each registers itself) and returns the framework that

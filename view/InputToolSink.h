@@ -21,4 +21,6 @@ public:
     virtual void SelectSelectionTool() = 0;
     // The view is being destroyed: drop every pointer to it.
     virtual void OnViewDestroyed(CArdoView& view) { (void)view; }
+    // The view has just become the active view.
+    virtual void OnViewActivated(CArdoView& view) { (void)view; }
 };

@@ -153,6 +153,7 @@ void CArdoView::OnActivateView(bool activate) {
         // The selection's handles appear or disappear.
         if (!m_selection.empty()) OnUpdate(nullptr, HINT_OBJECTS, {});
         m_active = activate;
+        if (activate && m_toolSink) m_toolSink->OnViewActivated(*this);
     }
     AppServices().status->SetPaneText(3, m_zoomed ? "ZOOM" : "Vollbild");
 }

@@ -41,6 +41,7 @@ constexpr int GardenBox = 32824;
 constexpr int ToolBezier = 32838;
 constexpr int ImportPlan = 32839;
 constexpr int GridSetup = 32840;
+constexpr int StoreSelectionAsSymbol = 32841;
 constexpr int ScaleAndUnit = 32842;
 constexpr int Origin = 32846;
 constexpr int Marker = 32849;
@@ -53,6 +54,7 @@ constexpr int RoomOffice = 32855;
 constexpr int RoomAppliances = 32856;
 constexpr int RoomConnections = 32857;
 constexpr int ToggleFurnitureBox = 32859;
+constexpr int SymbolAttributes = 32860;  // no menu item; reachable by its id
 constexpr int SnapSetup = 32861;
 
 // --- framework commands -----------------------------------------------------------------------

@@ -53,6 +53,7 @@ std::vector<CommandInfo> BuildTable() {
         {GardenBox, "", "", {}},
         {ImportPlan, "&Plan / Grundriß ...", "Strg + G", {Key(Qt::CTRL | Qt::Key_G)}},
         {GridSetup, "Rasterlinien einrichten ...", "", {}},
+        {StoreSelectionAsSymbol, "Selektion als Symbol &ablegen...", "", {}},
         {ScaleAndUnit, "&Maßstab und Einheit...", "", {}},
         {Origin, "Nullpunkt...", "", {}},
         {Marker, "&Marker setzen", "", {}, true, "marker.svg"},

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/RecentFileList.h"
+#include "app/frame/Accelerators.h"
 #include "app/frame/BarLayout.h"
 #include "app/frame/CommandHooks.h"
 #include "app/frame/CommandIds.h"
@@ -114,6 +115,9 @@ void MainFrame::CreateActions() {
         addAction(action);
         m_actions[info.id] = action;
     }
+    // The keys the view and the tools define, where the table does not name them already.
+    AddCoreAccelerators(m_actions);
+    RefreshCommandStatesBeforeKeys(this, [this] { UpdateCommandStates(); });
 }
 
 QList<QMenu*> MainFrame::BuildMenuSet(bool documentMenu) {

@@ -1,18 +1,24 @@
 #include "app/view/ViewWindow.h"
 
 #include "app/frame/CommandIds.h"
+#include "app/frame/MainFrame.h"
+#include "app/view/ContextMenu.h"
 #include "app/print/PrintCommands.h"
 #include "app/view/ImageSurface.h"
+#include "app/view/ProgramCursors.h"
 #include "app/view/ViewWindowFactory.h"
 #include "doc/ArdoDoc.h"
 #include "platform/Services.h"
 #include "platform/qt/QtConvert.h"
 #include "platform/qt/QtCursors.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -296,6 +302,16 @@ void ViewWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up: m_view->OnKeyDown(VK_UP, repeat, 0); break;
     case Qt::Key_Down: m_view->OnKeyDown(VK_DOWN, repeat, 0); break;
     case Qt::Key_Escape: m_view->OnCancel(); break;
+    // Control characters the tools read (Tab and Backspace take a polygon vertex back).
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: m_view->OnChar(VK_TAB, 1, 0); break;
+    case Qt::Key_Backspace: m_view->OnChar(VK_BACK, 1, 0); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: m_view->OnChar(VK_RETURN, 1, 0); break;
+    case Qt::Key_Menu:
+        // Where the window system does not turn the key into a context menu event itself.
+        if (!QApplication::activePopupWidget()) ShowContextMenu(CPoint(-1, -1));
+        break;
     default: {
         const QString text = event->text();
         if (text.isEmpty() || !text.at(0).isPrint()) {
@@ -309,6 +325,44 @@ void ViewWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+bool ViewWindow::focusNextPrevChild(bool) { return false; }
+
+// --- context menu -----------------------------------------------------------------------------
+
+void ViewWindow::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint global = event->globalPos();
+    ShowContextMenu(event->reason() == QContextMenuEvent::Keyboard ? CPoint(-1, -1) : CPoint(global.x(), global.y()));
+    event->accept();
+}
+
+QMenu* ViewWindow::ShowContextMenu(CPoint screenPoint) {
+    if (m_contextMenu) m_contextMenu->close();
+    const QPoint origin = viewport()->mapToGlobal(QPoint(0, 0));
+    const ContextMenuRequest request = m_view->OnContextMenu(screenPoint, CPoint(origin.x(), origin.y()));
+    // The menu's commands take the frame's route (view, document, frame, application), as
+    // the menu bar's do; a window outside a frame answers them itself.
+    CommandRoute route;
+    QPointer<ViewWindow> self(this);
+    if (auto* frame = qobject_cast<MainFrame*>(window())) {
+        QPointer<MainFrame> guardedFrame(frame);
+        route.query = [guardedFrame](int id) { return guardedFrame ? guardedFrame->Router().Query(id) : CommandState{false, false}; };
+        route.run = [guardedFrame](int id) { return guardedFrame && guardedFrame->RunCommand(id); };
+    } else {
+        route.query = [self](int id) {
+            CommandState state;
+            return self && self->OnUpdateCommand(id, state) ? state : CommandState{false, false};
+        };
+        route.run = [self](int id) {
+            CommandState state;
+            return self && self->OnUpdateCommand(id, state) && state.enabled && self->OnCommand(id);
+        };
+    }
+    // The owner is the top-level window the view sits in.
+    m_contextMenu = BuildContextMenu(request, route, window());
+    m_contextMenu->popup(QPoint(request.screenPoint.x, request.screenPoint.y));
+    return m_contextMenu;
+}
+
 // --- capture and cursors ------------------------------------------------------------------------
 
 void ViewWindow::SetCapture() { m_capture = true; }
@@ -316,11 +370,7 @@ void ViewWindow::SetCapture() { m_capture = true; }
 void ViewWindow::ReleaseCapture() { m_capture = false; }
 
 void ViewWindow::SetCursor(int cursorId) {
-    auto* cursors = dynamic_cast<QtCursors*>(AppServices().cursors);
-    QCursor cursor = cursors ? cursors->CursorFor(cursorId) : QCursor(CursorShapeFor(cursorId));
-    // The drawing cursor of the zoom rectangle is a cross unless the program gave it a look.
-    if (cursorId == IDC_DRAWING && cursor.shape() == Qt::ArrowCursor) cursor = QCursor(Qt::CrossCursor);
-    viewport()->setCursor(cursor);
+    viewport()->setCursor(CursorForId(cursorId));
 }
 
 void ViewWindow::BeginWaitCursor() {

@@ -10,12 +10,14 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QMenu>
 #include <QPointer>
 
 #include <memory>
 
 class CArdoDoc;
 class QMdiSubWindow;
+
 
 class ViewWindow : public QAbstractScrollArea, public ViewHost, public CommandTarget {
     Q_OBJECT
@@ -32,6 +34,11 @@ public:
     void SetActive(bool active);
     // The picture the window shows now (for tests and screenshots).
     QImage Picture();
+    // Shows the pop-up menu 187 at a screen point; (-1, -1) asks for the keyboard's place
+    // (the client area's top-left moved by (5, 5)). Returns the menu while it is open.
+    QMenu* ShowContextMenu(CPoint screenPoint);
+    // The pop-up menu while it is open, else null.
+    QMenu* OpenContextMenu() const { return m_contextMenu.data(); }
 
     // --- CommandTarget ----------------------------------------------------------------------
     bool OnCommand(int id) override;
@@ -70,6 +77,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Tab belongs to the drawing tools (it takes a vertex back), not to focus changes.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The front picture in the viewport's size (a new one is grey until painted).
@@ -95,4 +105,5 @@ private:
     bool m_initialised = false;
     bool m_printedInPrintMode = false;
     QPointer<QMdiSubWindow> m_subWindow;
+    QPointer<QMenu> m_contextMenu;
 };

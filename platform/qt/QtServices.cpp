@@ -3,7 +3,7 @@
 QtServices& QtServices::Install() {
     static QtServices services;
     AppServices() = Services{&services.settings, &services.messages, &services.status, &services.cursors,
-                             &services.text};
+                             &services.text, &services.clipboard, &services.colorDialog, &services.alerts};
     return services;
 }
 

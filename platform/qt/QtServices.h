@@ -1,6 +1,9 @@
 // The Qt implementations of the platform services, installed as AppServices() by the shell.
 #pragma once
 
+#include "platform/qt/QtAlerts.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtColorDialog.h"
 #include "platform/qt/QtCursors.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -13,6 +16,9 @@ struct QtServices {
     QtStatusBar status;
     QtCursors cursors;
     QtTextMeasure text;
+    QtClipboard clipboard;
+    QtColorDialog colorDialog;
+    QtAlerts alerts;
 
     // Creates the process-wide set on first use (a QGuiApplication must exist for the
     // text measure and message boxes) and points AppServices() at it.

@@ -115,7 +115,8 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
                            "&Statuszeile"}));
     EXPECT_EQ(ItemTexts(Popup("&Toolbox")), (QStringList{"M&essen", "&Hilfslinien", "&Einrichtung"}));
     EXPECT_EQ(ItemTexts(Popup("Einrichtung")),
-              (QStringList{"&Wohnen", "&Schlafen", "&Küche", "&Bad", "Bü&ro", "&Geräte", "&Anschlüsse"}));
+              (QStringList{"&Wohnen", "&Schlafen", "&Küche", "&Bad", "Bü&ro", "&Geräte", "&Anschlüsse",
+                           "Selektion als Symbol &ablegen..."}));
     EXPECT_EQ(ItemTexts(Popup("M&essen")),
               (QStringList{"&Maßstab und Einheit...", "Nullpunkt...", "Fangraster...", "&Strecke", "&Polygon",
                            "&Rechtecksfläche", "P&olygonfläche"}));

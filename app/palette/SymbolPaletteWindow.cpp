@@ -1,0 +1,170 @@
+#include "app/palette/SymbolPaletteWindow.h"
+
+#include "doc/ArdoDoc.h"
+#include "platform/DeviceContext.h"
+#include "platform/Services.h"
+#include "platform/qt/QtPainterBackend.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+constexpr const char* kChoosePrompt = "Bitte wählen Sie ein Symbol aus";
+constexpr const char* kPlacePrompt = "Bitte legen Sie das Symbol im Plan ab";
+constexpr int kInitialWidth = 170;
+
+QPointer<SymbolPaletteWindow>& ProgramPalette() {
+    static QPointer<SymbolPaletteWindow> palette;
+    return palette;
+}
+
+QMainWindow* MainFrameWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* frame = qobject_cast<QMainWindow*>(w)) return frame;
+    return nullptr;
+}
+}  // namespace
+
+SymbolPaletteWindow::SymbolPaletteWindow(QWidget* parent) : QAbstractScrollArea(parent) {
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Symbole"));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(kInitialWidth, 300);
+}
+
+SymbolPaletteWindow::~SymbolPaletteWindow() {
+    if (&SymbolPalette() == this) SetSymbolPalette(nullptr);
+}
+
+void SymbolPaletteWindow::Fill(CArdoDoc& doc, const std::vector<int>& indexes) {
+    m_doc = &doc;
+    m_layout.Fill(doc, indexes);
+    UpdateScrollRange();
+    viewport()->update();
+}
+
+void SymbolPaletteWindow::Show() {
+    PlaceFirstTime();
+    ResizeToShowAll();
+    if (isVisible()) {
+        // Already shown: showing again starts a new choice.
+        if (m_doc) m_doc->m_nCurrentSymbol = -1;
+        ShowStatus(kChoosePrompt);
+    }
+    show();
+    raise();
+    activateWindow();
+    verticalScrollBar()->setValue(0);
+    viewport()->update();
+}
+
+void SymbolPaletteWindow::Hide() { hide(); }
+
+void SymbolPaletteWindow::ForgetDocument(const CArdoDoc& doc) {
+    if (m_doc != &doc) return;
+    m_doc = nullptr;
+    m_layout.Clear();
+    hide();
+}
+
+int SymbolPaletteWindow::CandidateAt(QPoint p) const {
+    return m_layout.HitTest(CPoint(p.x(), p.y()), viewport()->width(), verticalScrollBar()->value());
+}
+
+void SymbolPaletteWindow::PlaceFirstTime() {
+    if (m_placed) return;
+    m_placed = true;
+    // Beside the main frame's right edge, below its bars.
+    if (QMainWindow* frame = MainFrameWindow()) {
+        const QRect g = frame->geometry();
+        move(g.right() - kInitialWidth - 40, g.top() + 80);
+    }
+}
+
+void SymbolPaletteWindow::ResizeToShowAll() {
+    const int outerWidth = std::max(width(), 20);
+    const int frameExtra = frameWidth() * 2;
+    int height = m_layout.HeightForWidth(outerWidth - frameExtra) + frameExtra;
+    // Never beyond the screen; the rest can be scrolled to.
+    if (const QScreen* s = screen()) height = std::min(height, std::max(60, s->availableGeometry().bottom() - y() - 40));
+    resize(outerWidth, std::max(height, 40));
+    UpdateScrollRange();
+}
+
+void SymbolPaletteWindow::UpdateScrollRange() {
+    const int total = m_layout.StackedHeight(viewport()->width());
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, std::max(0, total - viewport()->height()));
+    bar->setPageStep(std::max(1, viewport()->height()));
+    bar->setSingleStep(20);
+}
+
+void SymbolPaletteWindow::ShowStatus(const std::string& text) { AppServices().status->SetPaneText(0, text); }
+
+void SymbolPaletteWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    QtPainterBackend backend(painter);
+    CDC dc(backend);
+    m_layout.Paint(dc, viewport()->width(), viewport()->height(), verticalScrollBar()->value());
+}
+
+void SymbolPaletteWindow::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
+    viewport()->update();
+}
+
+void SymbolPaletteWindow::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    if (m_doc) m_doc->m_nCurrentSymbol = -1;
+    ShowStatus(kChoosePrompt);
+}
+
+void SymbolPaletteWindow::scrollContentsBy(int, int) { viewport()->update(); }
+
+void SymbolPaletteWindow::mouseMoveEvent(QMouseEvent* event) {
+    const int hit = CandidateAt(event->position().toPoint());
+    ShowStatus(hit >= 0 ? m_layout.Description(size_t(hit)) : std::string(kChoosePrompt));
+}
+
+void SymbolPaletteWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int hit = CandidateAt(event->position().toPoint());
+    if (hit < 0) return;
+    m_picked = m_layout.SymbolIndex(size_t(hit));
+    if (m_doc) m_doc->m_nCurrentSymbol = m_picked;
+    hide();
+    ShowStatus(kPlacePrompt);
+}
+
+bool SymbolPaletteWindow::event(QEvent* event) {
+    // Leaving the palette without a pick (a click into the plan) closes it.
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) {
+        ShowStatus("");
+        hide();
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+SymbolPaletteWindow* ProgramSymbolPalette() { return ProgramPalette().data(); }
+
+SymbolPaletteWindow* EnsureProgramSymbolPalette() {
+    QPointer<SymbolPaletteWindow>& palette = ProgramPalette();
+    if (!palette) {
+        palette = new SymbolPaletteWindow(MainFrameWindow());
+        SetSymbolPalette(palette.data());
+    }
+    return palette.data();
+}
