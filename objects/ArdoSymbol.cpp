@@ -2,6 +2,7 @@
 
 #include "doc/ArdoDoc.h"
 #include "objects/ArdoPoly.h"
+#include "objects/ArdoText.h"
 #include "objects/ObjectDialogs.h"
 #include "objects/RegionGeometry.h"
 #include "platform/Archive.h"
@@ -60,6 +61,11 @@ bool IsNearAll(const CArdoObj& obj) {
     if (!IsNear(obj.m_position.TopLeft()) || !IsNear(obj.m_position.BottomRight())) return false;
     if (const auto* poly = dynamic_cast<const CArdoPoly*>(&obj))
         return std::all_of(poly->m_points.begin(), poly->m_points.end(), IsNear);
+    // Texts and symbols keep corners of their own, stored apart from their bounds.
+    if (const auto* text = dynamic_cast<const CArdoText*>(&obj))
+        return std::all_of(text->m_corners, text->m_corners + 4, IsNear);
+    if (const auto* symbol = dynamic_cast<const CArdoSymbol*>(&obj))
+        return std::all_of(symbol->m_corners, symbol->m_corners + 4, IsNear);
     return true;
 }
 
@@ -438,8 +444,9 @@ void CArdoSymbol::Draw(CDC* pDC, CRect clip) {
     const float m21 = float(sy * m_u2.x), m22 = float(sy * m_u2.y);
     const CRect everywhere(0, 0, 32767, 32767);
     for (size_t i = 1; i < geometry.size(); ++i) {
-        const CRect& r = geometry[i]->m_position;
-        if (!IsNear({r.left, r.top}) || !IsNear({r.right, r.bottom})) continue;
+        // Every coordinate is checked before the shift, not only the bounds: a damaged
+        // library may hold points or corners far from the bounds it stores.
+        if (!IsNearAll(*geometry[i])) continue;
         // A symbol's Clone moves its source; the library's objects must stay where they are.
         const auto* nested = dynamic_cast<const CArdoSymbol*>(geometry[i].get());
         std::unique_ptr<CArdoObj> copy(nested ? new CArdoSymbol(*nested) : geometry[i]->Clone(nullptr));

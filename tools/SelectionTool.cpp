@@ -76,6 +76,7 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
             }
             SaveAndClearSnap(view);
             ShowPrompt("Objekte am Zielpunkt absetzen");
+            m_dropPromptShown = true;
         }
     }
     if (st.selectMode == none) {
@@ -184,6 +185,11 @@ void CSelectionTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
         }
         RestoreSnap();
     }
+    // The drop prompt belongs to the drag; it must not outlive the release.
+    if (m_dropPromptShown) {
+        m_dropPromptShown = false;
+        ShowPrompt("");
+    }
     CInputTool::onButtonUp(view, flags, point);
 }
 
@@ -244,6 +250,10 @@ void CSelectionTool::onCancel() {
     ToolState& st = SharedToolState();
     if (m_rubberView && st.selectMode == rubberBand) DrawFocus(*m_rubberView, st.downPoint, st.lastWindowPoint);
     m_rubberView = nullptr;
+    if (m_dropPromptShown) {
+        m_dropPromptShown = false;
+        ShowPrompt("");
+    }
     // A drag ended by Esc gets no release with the capture held: put the snap flag back now.
     RestoreSnap();
 }

@@ -35,6 +35,7 @@ private:
 
     CArdoView* m_snapView = nullptr;    // whose document's snap flag savedSnap belongs to
     CArdoView* m_rubberView = nullptr;  // where a rubber band is shown
+    bool m_dropPromptShown = false;     // the move prompt of a press is still in the status bar
 };
 
 // The process-wide selection tool (the creating tools call into it).

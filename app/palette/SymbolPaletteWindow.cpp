@@ -146,6 +146,9 @@ void SymbolPaletteWindow::mousePressEvent(QMouseEvent* event) {
     m_picked = m_layout.SymbolIndex(size_t(hit));
     if (m_doc) m_doc->m_nCurrentSymbol = m_picked;
     hide();
+    // The palette held the activation; hand it back to the frame so that its document
+    // window is active again and the very next press in the plan drops the symbol.
+    if (QWidget* frame = parentWidget()) frame->activateWindow();
     ShowStatus(kPlacePrompt);
 }
 

@@ -4,6 +4,7 @@
 # Usage: document_cli.sh KOVEL_CLI SOURCE_DIR
 set -euo pipefail
 cli="$1"
+src="$2"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -76,6 +77,17 @@ cmp "$tmp/a.json" "$tmp/b.json" || fail "dump is not stable"
 grep -q '"nan:0x7fc00001"' "$tmp/a.json" || fail "NaN bits lost"
 grep -q '"scaleText": "12,5 ä"' "$tmp/a.json" || fail "scale text not UTF-8"
 "$cli" info "$tmp/a.cpr" | grep -q '"CArdoRect": 2' || fail "info class counts"
+
+# Text labels, symbols and measures: the furnished sample document holds them all.
+sample="$src/docs/samples/furnished-apartment.cpr"
+"$cli" info "$sample" | python3 -c '
+import json, sys
+classes = json.load(sys.stdin)["classes"]
+missing = {"CArdoText", "CArdoSymbol", "CArdoPolyMeasure", "CArdoRect", "CArdoPoly"} - set(classes)
+sys.exit(f"sample lacks {missing}" if missing else 0)'
+"$cli" dump "$sample" > "$tmp/sample.json"
+"$cli" build "$tmp/sample.json" -o "$tmp/sample.cpr"
+cmp "$sample" "$tmp/sample.cpr" || fail "the furnished sample does not round-trip"
 
 # The empty document too.
 "$cli" dump "$tmp/Neu.cpr" > "$tmp/neu.json"

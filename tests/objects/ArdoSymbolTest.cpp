@@ -6,6 +6,7 @@
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoRect.h"
 #include "objects/ArdoSymbol.h"
+#include "objects/ArdoText.h"
 
 #include <cmath>
 #include <functional>
@@ -288,6 +289,25 @@ TEST_F(ArdoSymbolTest, UnknownIdsAndEmptyFramesDrawNothing) {
     symbolDialogs.symbolOk = false;
     unknown->OnEditProperties(&view);
     EXPECT_EQ(symbolDialogs.symbolPreset.strType, "");
+}
+
+TEST_F(ArdoSymbolTest, LibraryGeometryFarFromItsOwnBoundsIsSkipped) {
+    // A damaged library: bounds inside the frame, but a text's corners and a polygon's point
+    // near the end of the coordinate range, where the shift into place would overflow.
+    constexpr int32_t kFar = 2147483392;
+    auto text = std::make_unique<CArdoText>(CRect(0, 0, 100, 100));
+    text->SetText(nullptr, "Kaputt", nullptr);
+    for (CPoint& c : text->m_corners) c.x = kFar;
+    auto poly = Poly({{0, 0}, {100, 0}, {100, 100}});
+    static_cast<CArdoPoly&>(*poly).m_points[1].x = kFar;
+    AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}, {0, 500}}), 28, "Kaputt 2");
+    AddToSymbol(doc, std::move(text), -1, "");
+    AddToSymbol(doc, std::move(poly), -1, "");
+    ASSERT_EQ(doc.m_nSymbols, 4);
+
+    Canvas canvas;
+    Adopt(new CArdoSymbol(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);
+    EXPECT_TRUE(canvas.backend.Records().empty());
 }
 
 TEST_F(ArdoSymbolTest, SymbolsInsideALibrarySymbolDrawOneLevelDeepAndStayPut) {
