@@ -177,8 +177,10 @@ void CArdoText::MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) {
 void CArdoText::MoveTo(const CRect& position, ObjectView* pView, int bQuiet) {
     if (position == m_position) return;
     if (!bQuiet) RequestRedraw(pView);
-    const CSize delta(position.left - m_position.left, position.top - m_position.top);
-    for (CPoint& c : m_corners) c = c + delta;
+    // In 64 bits and saturating: corners read from a file may lie far from the stored bounds.
+    const int64_t dx = int64_t(position.left) - m_position.left;
+    const int64_t dy = int64_t(position.top) - m_position.top;
+    for (CPoint& c : m_corners) c = CPoint(TruncToInt(double(c.x) + double(dx)), TruncToInt(double(c.y) + double(dy)));
     m_position = position;
     if (!bQuiet) {
         RequestRedraw(pView);

@@ -190,7 +190,7 @@ TEST_F(ArdoTextTest, NothingDrawnOutsideTheClip) {
     EXPECT_EQ(0u, backend.Count(DrawRecord::Kind::TextOut));
 }
 
-TEST_F(ArdoTextTest, CornersAtOppositeEndsOfTheRangeStillDraw) {
+TEST_F(ArdoTextTest, CornersAtOppositeEndsOfTheRangeStillDrawAndMove) {
     // A damaged file can put the baseline's ends anywhere; the angle must not overflow.
     CArdoText* text = MakeLabel();
     text->m_corners[0] = CPoint(INT32_MAX, 0);
@@ -200,6 +200,9 @@ TEST_F(ArdoTextTest, CornersAtOppositeEndsOfTheRangeStillDraw) {
     CDC dc(backend);
     text->Draw(&dc, CRect(-1000, -1000, 1000, 1000));
     EXPECT_EQ(1u, backend.Count(DrawRecord::Kind::TextOut));
+    // Moving it keeps the corners inside the range instead of wrapping around.
+    text->MoveTo(CRect(INT32_MIN + 100, -10, INT32_MAX, 10), nullptr);
+    EXPECT_EQ(INT32_MAX, text->m_corners[0].x);
 }
 
 std::vector<uint8_t> Store(CArdoObj& obj, CArdoDoc* doc) {
