@@ -53,5 +53,9 @@ std::string RecentFileList::MenuText(size_t index) const {
         if (c == '&') escaped += '&';
         escaped += c;
     }
-    return "&" + std::to_string(index + 1) + " " + escaped;
+    std::string text = "&";
+    text += std::to_string(index + 1);
+    text += ' ';
+    text += escaped;
+    return text;
 }

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,6 +14,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("2.31"));
     QApplication::setDesktopFileName(QStringLiteral("kovel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kovel.svg")));
+    // The program speaks German; the framework's own dialogs and buttons (Ja/Nein/Abbrechen,
+    // file and print dialogs) follow when Qt's German translation is installed.
+    QTranslator frameworkGerman;
+    if (frameworkGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&frameworkGerman);
     QtServices::Install();
 
     std::vector<std::string> args;

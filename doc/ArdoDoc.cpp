@@ -21,7 +21,6 @@ namespace {
 constexpr int kCurrentVersion = 23;
 constexpr int IDS_CAP_SAVE_WARNING = 57453;
 constexpr int IDS_CAP_SAVE_CAPTION = 57454;
-constexpr const char* kErrorCaption = "Kovel";
 
 // Float to int by truncation toward zero; values beyond the int range saturate and NaN
 // gives 0, so damaged values can never make the conversion undefined.
@@ -341,7 +340,7 @@ int CArdoDoc::LoadSymbolLibrary() { return ::LoadSymbolLibrary(*this) ? 1 : 0; }
 
 namespace {
 void ReportFileError(std::exception_ptr error, FileOperation op, const std::string& path) {
-    AppServices().messages->MessageBox(DocumentErrorText(error, op, path), kErrorCaption,
+    AppServices().messages->MessageBox(DocumentErrorText(error, op, path), LoadString(IDS_APP_TITLE),
                                        MB_OK | MB_ICONEXCLAMATION);
 }
 }  // namespace

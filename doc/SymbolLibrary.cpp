@@ -77,7 +77,7 @@ void ClearSymbolTable(CArdoDoc& doc) {
 void ReportDamagedLibrary(const CArchiveException& e) {
     const bool formatError = e.m_cause == CArchiveException::endOfFile || e.m_cause == CArchiveException::badIndex ||
                              e.m_cause == CArchiveException::badClass || e.m_cause == CArchiveException::badSchema;
-    AppServices().messages->MessageBox(LoadString(formatError ? 61728 : 61697), "Kovel", MB_OK | MB_ICONEXCLAMATION);
+    AppServices().messages->MessageBox(LoadString(formatError ? 61728 : 61697), LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace

@@ -173,7 +173,10 @@ void CArdoView::OnInitialUpdate() {
     // The full-view path always runs once.
     m_zoomed = true;
     FullView();
-    if (!m_doc.m_bSymbolsLoaded)
+    // A missing library is reported once per document: by its first view, not again for
+    // each further window onto the same document.
+    const bool firstView = !m_doc.Views().empty() && m_doc.Views().front() == this;
+    if (!m_doc.m_bSymbolsLoaded && firstView)
         AppServices().messages->MessageBox(LoadString(57456), LoadString(57455), MB_ICONERROR);
 }
 

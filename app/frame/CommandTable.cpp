@@ -25,6 +25,8 @@ std::vector<CommandInfo> BuildTable() {
         {ToolEllipse, "&Ellipse", "E", Letter(Qt::Key_E), true, "ellipse.svg"},
         {LineColor, "&Linienfarbe..", "", {}},
         {FillColor, "&Füllfarbe...", "", {}},
+        // Also in the "Bearbeiten" menu, so that users find the command.
+        {BackgroundColor, "Hintergrundfarbe ändern", "", {}},
         {ToFront, "Objekt ganz nach vorn", "Plus", {Key(Qt::Key_Plus)}, false, "to-front.svg"},
         {ToBack, "Objekt ganz nach hinten", "Minus",
          {Key(Qt::Key_Minus), Key(Qt::Key_Underscore), Key(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)}, false,

@@ -19,8 +19,8 @@
 #include <cctype>
 
 namespace {
-constexpr int IDS_APP_TITLE = 57344;
 constexpr int IDS_ASK_TO_SAVE = 61699;  // "Änderungen in %1 speichern?"
+constexpr int IDS_SCALE_INDICATOR = 57460;  // "M 1:1", pane 2 without a document
 constexpr const char* kDocumentName = "Kovel";
 
 std::string FileNamePart(const std::string& path) {
@@ -96,6 +96,8 @@ QMdiSubWindow* DocumentManager::CreateWindow(Entry& entry) {
     window->installEventFilter(this);
     entry.windows.push_back(window);
     connect(window, &QObject::destroyed, this, [this, window] { WindowDestroyed(window); });
+    // The frame's caption depends on whether the window is maximised.
+    connect(window, &QMdiSubWindow::windowStateChanged, this, [this] { emit documentsChanged(); });
     return window;
 }
 
@@ -159,7 +161,15 @@ std::shared_ptr<CArdoDoc> DocumentManager::OpenDocumentFile(const std::string& r
         WaitCursor wait;
         ok = doc->OnOpenDocument(path);
     }
-    if (!ok) return nullptr;
+    if (!ok) {
+        // Reading wrote the refused file's scale into the status bar: the window that stays
+        // active gets its own back.
+        if (auto active = ActiveDocument())
+            active->UpdateScaleText();
+        else
+            AppServices().status->SetPaneText(2, LoadString(IDS_SCALE_INDICATOR));
+        return nullptr;
+    }
     doc->SetPathName(pathName);
     doc->SetTitle(FileNamePart(pathName));
     if (!isPlan) AddToRecentFiles(path);

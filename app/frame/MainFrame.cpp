@@ -227,8 +227,11 @@ void MainFrame::UpdateMenuBar() {
 
 void MainFrame::UpdateWindowTitle() {
     QString title = QString::fromStdString(LoadString(IDS_FRAME_TITLE));
-    if (QMdiSubWindow* w = m_documents->ActiveWindow(); w && !w->isHidden())
-        title += QStringLiteral(" - ") + m_documents->WindowCaption(w);
+    // A maximised window's caption stands in brackets; the MDI area then adds no second copy.
+    if (QMdiSubWindow* w = m_documents->ActiveWindow(); w && !w->isHidden()) {
+        const QString caption = m_documents->WindowCaption(w);
+        title += w->isMaximized() ? QStringLiteral(" - [%1]").arg(caption) : QStringLiteral(" - ") + caption;
+    }
     setWindowTitle(title);
 }
 

@@ -10,7 +10,7 @@ const std::vector<PopupLayout>& DocumentMenuLayout() {
          {FileNew, ImportPlan, FileOpen, FileClose, FileSave, FileSaveAs, 0, FilePrint, PrintGrid, PrintPreview,
           PrintSetup, 0, kRecentFilesPlaceholder, 0, AppExit}},
         {"&Bearbeiten",
-         {Zoom, FullView, 0, LineColor, FillColor, 0, SelectMode, 0, EditCut, EditCopy, EditPaste, EditDelete,
+         {Zoom, FullView, 0, LineColor, FillColor, BackgroundColor, 0, SelectMode, 0, EditCut, EditCopy, EditPaste, EditDelete,
           EditSelectAll, 0, Properties, 0, ToFront, ToBack, ForwardOne, BackOne, 0, InsertObject, ShowEmbedded,
           EditLinks, ObjectVerbs}},
         {"&Fenster",

@@ -10,12 +10,14 @@
 #include "app/frame/DocumentManager.h"
 #include "app/frame/MainFrame.h"
 #include "doc/ArdoDoc.h"
+#include "platform/MemoryServices.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -104,7 +106,7 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
                            "&Speichern\tStrg+S", "Speichern &als...", "&Drucken...\tStrg+P", "&Rasterlinien drucken",
                            "Seiten&ansicht", "Drucker &einrichten...", "Zuletzt geöffnete Datei", "E&nde"}));
     EXPECT_EQ(ItemTexts(Popup("&Bearbeiten")),
-              (QStringList{"Zoomen", "Vollbild", "&Linienfarbe..", "&Füllfarbe...", "&Auswahl-Modus\tS",
+              (QStringList{"Zoomen", "Vollbild", "&Linienfarbe..", "&Füllfarbe...", "Hintergrundfarbe ändern", "&Auswahl-Modus\tS",
                            "Ausschneiden\tStrg+X", "&Kopieren\tStrg+C", "&Einfügen\tStrg+V", "&Löschen\tEntf",
                            "&Alles Auswählen\tStrg+A", "Eigenschaften...\tAlt+Return", "Objekt ganz nach vorn\tPlus",
                            "Objekt ganz nach hinten\tMinus", "Objekt eine z-Position vor\tStrg+Plus",
@@ -124,7 +126,13 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
               (QStringList{"&Marker setzen", "&Line\tL", "Polyline", "&Rechteck\tR", "&Abgerundetes Rechteck\tN",
                            "&Ellipse\tE", "&Polygonfläche", "&Text", "&Rasterlinien\tG", "Rasterlinien einrichten ..."}));
     EXPECT_EQ(ItemTexts(Popup("&?")), (QStringList{"&Über Kovel..."}));
+    // A maximised window shows its caption in brackets, a normal one after a dash.
+    frame->show();
+    ProcessEvents();
+    EXPECT_EQ(frame->windowTitle(), "Velmarstad Kovel - [Kovel1]");
+    frame->Documents().WindowsOf(*doc)[0]->showNormal();
     EXPECT_EQ(frame->windowTitle(), "Velmarstad Kovel - Kovel1");
+    frame->hide();
 
     // Closing the last window brings menu 2 back.
     frame->Documents().CloseDocument(*doc);
@@ -355,6 +363,20 @@ TEST_F(FrameFixture, OpeningPlansDocumentsAndRecentFiles) {
     EXPECT_EQ(recent.Files(), std::vector<std::string>{path});
     EXPECT_EQ(frame->Documents().OpenDocumentFile(path), opened);  // already open: its window comes back
     EXPECT_EQ(frame->Documents().Documents().size(), 2u);
+
+    // A damaged file is refused with a message and leaves the windows as they were, the
+    // active document's scale in pane 2 included (reading it wrote its own scale there).
+    CArdoDoc odd;
+    odd.m_fScale = 250.0f;
+    const std::string damaged = env.PathStd("Kaputt.cpr");
+    odd.WriteDocumentFile(damaged);
+    QFile::resize(QString::fromStdString(damaged), QFileInfo(QString::fromStdString(damaged)).size() - 4);
+    const size_t messagesBefore = env.messages.shown.size();
+    EXPECT_FALSE(frame->Documents().OpenDocumentFile(damaged));
+    EXPECT_EQ(env.messages.shown.size(), messagesBefore + 1);
+    EXPECT_EQ(frame->Documents().Documents().size(), 2u);
+    EXPECT_EQ(frame->Documents().ActiveDocument(), opened);
+    EXPECT_EQ(DefaultMemoryServices().status.PaneText(2), "1:100");
 
     frame->UpdateCommandStates();
     EXPECT_TRUE(frame->Action(cmd::RecentFile1)->isEnabled());

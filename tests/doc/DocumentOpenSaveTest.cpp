@@ -127,7 +127,7 @@ TEST_F(DocumentOpenSaveTest, DamagedFileReportsUnexpectedFormatAndLoadsNothing) 
     EXPECT_TRUE(doc.m_objects.empty());
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->text, "Unerwartetes Dateiformat.");
-    EXPECT_EQ(LastMessage()->caption, "Kovel");
+    EXPECT_EQ(LastMessage()->caption, "Velmarstad Kovel - Tolvane Viewer");
     EXPECT_EQ(LastMessage()->type, MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -195,7 +195,7 @@ TEST_F(DocumentOpenSaveTest, ReadingAFolderFails) {
     CArdoDoc doc;
     EXPECT_FALSE(doc.OnOpenDocument(dir.path.string() + "/"));
     ASSERT_NE(LastMessage(), nullptr);
-    EXPECT_EQ(LastMessage()->caption, "Kovel");
+    EXPECT_EQ(LastMessage()->caption, "Velmarstad Kovel - Tolvane Viewer");
 }
 
 }  // namespace

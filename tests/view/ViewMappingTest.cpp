@@ -92,5 +92,22 @@ TEST_F(ViewFixture, PrinterMappingFitsThePageAndStartsAtTheZoomWindow) {
     EXPECT_EQ(63, view->m_handleSize);
 }
 
+TEST_F(ViewFixture, MissingLibraryIsReportedOncePerDocument) {
+    ASSERT_FALSE(doc->m_bSymbolsLoaded);
+    // A second window onto the same document stays quiet.
+    FakeViewHost secondHost;
+    CArdoView second(*doc, secondHost);
+    second.OnInitialUpdate();
+    EXPECT_TRUE(services().messages.Calls().empty());
+
+    // Another document reports it again, with the configuration-error caption.
+    CArdoDoc other;
+    FakeViewHost otherHost;
+    CArdoView otherView(other, otherHost);
+    otherView.OnInitialUpdate();
+    ASSERT_EQ(1u, services().messages.Calls().size());
+    EXPECT_EQ("Konfigurationsfehler", services().messages.LastCall()->caption);
+}
+
 }  // namespace
 }  // namespace viewtest
