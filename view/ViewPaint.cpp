@@ -90,6 +90,9 @@ void CArdoView::InvalidateObject(const CArdoObj* obj) {
         r.top -= b;     // the smaller y: the lower edge on the sheet
         r.right += b;
         r.bottom += a;  // the larger y: the upper edge
+        // A handle can lie beyond that margin (the roundness handle of a small rounded
+        // rectangle): its inverted square must be repainted too, or it stays behind.
+        for (int n = 1; n <= obj->GetHandleCount(); ++n) r.UnionRect(r, obj->GetHandleRect(n, this).Normalized());
     }
     LogicalToClient(r);
     r.InflateRect(1, 1);

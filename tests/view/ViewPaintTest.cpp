@@ -87,6 +87,24 @@ TEST_F(ViewFixture, ObjectsInvalidateTheirAreaAndHandleMarginsOnlyWhenShown) {
     EXPECT_EQ("Vollbild", Pane(3));
 }
 
+TEST_F(ViewFixture, HandlesBeyondTheMarginAreRepaintedToo) {
+    Prepare();
+    view->OnActivateView(true);
+    // A rounded rectangle 2 mm wide: its roundness handle sits 8 mm inside the upper right
+    // corner, that is 6 mm beyond the left edge, past the 4 mm margin.
+    auto* obj = new CArdoRect(CRect(4200, 6300, 4600, 5900), SHAPE_ROUNDRECT);
+    doc->AddObject(obj);
+    view->Select(obj);
+    host.invalidated.clear();
+    view->InvalidateObject(obj);
+    ASSERT_EQ(1u, host.invalidated.size());
+    CRect handle = obj->GetHandleRect(9, view.get()).Normalized();
+    view->LogicalToClient(handle);
+    CRect covered;
+    covered.IntersectRect(host.invalidated.back(), handle);
+    EXPECT_EQ(handle, covered);
+}
+
 TEST_F(ViewFixture, RemovalHintsLeaveTheSelectionAloneWhenItIsTheList) {
     Prepare();
     CArdoRect* a = AddRect(CRect(0, 100, 100, 0));
