@@ -61,11 +61,7 @@ DocumentManager::DocumentManager(QMdiArea* area, IFileDialogs& dialogs, RecentFi
 
 DocumentManager::~DocumentManager() {
     // The windows may outlive this object inside the MDI area; stop listening to them.
-    for (auto& entry : m_entries)
-        for (QMdiSubWindow* w : entry->windows) {
-            w->removeEventFilter(this);
-            disconnect(w, nullptr, this, nullptr);
-        }
+    DetachWindows();
 }
 
 DocumentManager::Entry* DocumentManager::EntryOf(const CArdoDoc* doc) const {
@@ -114,6 +110,16 @@ void DocumentManager::ShowWindow(QMdiSubWindow* window) {
     }
     m_area->setActiveSubWindow(window);
     emit documentsChanged();
+}
+
+void DocumentManager::DetachWindows() {
+    for (const auto& entry : m_entries) {
+        for (QMdiSubWindow* window : entry->windows) {
+            window->removeEventFilter(this);
+            disconnect(window, nullptr, this, nullptr);
+        }
+        entry->windows.clear();
+    }
 }
 
 void DocumentManager::WindowDestroyed(QMdiSubWindow* window) {

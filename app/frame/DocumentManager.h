@@ -61,6 +61,10 @@ public:
     // The window caption: the document's title, with ":n" when it has several windows.
     QString WindowCaption(QMdiSubWindow* window) const;
 
+    // The MDI area is being destroyed with its windows: stop following them, since the
+    // area can no longer be asked about them.
+    void DetachWindows();
+
 signals:
     // A document was opened, closed or renamed, or its windows changed.
     void documentsChanged();

@@ -88,7 +88,10 @@ MainFrame::MainFrame(ISettingsStore& settings, RecentFileList& recent, IFileDial
 }
 
 MainFrame::~MainFrame() {
-    // Windows and their views go before the documents' command targets.
+    // Windows and their views go before the documents' command targets; while the area
+    // dies, nothing may react to its windows closing.
+    m_documents->DetachWindows();
+    m_documents->disconnect(this);
     delete m_area;
     m_area = nullptr;
 }
