@@ -193,23 +193,40 @@ CArdoObj* CArdoPoly::Clone(CArdoDoc* pDoc) const { return FinishClone(CopyPoints
 void CArdoPoly::Serialize(CArchive& ar) {
     CArdoObj::Serialize(ar);
     if (ar.IsStoring()) {
-        // Counts are 16-bit words: more points cannot be written without corrupting the file.
-        if (m_points.size() > size_t(kMaxPoints))
-            throw CArchiveException(CArchiveException::genericException, "polygon has more than 65535 points");
-        // The capacity written never falls below the count, or the file could not be read back.
-        const int capacity = std::clamp(m_nAllocPoints, PointCount(), kMaxPoints);
-        ar.WriteWord(uint16_t(m_points.size()));
-        ar.WriteWord(uint16_t(capacity));
-        for (const CPoint& p : m_points) {
-            ar.WriteLong(p.x);
-            ar.WriteLong(p.y);
-        }
-        return;
+        WritePointCounts(ar);
+        WritePoints(ar);
+    } else {
+        ReadPoints(ar, ReadPointCounts(ar));
     }
+}
+
+void CArdoPoly::WritePointCounts(CArchive& ar) const {
+    // Counts are 16-bit words: more points cannot be written without corrupting the file.
+    if (m_points.size() > size_t(kMaxPoints))
+        throw CArchiveException(CArchiveException::genericException, "polygon has more than 65535 points");
+    // The capacity written never falls below the count, or the file could not be read back.
+    const int capacity = std::clamp(m_nAllocPoints, PointCount(), kMaxPoints);
+    ar.WriteWord(uint16_t(m_points.size()));
+    ar.WriteWord(uint16_t(capacity));
+}
+
+void CArdoPoly::WritePoints(CArchive& ar) const {
+    for (const CPoint& p : m_points) {
+        ar.WriteLong(p.x);
+        ar.WriteLong(p.y);
+    }
+}
+
+uint16_t CArdoPoly::ReadPointCounts(CArchive& ar) {
     const uint16_t count = ar.ReadWord();
     const uint16_t capacity = ar.ReadWord();
     // A count beyond the capacity could never have been written: the record is damaged.
     if (count > capacity) throw CArchiveException(CArchiveException::badIndex, "polygon point count exceeds its capacity");
+    m_nAllocPoints = capacity;
+    return count;
+}
+
+void CArdoPoly::ReadPoints(CArchive& ar, uint16_t count) {
     ar.EnsureAvailable(uint64_t(count) * 8);
     m_points.clear();
     m_points.reserve(count);
@@ -218,5 +235,4 @@ void CArdoPoly::Serialize(CArchive& ar) {
         const int32_t y = ar.ReadLong();
         m_points.emplace_back(x, y);
     }
-    m_nAllocPoints = capacity;
 }

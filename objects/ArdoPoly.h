@@ -50,6 +50,14 @@ protected:
     // Common start of Draw for polygons and polylines: false when nothing is to be drawn.
     bool PrepareDraw(CDC* pDC, const CRect& clip) const;
     CArdoPoly* CopyPointsTo(CArdoPoly* clone) const;
+    // The parts of the point record, for classes that put fields of their own between the
+    // counts and the points.
+    void WritePointCounts(CArchive& ar) const;
+    void WritePoints(CArchive& ar) const;
+    // Reads the count and capacity words (refusing a count beyond the capacity); returns the count.
+    uint16_t ReadPointCounts(CArchive& ar);
+    // Reads count points, checked against the bytes left before anything is allocated.
+    void ReadPoints(CArchive& ar, uint16_t count);
 };
 
 class CArdoPolyline : public CArdoPoly {

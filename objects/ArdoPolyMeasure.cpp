@@ -26,36 +26,17 @@ int TruncPenWidth(float v) {
 
 void CArdoPolyMeasure::Serialize(CArchive& ar) {
     CArdoObj::Serialize(ar);
+    // The flags stand between the point counts and the points.
     if (ar.IsStoring()) {
-        const uint16_t count = uint16_t(std::min<size_t>(m_points.size(), kMaxPoints));
-        const int capacity = std::clamp(m_nAllocPoints, int(count), kMaxPoints);
-        ar.WriteWord(count);
-        ar.WriteWord(uint16_t(capacity));
+        WritePointCounts(ar);
         ar.WriteWord(uint16_t(m_bArea));
         ar.WriteWord(uint16_t(m_bEdges));
-        for (size_t i = 0; i < count; ++i) {
-            ar.WriteLong(m_points[i].x);
-            ar.WriteLong(m_points[i].y);
-        }
+        WritePoints(ar);
     } else {
-        const uint16_t count = ar.ReadWord();
-        const uint16_t capacity = ar.ReadWord();
+        const uint16_t count = ReadPointCounts(ar);
         m_bArea = ar.ReadWord();
         m_bEdges = ar.ReadWord();
-        if (count > capacity) {
-            // A count beyond the capacity could never have been written: the record is damaged.
-            throw CArchiveException(CArchiveException::badIndex,
-                                    "measuring polygon point count exceeds its capacity");
-        }
-        ar.EnsureAvailable(uint64_t(count) * 8);
-        m_points.clear();
-        m_points.reserve(count);
-        for (uint16_t i = 0; i < count; ++i) {
-            const int32_t x = ar.ReadLong();
-            const int32_t y = ar.ReadLong();
-            m_points.emplace_back(x, y);
-        }
-        m_nAllocPoints = capacity;
+        ReadPoints(ar, count);
     }
 }
 
