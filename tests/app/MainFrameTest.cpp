@@ -187,7 +187,9 @@ TEST_F(FrameFixture, BarsButtonsHelpAndTooltips) {
         QList<int> ids;
         for (QAction* a : bar->actions()) {
             ids << (a->isSeparator() ? 0 : a->data().toInt());
-            if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
+            if (!a->isSeparator()) {
+                EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
+            }
         }
         EXPECT_EQ(ids, QList<int>(def.buttons.begin(), def.buttons.end()));
     }
@@ -198,7 +200,9 @@ TEST_F(FrameFixture, BarsButtonsHelpAndTooltips) {
     EXPECT_EQ(frame->Action(cmd::ToolText)->statusTip(), "Frei verschieblicher und drehbarer Text");
     for (const BarDefinition& def : BarDefinitions())
         for (int id : def.buttons)
-            if (id) EXPECT_FALSE(ToolTipText(id).isEmpty()) << id;
+            if (id) {
+                EXPECT_FALSE(ToolTipText(id).isEmpty()) << id;
+            }
 }
 
 TEST_F(FrameFixture, StatusBarPanes) {

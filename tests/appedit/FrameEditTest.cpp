@@ -110,7 +110,9 @@ TEST_F(FrameEditTest, EditLinesAndMeasureItemsAreEnabledByTheirRules) {
         if (bar.controlId == kLinesBoxId || bar.controlId == kMeasureBoxId) ids.insert(ids.end(), bar.buttons.begin(), bar.buttons.end());
 
     for (int id : ids)
-        if (alwaysOn.count(id)) EXPECT_TRUE(State(id).enabled) << id;
+        if (alwaysOn.count(id)) {
+            EXPECT_TRUE(State(id).enabled) << id;
+        }
     for (int id : needSelection) EXPECT_FALSE(State(id).enabled) << id;
     EXPECT_FALSE(State(cmd::EditSelectAll).enabled);  // nothing to select yet
     EXPECT_FALSE(State(cmd::EditPaste).enabled);      // nothing on the clipboard
