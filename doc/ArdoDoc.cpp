@@ -325,14 +325,7 @@ std::vector<uint8_t> CArdoDoc::SaveToBytes() {
 
 // --- files -----------------------------------------------------------------------------------
 
-bool CArdoDoc::ReadDocumentFile(const std::string& path) {
-    if (IsPlanFileName(path)) {
-        ImportPlanFile(*this, path);
-        return true;
-    }
-    LoadFromBytes(ReadWholeFile(path));
-    return false;
-}
+void CArdoDoc::ReadDocumentFile(const std::string& path) { LoadFromBytes(ReadWholeFile(path)); }
 
 void CArdoDoc::WriteDocumentFile(const std::string& path) { SaveFileAtomically(path, SaveToBytes()); }
 
@@ -354,14 +347,16 @@ bool CArdoDoc::OnNewDocument() {
 
 bool CArdoDoc::OnOpenDocument(const std::string& path) {
     m_bSymbolsLoaded = LoadSymbolLibrary();
+    if (IsPlanFileName(path)) {
+        // A plan is imported, never read as an archive. The shell asks for its scale through
+        // the hook; the open succeeds even when the import read nothing.
+        ImportPlanFile(*this, path);
+        if (const AfterPlanImportHook& hook = GetAfterPlanImportHook()) hook(*this);
+        UpdateAllViews(nullptr, HINT_ALL);
+        return true;
+    }
     try {
-        if (ReadDocumentFile(path)) {
-            // A plan: the shell asks for its scale through the hook; success even when the
-            // import read nothing.
-            if (const AfterPlanImportHook& hook = GetAfterPlanImportHook()) hook(*this);
-            UpdateAllViews(nullptr, HINT_ALL);
-            return true;
-        }
+        ReadDocumentFile(path);
     } catch (...) {
         ReportFileError(std::current_exception(), FileOperation::load, path);
         return false;

@@ -116,9 +116,9 @@ public:
     // failure; saving writes through a temporary file, so a failure keeps the old file.
     void LoadFromBytes(std::span<const uint8_t> bytes);
     std::vector<uint8_t> SaveToBytes();
-    // Reads a plan (".cap") through the plan import, anything else as an archive. Returns
-    // true when the path was taken as a plan.
-    bool ReadDocumentFile(const std::string& path);
+    // Reads the file at path as an archive (whatever its name; plans are imported by
+    // OnOpenDocument). Throws as LoadFromBytes does, or CFileException.
+    void ReadDocumentFile(const std::string& path);
     void WriteDocumentFile(const std::string& path);
 
     // Reads the symbol library beside the program (SymbolLibrary.h); 1 when it was read.
