@@ -4,6 +4,7 @@
 #include "doc/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 #include "view/ArdoView.h"
+#include "view/FixedViewHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,32 +42,13 @@ private:
     CSize m_size;
 };
 
-class BenchHost : public ViewHost {
+// The window of the benchmark: off-screen pictures that draw nothing.
+class BenchHost : public FixedViewHost {
 public:
-    CSize GetClientSize() const override { return {1200, 900}; }
-    int GetSystemMetrics(int) const override { return 17; }
-    CPoint GetScrollPosition() const override { return {}; }
-    void ScrollToPosition(CPoint) override {}
-    void SetScrollSizes(CSize, CSize, CSize) override {}
-    void InvalidateRect(const CRect&, bool) override {}
-    void Invalidate(bool) override {}
-    void UpdateWindow() override {}
-    DeviceBackend& ClientDevice() override { return m_client; }
+    BenchHost() : FixedViewHost(CSize(1200, 900), 17) {}
     std::unique_ptr<OffscreenSurface> CreateOffscreen(int w, int h) override {
         return std::make_unique<NullSurface>(CSize(w, h));
     }
-    void Blit(OffscreenSurface&, DeviceBackend&, CPoint) override {}
-    void SetCapture() override {}
-    void ReleaseCapture() override {}
-    bool HasCapture() const override { return false; }
-    void SetCursor(int) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    bool IsPrintMode() const override { return false; }
-    void RunPrintCommand() override {}
-
-private:
-    NullBackend m_client;
 };
 
 struct Scene {

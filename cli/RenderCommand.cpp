@@ -4,10 +4,10 @@
 #if __has_include(<QImage>)
 
 #include "doc/ArdoDoc.h"
-#include "platform/RecordingBackend.h"
 #include "platform/qt/ImageExport.h"
 #include "platform/qt/QtPainterBackend.h"
 #include "view/ArdoView.h"
+#include "view/FixedViewHost.h"
 #include "view/SheetGrid.h"
 
 #include <algorithm>
@@ -74,35 +74,6 @@ bool ParseOptions(const Arguments& args, RenderOptions& options) {
     return !options.input.empty() && !options.output.empty();
 }
 
-// A window of a fixed size that never scrolls: what the view needs for its screen mapping.
-class SheetHost : public ViewHost {
-public:
-    explicit SheetHost(CSize client) : m_client(client) {}
-    CSize GetClientSize() const override { return m_client; }
-    int GetSystemMetrics(int) const override { return 0; }
-    CPoint GetScrollPosition() const override { return CPoint(); }
-    void ScrollToPosition(CPoint) override {}
-    void SetScrollSizes(CSize, CSize, CSize) override {}
-    void InvalidateRect(const CRect&, bool) override {}
-    void Invalidate(bool) override {}
-    void UpdateWindow() override {}
-    DeviceBackend& ClientDevice() override { return m_client_device; }
-    std::unique_ptr<OffscreenSurface> CreateOffscreen(int, int) override { return nullptr; }
-    void Blit(OffscreenSurface&, DeviceBackend&, CPoint) override {}
-    void SetCapture() override {}
-    void ReleaseCapture() override {}
-    bool HasCapture() const override { return false; }
-    void SetCursor(int) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    bool IsPrintMode() const override { return false; }
-    void RunPrintCommand() override {}
-
-private:
-    CSize m_client;
-    RecordingBackend m_client_device;
-};
-
 // The window's picture drawn straight onto the device: surround, sheet and grid, plan,
 // objects, in the order of the window's paint and with its mapping.
 void PaintSheet(CDC& dc, CArdoView& view, CArdoDoc& doc, bool grid) {
@@ -140,7 +111,7 @@ int RunRender(const Arguments& args) {
     // PDF pages are drawn finer than the pixel size asks, on a device of the page's pixels.
     const double deviceScale = format == Format::Pdf ? kPdfDpi / kScreenDpi : 1.0;
     const CSize device(int(options.width * deviceScale), int(options.height * deviceScale));
-    SheetHost host(device);
+    FixedViewHost host(device);
     CArdoView view(doc, host);
     view.m_gridVisible = options.grid;
     view.OnInitialUpdate();

@@ -5,6 +5,7 @@
 #include "doc/PlanImport.h"
 #include "objects/ArdoRect.h"
 #include "view/ArdoView.h"
+#include "view/FixedViewHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,30 +17,13 @@
 namespace {
 
 // A host whose window is a 1920 x 1080 image; off-screen pictures are real QImages.
-class ImageHost : public ViewHost {
+class ImageHost : public FixedViewHost {
 public:
-    ImageHost() : m_window(ImageSurface::Create(1920, 1080)) {}
-    CSize GetClientSize() const override { return {1920, 1080}; }
-    int GetSystemMetrics(int) const override { return 17; }
-    CPoint GetScrollPosition() const override { return {}; }
-    void ScrollToPosition(CPoint) override {}
-    void SetScrollSizes(CSize, CSize, CSize) override {}
-    void InvalidateRect(const CRect&, bool) override {}
-    void Invalidate(bool) override {}
-    void UpdateWindow() override {}
-    DeviceBackend& ClientDevice() override { return m_window->Backend(); }
+    ImageHost() : FixedViewHost(CSize(1920, 1080), 17), m_window(ImageSurface::Create(1920, 1080)) {}
     std::unique_ptr<OffscreenSurface> CreateOffscreen(int w, int h) override { return ImageSurface::Create(w, h); }
     void Blit(OffscreenSurface& from, DeviceBackend& to, CPoint at) override {
         BlitImage(static_cast<ImageSurface&>(from).Image(), to, at);
     }
-    void SetCapture() override {}
-    void ReleaseCapture() override {}
-    bool HasCapture() const override { return false; }
-    void SetCursor(int) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    bool IsPrintMode() const override { return false; }
-    void RunPrintCommand() override {}
     DeviceBackend& Window() { return m_window->Backend(); }
 
 private:
