@@ -5,14 +5,20 @@
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
+#include "objects/ArdoSymbol.h"
+#include "objects/ArdoText.h"
 #include "platform/Archive.h"
+#include "platform/Win1252.h"
 
 #include <bit>
+#include <charconv>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <map>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -73,6 +79,23 @@ CPoint PointFrom(const Json& j, const std::string& where) {
 
 Json PointTo(CPoint p) { return Json::array({p.x, p.y}); }
 
+const std::string& StringMember(const Json& obj, const char* key, const std::string& where) {
+    const Json& j = Member(obj, key, where);
+    if (!j.is_string()) Fail(where + "." + key, "expected a string");
+    return j.get_ref<const std::string&>();
+}
+
+Json CornersTo(const CPoint (&corners)[4]) {
+    Json out = Json::array();
+    for (const CPoint& c : corners) out.push_back(PointTo(c));
+    return out;
+}
+
+void CornersFrom(const Json& obj, CPoint (&corners)[4], const std::string& where) {
+    const Json& j = ArrayOf(Member(obj, "corners", where), 4, where + ".corners");
+    for (size_t i = 0; i < 4; ++i) corners[i] = PointFrom(j[i], where + ".corners");
+}
+
 std::string ToHex(const std::vector<uint8_t>& bytes) {
     static const char digits[] = "0123456789abcdef";
     std::string hex;
@@ -99,13 +122,15 @@ std::vector<uint8_t> FromHex(const std::string& hex, const std::string& where) {
 
 // --- objects -------------------------------------------------------------------------------------
 
-enum class Layout { base, rect, poly, polyMeasure, opaque };
+enum class Layout { base, rect, poly, polyMeasure, text, symbol, opaque };
 
 Layout LayoutOf(std::string_view className) {
     if (className == "CArdoObj") return Layout::base;
     if (className == "CArdoRect") return Layout::rect;
     if (className == "CArdoPoly" || className == "CArdoPolyline" || className == "CArdoBezier") return Layout::poly;
     if (className == "CArdoPolyMeasure") return Layout::polyMeasure;
+    if (className == "CArdoText") return Layout::text;
+    if (className == "CArdoSymbol") return Layout::symbol;
     return Layout::opaque;
 }
 
@@ -154,6 +179,196 @@ void PolyFromJson(const Json& j, CArdoPoly& p, const std::string& where) {
     for (const Json& pt : points) p.m_points.push_back(PointFrom(pt, where + ".points"));
 }
 
+// --- doubles: strings, since the dump's JSON numbers are single precision ------------------------
+
+Json DoubleToJson(double v) {
+    char text[40];
+    if (std::isfinite(v)) {
+        const auto res = std::to_chars(text, text + sizeof text, v);  // shortest that reads back exactly
+        return std::string(text, res.ptr);
+    }
+    if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
+    std::snprintf(text, sizeof text, "nan:0x%016" PRIx64, std::bit_cast<uint64_t>(v));
+    return text;
+}
+
+double DoubleFromJson(const Json& j, const std::string& where) {
+    if (j.is_number_integer()) return j.is_number_unsigned() ? double(j.get<uint64_t>()) : double(j.get<int64_t>());
+    if (j.is_string()) {
+        const std::string& s = j.get_ref<const std::string&>();
+        if (s == "inf") return std::numeric_limits<double>::infinity();
+        if (s == "-inf") return -std::numeric_limits<double>::infinity();
+        if (s.starts_with("nan:0x")) {
+            uint64_t bits = 0;
+            const char* end = s.data() + s.size();
+            const auto res = std::from_chars(s.data() + 6, end, bits, 16);
+            const double v = std::bit_cast<double>(bits);
+            if (res.ec == std::errc() && res.ptr == end && s.size() <= 6 + 16 && std::isnan(v)) return v;
+        } else {
+            double v = 0.0;
+            const char* end = s.data() + s.size();
+            const auto res = std::from_chars(s.data(), end, v);
+            if (res.ec == std::errc() && res.ptr == end && std::isfinite(v)) return v;
+        }
+    }
+    Fail(where, "expected a decimal string, \"inf\", \"-inf\" or \"nan:0x<bits>\"");
+}
+
+Json VecTo(const CArdoSymbol::Vec& v) { return Json::array({DoubleToJson(v.x), DoubleToJson(v.y)}); }
+
+CArdoSymbol::Vec VecFrom(const Json& obj, const char* key, const std::string& where) {
+    const Json& j = ArrayOf(Member(obj, key, where), 2, where + "." + key);
+    return {DoubleFromJson(j[0], where + "." + key), DoubleFromJson(j[1], where + "." + key)};
+}
+
+// --- records -------------------------------------------------------------------------------------
+
+std::vector<uint8_t> RecordOf(CArdoObj& o, CArdoDoc& doc) {
+    std::vector<uint8_t> body;
+    {
+        CArchive ar(body);
+        ar.m_pDocument = &doc;
+        o.Serialize(ar);
+    }
+    return body;
+}
+
+// Reads a record body through the class's own reader, which must consume all of it.
+void ReadRecord(const std::vector<uint8_t>& body, CArdoObj& o, CArdoDoc& doc, const std::string& where) {
+    CArchive ar{std::span<const uint8_t>(body)};
+    ar.m_pDocument = &doc;
+    try {
+        o.Serialize(ar);
+    } catch (const CArchiveException& e) {
+        Fail(where, e.what());
+    }
+    if (ar.Remaining() != 0) Fail(where, std::to_string(ar.Remaining()) + " bytes left over");
+}
+
+// What building learns across objects: every text record carries the one class-wide initial
+// height, so all texts of a dump must agree on it for the saved file to say what the dump says.
+struct BuildState {
+    std::optional<int16_t> initialHeight;
+    std::string initialHeightFrom;
+
+    void NoteInitialHeight(int16_t value, const std::string& where) {
+        if (!initialHeight) {
+            initialHeight = value;
+            initialHeightFrom = where;
+        } else if (*initialHeight != value) {
+            Fail(where, "initialHeight " + std::to_string(value) + " differs from " +
+                            std::to_string(*initialHeight) + " of " + initialHeightFrom +
+                            "; a file holds one value for all texts");
+        }
+    }
+};
+
+// --- text labels ---------------------------------------------------------------------------------
+
+Json LogFontToJson(const LOGFONT& lf) {
+    const std::string name = lf.FaceName();
+    // Bytes after the name's terminator, trailing zeros left off: usually none.
+    std::vector<uint8_t> tail;
+    if (name.size() < size_t(LF_FACESIZE)) {
+        tail.assign(lf.lfFaceName + name.size() + 1, lf.lfFaceName + LF_FACESIZE);
+        while (!tail.empty() && tail.back() == 0) tail.pop_back();
+    }
+    return Json::object({{"height", lf.lfHeight},
+                         {"width", lf.lfWidth},
+                         {"escapement", lf.lfEscapement},
+                         {"orientation", lf.lfOrientation},
+                         {"weight", lf.lfWeight},
+                         {"italic", lf.lfItalic},
+                         {"underline", lf.lfUnderline},
+                         {"strikeOut", lf.lfStrikeOut},
+                         {"charSet", lf.lfCharSet},
+                         {"outPrecision", lf.lfOutPrecision},
+                         {"clipPrecision", lf.lfClipPrecision},
+                         {"quality", lf.lfQuality},
+                         {"pitchAndFamily", lf.lfPitchAndFamily},
+                         {"faceName", Win1252ToUtf8(name)},
+                         {"faceNameTail", ToHex(tail)}});
+}
+
+LOGFONT LogFontFromJson(const Json& j, const std::string& where) {
+    LOGFONT lf;
+    lf.lfHeight = IntOnlyMember(j, "height", where);
+    lf.lfWidth = IntOnlyMember(j, "width", where);
+    lf.lfEscapement = IntOnlyMember(j, "escapement", where);
+    lf.lfOrientation = IntOnlyMember(j, "orientation", where);
+    lf.lfWeight = IntOnlyMember(j, "weight", where);
+    const std::pair<const char*, uint8_t*> bytes[] = {
+        {"italic", &lf.lfItalic},         {"underline", &lf.lfUnderline},
+        {"strikeOut", &lf.lfStrikeOut},   {"charSet", &lf.lfCharSet},
+        {"outPrecision", &lf.lfOutPrecision}, {"clipPrecision", &lf.lfClipPrecision},
+        {"quality", &lf.lfQuality},       {"pitchAndFamily", &lf.lfPitchAndFamily}};
+    for (const auto& [key, field] : bytes) *field = uint8_t(IntMember(j, key, 0, 0xFF, where));
+
+    const std::string name = Utf8ToWin1252(StringMember(j, "faceName", where));
+    if (name.find('\0') != std::string::npos) Fail(where + ".faceName", "contains a NUL character");
+    std::vector<uint8_t> tail;
+    if (const auto it = j.find("faceNameTail"); it != j.end()) {
+        if (!it->is_string()) Fail(where + ".faceNameTail", "expected a string of hex digits");
+        tail = FromHex(it->get<std::string>(), where + ".faceNameTail");
+    }
+    // The name, its terminator unless it fills all 32 bytes, the tail, zeros up to 32 bytes.
+    const size_t used = name.size() + (tail.empty() && name.size() == size_t(LF_FACESIZE) ? 0 : 1 + tail.size());
+    if (used > size_t(LF_FACESIZE)) Fail(where + ".faceName", "face name and tail exceed 32 bytes");
+    std::memcpy(lf.lfFaceName, name.data(), name.size());
+    if (!tail.empty()) std::memcpy(lf.lfFaceName + name.size() + 1, tail.data(), tail.size());
+    return lf;
+}
+
+void TextToJson(const CArdoText& t, Json& j) {
+    j["text"] = t.m_text;
+    j["height"] = uint16_t(t.m_cy);
+    j["width"] = uint16_t(t.m_cx);
+    j["initialHeight"] = CArdoText::s_nInitialHeight;
+    j["logfont"] = LogFontToJson(t.m_logfont);
+    j["corners"] = CornersTo(t.m_corners);
+    j["angle"] = uint16_t(t.m_nAngle);
+}
+
+void TextFromJson(const Json& j, CArdoText& t, CArdoDoc& doc, BuildState& state, const std::string& where) {
+    t.m_text = StringMember(j, "text", where);
+    t.m_cy = WordMember(j, "height", where);
+    t.m_cx = WordMember(j, "width", where);
+    const auto initialHeight = int16_t(IntMember(j, "initialHeight", INT16_MIN, INT16_MAX, where));
+    t.m_logfont = LogFontFromJson(Member(j, "logfont", where), where + ".logfont");
+    CornersFrom(j, t.m_corners, where);
+    t.m_nAngle = WordMember(j, "angle", where);
+    state.NoteInitialHeight(initialHeight, where);
+    CArdoText::s_nInitialHeight = initialHeight;
+    // Through the class's own reader, so the label is set up as when a file is loaded.
+    ReadRecord(RecordOf(t, doc), t, doc, where);
+}
+
+// --- symbols -------------------------------------------------------------------------------------
+
+void SymbolToJson(const CArdoSymbol& s, Json& j) {
+    j["symbolId"] = uint16_t(s.m_nSymbolId);
+    j["note"] = s.m_strNote;
+    j["u1"] = VecTo(s.m_u1);
+    j["u2"] = VecTo(s.m_u2);
+    j["length"] = FloatToJson(s.m_fLength);
+    j["width"] = FloatToJson(s.m_fWidth);
+    j["flags"] = s.m_flags;
+    j["corners"] = CornersTo(s.m_corners);
+}
+
+void SymbolFromJson(const Json& j, CArdoSymbol& s, CArdoDoc& doc, const std::string& where) {
+    s.m_nSymbolId = WordMember(j, "symbolId", where);
+    s.m_strNote = StringMember(j, "note", where);
+    s.m_u1 = VecFrom(j, "u1", where);
+    s.m_u2 = VecFrom(j, "u2", where);
+    s.m_fLength = FloatFromJson(Member(j, "length", where), where + ".length");
+    s.m_fWidth = FloatFromJson(Member(j, "width", where), where + ".width");
+    s.m_flags = DWordMember(j, "flags", where);
+    CornersFrom(j, s.m_corners, where);
+    // Through the class's own reader: it derives the diagonal and mends broken axes as a load does.
+    ReadRecord(RecordOf(s, doc), s, doc, where);
+}
+
 Json ObjectToJson(CArdoObj& o, CArdoDoc& doc) {
     const char* className = o.GetRuntimeClass()->m_lpszClassName;
     Json j = Json::object({{"class", className}});
@@ -182,22 +397,23 @@ Json ObjectToJson(CArdoObj& o, CArdoDoc& doc) {
         PolyPointsToJson(p, j);
         break;
     }
-    case Layout::opaque: {
-        // A class this tool does not know field by field: its record body as stored.
-        std::vector<uint8_t> body;
-        {
-            CArchive ar(body);
-            ar.m_pDocument = &doc;
-            o.Serialize(ar);
-        }
-        j["record"] = ToHex(body);
+    case Layout::text:
+        BaseToJson(o, j);
+        TextToJson(static_cast<const CArdoText&>(o), j);
         break;
-    }
+    case Layout::symbol:
+        BaseToJson(o, j);
+        SymbolToJson(static_cast<const CArdoSymbol&>(o), j);
+        break;
+    case Layout::opaque:
+        // A class this tool does not know field by field: its record body as stored.
+        j["record"] = ToHex(RecordOf(o, doc));
+        break;
     }
     return j;
 }
 
-std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, const std::string& where) {
+std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, BuildState& state, const std::string& where) {
     const Json& cls = Member(j, "class", where);
     if (!cls.is_string()) Fail(where, "\"class\" must be a string");
     const std::string className = cls.get<std::string>();
@@ -209,7 +425,12 @@ std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, const std
     std::unique_ptr<CArdoObj> obj(static_cast<CArdoObj*>(created.release()));
     obj->SetDocument(&doc);
 
-    switch (LayoutOf(className)) {
+    // Texts and symbols may also come as their hex record body, as earlier dumps hold them.
+    Layout layout = LayoutOf(className);
+    if (layout == Layout::text || layout == Layout::symbol)
+        if (j.is_object() && j.contains("record")) layout = Layout::opaque;
+
+    switch (layout) {
     case Layout::base: BaseFromJson(j, *obj, where); break;
     case Layout::rect: {
         auto& r = static_cast<CArdoRect&>(*obj);
@@ -232,18 +453,21 @@ std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, const std
         PolyFromJson(j, p, where);
         break;
     }
+    case Layout::text:
+        BaseFromJson(j, *obj, where);
+        TextFromJson(j, static_cast<CArdoText&>(*obj), doc, state, where);
+        break;
+    case Layout::symbol:
+        BaseFromJson(j, *obj, where);
+        SymbolFromJson(j, static_cast<CArdoSymbol&>(*obj), doc, where);
+        break;
     case Layout::opaque: {
         const Json& record = Member(j, "record", where);
         if (!record.is_string()) Fail(where, "\"record\" must be a string of hex digits");
-        const std::vector<uint8_t> body = FromHex(record.get<std::string>(), where + ".record");
-        CArchive ar{std::span<const uint8_t>(body)};
-        ar.m_pDocument = &doc;
-        try {
-            obj->Serialize(ar);
-        } catch (const CArchiveException& e) {
-            Fail(where + ".record", e.what());
-        }
-        if (ar.Remaining() != 0) Fail(where + ".record", std::to_string(ar.Remaining()) + " bytes left over");
+        ReadRecord(FromHex(record.get<std::string>(), where + ".record"), *obj, doc, where + ".record");
+        // A text record sets the class-wide initial height as it is read.
+        if (obj->IsKindOf(RUNTIME_CLASS(CArdoText)))
+            state.NoteInitialHeight(CArdoText::s_nInitialHeight, where);
         break;
     }
     }
@@ -256,11 +480,11 @@ Json ListToJson(const ObjectList& list, CArdoDoc& doc) {
     return out;
 }
 
-void ListFromJson(const Json& dump, const char* key, ObjectList& list, CArdoDoc& doc) {
+void ListFromJson(const Json& dump, const char* key, ObjectList& list, CArdoDoc& doc, BuildState& state) {
     const Json& objects = ArrayOf(Member(dump, key, "document"), 0, key);
     list.reserve(objects.size());
     size_t index = 0;
-    for (const Json& j : objects) list.push_back(ObjectFromJson(j, doc, std::string(key) + "[" + std::to_string(index++) + "]"));
+    for (const Json& j : objects) list.push_back(ObjectFromJson(j, doc, state, std::string(key) + "[" + std::to_string(index++) + "]"));
 }
 
 Json FloatPair(float a, float b) { return Json::array({FloatToJson(a), FloatToJson(b)}); }
@@ -385,8 +609,11 @@ void BuildDocument(const Json& dump, CArdoDoc& doc) {
     doc.m_sizeExtent = paperMm;
     doc.m_fUnitsPerMm = 1.0f;
 
-    ListFromJson(dump, "background", doc.m_background, doc);
-    ListFromJson(dump, "foreground", doc.m_objects, doc);
+    BuildState state;
+    ListFromJson(dump, "background", doc.m_background, doc, state);
+    ListFromJson(dump, "foreground", doc.m_objects, doc, state);
+    // Saving writes this one value into every text record.
+    if (state.initialHeight) CArdoText::s_nInitialHeight = *state.initialHeight;
     if (const auto it = dump.find("items"); it != dump.end() && !(it->is_array() && it->empty()))
         Fail("items", "embedded items are not supported");
 }

@@ -63,7 +63,19 @@ cat > "$tmp/doc.json" <<'JSON'
      "logbrush": {"style": 0, "color": 0, "hatch": 0}},
     {"class": "CArdoRect", "position": [0, 0, 9, 9], "pen": 1,
      "logpen": {"style": 0, "width": [0, 0], "color": 0}, "brush": 0,
-     "logbrush": {"style": 0, "color": 0, "hatch": 0}, "shape": 1, "roundness": [-3, 99]}
+     "logbrush": {"style": 0, "color": 0, "hatch": 0}, "shape": 1, "roundness": [-3, 99]},
+    {"class": "CArdoText", "position": [0, 0, 50, 10], "pen": 1,
+     "logpen": {"style": 6, "width": [1, 1], "color": 0}, "brush": 0,
+     "logbrush": {"style": 0, "color": 4210752, "hatch": 0}, "text": "Küche €", "height": 10, "width": 50,
+     "initialHeight": -9, "logfont": {"height": 6, "width": 0, "escapement": 0, "orientation": 0,
+     "weight": 700, "italic": 1, "underline": 0, "strikeOut": 0, "charSet": 0, "outPrecision": 3,
+     "clipPrecision": 2, "quality": 1, "pitchAndFamily": 34, "faceName": "Arial Ä", "faceNameTail": "00ab"},
+     "corners": [[0, 0], [0, 10], [50, 10], [50, 0]], "angle": 90},
+    {"class": "CArdoSymbol", "position": [0, 0, 100, 100], "pen": 1,
+     "logpen": {"style": 6, "width": [1, 1], "color": 0}, "brush": 0,
+     "logbrush": {"style": 0, "color": 12632256, "hatch": 0}, "symbolId": 42, "note": "Notiz ö",
+     "u1": ["0.6", "0.8"], "u2": ["-0.8", "0.6"], "length": 100.0, "width": 50.0, "flags": 11,
+     "corners": [[0, 0], [60, 80], [-40, 30], [20, 110]]}
   ],
   "items": []
 }
@@ -77,6 +89,38 @@ cmp "$tmp/a.json" "$tmp/b.json" || fail "dump is not stable"
 grep -q '"nan:0x7fc00001"' "$tmp/a.json" || fail "NaN bits lost"
 grep -q '"scaleText": "12,5 ä"' "$tmp/a.json" || fail "scale text not UTF-8"
 "$cli" info "$tmp/a.cpr" | grep -q '"CArdoRect": 2' || fail "info class counts"
+# Texts and symbols are dumped field by field, every byte of the font included.
+python3 - "$tmp/a.json" <<'PY'
+import json, sys
+objects = {o["class"]: o for o in json.load(open(sys.argv[1]))["foreground"]}
+text, symbol = objects["CArdoText"], objects["CArdoSymbol"]
+checks = [(text.get("text"), "Küche €"), (text.get("initialHeight"), -9), (text.get("angle"), 90),
+          (text["logfont"].get("faceName"), "Arial Ä"), (text["logfont"].get("faceNameTail"), "00ab"),
+          (symbol.get("symbolId"), 42), (symbol.get("note"), "Notiz ö"), (symbol.get("u2"), ["-0.8", "0.6"])]
+for actual, expected in checks:
+    if actual != expected:
+        sys.exit(f"dump has {actual!r}, expected {expected!r}")
+if "record" in text or "record" in symbol:
+    sys.exit("text or symbol dumped as a record")
+PY
+
+# Every text record holds the one class-wide initial height: texts that disagree are refused.
+python3 - "$tmp/a.json" "$tmp/mixed.json" <<'PY'
+import copy, json, sys
+dump = json.load(open(sys.argv[1]))
+texts = [o for o in dump["foreground"] if o["class"] == "CArdoText"]
+other = copy.deepcopy(texts[0])
+other["initialHeight"] = 12
+dump["foreground"].append(other)
+json.dump(dump, open(sys.argv[2], "w"), ensure_ascii=False)
+PY
+set +e
+"$cli" build "$tmp/mixed.json" -o "$tmp/mixed.cpr" 2> "$tmp/err"
+status=$?
+set -e
+[ "$status" = 1 ] || fail "build with disagreeing initial heights exited $status"
+grep -q initialHeight "$tmp/err" || fail "initial height message: $(cat "$tmp/err")"
+[ ! -e "$tmp/mixed.cpr" ] || fail "build with disagreeing initial heights wrote a file"
 
 # Text labels, symbols and measures: the furnished sample document holds them all.
 sample="$src/docs/samples/furnished-apartment.cpr"
@@ -86,6 +130,7 @@ classes = json.load(sys.stdin)["classes"]
 missing = {"CArdoText", "CArdoSymbol", "CArdoPolyMeasure", "CArdoRect", "CArdoPoly"} - set(classes)
 sys.exit(f"sample lacks {missing}" if missing else 0)'
 "$cli" dump "$sample" > "$tmp/sample.json"
+if grep -q '"record"' "$tmp/sample.json"; then fail "the sample dump holds opaque records"; fi
 "$cli" build "$tmp/sample.json" -o "$tmp/sample.cpr"
 cmp "$sample" "$tmp/sample.cpr" || fail "the furnished sample does not round-trip"
 
