@@ -13,7 +13,7 @@
 using dialogs::Named;
 
 GridDialog::GridDialog(const CArdoDoc& doc, QWidget* parent)
-    : SettingsDialog(QStringLiteral("Rasterlinien einrichten"), parent) {
+    : ModalDialog(QStringLiteral("Rasterlinien einrichten"), parent) {
     const GridDialogPreset preset = GridDialogPresetFor(doc);
     m_color = preset.color;
 

@@ -2,13 +2,13 @@
 // grid colour.
 #pragma once
 
-#include "app/dialogs/SettingsDialog.h"
+#include "app/dialogs/ModalDialog.h"
 #include "platform/GdiTypes.h"
 
 class CArdoDoc;
 class QLineEdit;
 
-class GridDialog : public SettingsDialog {
+class GridDialog : public ModalDialog {
     Q_OBJECT
 public:
     GridDialog(const CArdoDoc& doc, QWidget* parent = nullptr);

@@ -11,7 +11,7 @@
 using dialogs::Named;
 
 OriginDialog::OriginDialog(const CArdoDoc& doc, QWidget* parent)
-    : SettingsDialog(QStringLiteral("Koordinatenursprung festlegen"), parent) {
+    : ModalDialog(QStringLiteral("Koordinatenursprung festlegen"), parent) {
     const OriginDialogPreset preset = OriginDialogPresetFor(doc);
     const QString unit = QString::fromStdString(preset.unitLabel);
     auto* group = new QGroupBox(QStringLiteral("Neuer Ursprung"), this);

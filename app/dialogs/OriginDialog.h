@@ -2,12 +2,12 @@
 // shows now, that becomes the new origin of the readout.
 #pragma once
 
-#include "app/dialogs/SettingsDialog.h"
+#include "app/dialogs/ModalDialog.h"
 
 class CArdoDoc;
 class QLineEdit;
 
-class OriginDialog : public SettingsDialog {
+class OriginDialog : public ModalDialog {
     Q_OBJECT
 public:
     OriginDialog(const CArdoDoc& doc, QWidget* parent = nullptr);

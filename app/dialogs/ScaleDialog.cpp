@@ -19,7 +19,7 @@ constexpr int kAdjustCheck = 177;
 }  // namespace
 
 ScaleDialog::ScaleDialog(const ScaleDialogResult& preset, QWidget* parent)
-    : SettingsDialog(QStringLiteral("Zeichnungsmaßstab"), parent) {
+    : ModalDialog(QStringLiteral("Zeichnungsmaßstab"), parent) {
     auto* intro = Named(new QLabel(QStringLiteral(
         "Für das genaue Messen ist der Abbildungsmaßstab des eingelesen Planes notwendig:"), this), 162);
     intro->setWordWrap(true);

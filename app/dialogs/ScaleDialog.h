@@ -2,14 +2,14 @@
 // grid lines follow a change of scale.
 #pragma once
 
-#include "app/dialogs/SettingsDialog.h"
+#include "app/dialogs/ModalDialog.h"
 #include "doc/ArdoDoc.h"
 
 class QCheckBox;
 class QComboBox;
 class QRadioButton;
 
-class ScaleDialog : public SettingsDialog {
+class ScaleDialog : public ModalDialog {
     Q_OBJECT
 public:
     ScaleDialog(const ScaleDialogResult& preset, QWidget* parent = nullptr);

@@ -11,7 +11,7 @@
 using dialogs::Named;
 
 SnapDialog::SnapDialog(const CArdoDoc& doc, QWidget* parent)
-    : SettingsDialog(QStringLiteral("Fangraster"), parent) {
+    : ModalDialog(QStringLiteral("Fangraster"), parent) {
     const SnapDialogPreset preset = SnapDialogPresetFor(doc);
     m_check = Named(new QCheckBox(QStringLiteral("Fangraster ein"), this), kSnapCheck);
     m_check->setChecked(preset.snap);

@@ -1,13 +1,13 @@
 // Dialog 136 "Fangraster": snap on or off and the distance of the snap points in mm.
 #pragma once
 
-#include "app/dialogs/SettingsDialog.h"
+#include "app/dialogs/ModalDialog.h"
 
 class CArdoDoc;
 class QCheckBox;
 class QLineEdit;
 
-class SnapDialog : public SettingsDialog {
+class SnapDialog : public ModalDialog {
     Q_OBJECT
 public:
     SnapDialog(const CArdoDoc& doc, QWidget* parent = nullptr);

@@ -27,13 +27,13 @@ AddSymbolDialog::AddSymbolDialog(const AddSymbolValues& preset, QWidget* parent)
     : ObjectDialog(QStringLiteral("Symbol hinzufügen"), parent, QStringLiteral("Hinzufügen")), m_values(preset) {
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Symbol-Klasse:"), this), 0, 0);
-    m_group = Named(DropDown(this, kRoomGroupNames, 8, preset.nGroup), ctl::kAddGroup);
+    m_group = dialogs::Named(DropDown(this, kRoomGroupNames, 8, preset.nGroup), ctl::kAddGroup);
     grid->addWidget(m_group, 0, 1);
-    m_class = Named(DropDown(this, kSymbolClassNames, 27, preset.nClass), ctl::kAddClass);
+    m_class = dialogs::Named(DropDown(this, kSymbolClassNames, 27, preset.nClass), ctl::kAddClass);
     m_class->setEnabled(false);
     grid->addWidget(m_class, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Beschreibungs-Kurztext:"), this), 2, 0);
-    m_name = Named(new QLineEdit(QString::fromStdString(preset.strName), this), ctl::kAddName);
+    m_name = dialogs::Named(new QLineEdit(QString::fromStdString(preset.strName), this), ctl::kAddName);
     grid->addWidget(m_name, 2, 1);
     Body()->addLayout(grid);
 }
@@ -41,6 +41,6 @@ AddSymbolDialog::AddSymbolDialog(const AddSymbolValues& preset, QWidget* parent)
 bool AddSymbolDialog::Validate() {
     m_values.nGroup = m_group->currentIndex();
     m_values.nClass = m_class->currentIndex();
-    m_values.strName = LineEditText(m_name);
+    m_values.strName = dialogs::FieldText(m_name);
     return true;
 }

@@ -14,7 +14,7 @@ DimensionDialog::DimensionDialog(const DimensionDialogValues& preset, QWidget* p
     const int ids[3] = {ctl::kEdges, ctl::kArea, ctl::kEdgesAndArea};
     const char* texts[3] = {"Randlinien vermaßen", "Fläche vermaßen", "Randlinien und Flächen vermaßen"};
     for (int i = 0; i < 3; ++i) {
-        m_choices[i] = Named(new QRadioButton(QString::fromUtf8(texts[i]), group), ids[i]);
+        m_choices[i] = dialogs::Named(new QRadioButton(QString::fromUtf8(texts[i]), group), ids[i]);
         choices->addWidget(m_choices[i]);
     }
     // Only a polygon offers the choice; the rectangle kinds always dimension their area.
@@ -28,12 +28,12 @@ DimensionDialog::DimensionDialog(const DimensionDialogValues& preset, QWidget* p
 
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Schrifthöhe :"), this));
-    m_height = Named(new QLabel(QString::fromStdString(preset.strTextHeight), this), ctl::kTextHeight);
+    m_height = dialogs::Named(new QLabel(QString::fromStdString(preset.strTextHeight), this), ctl::kTextHeight);
     m_height->setTextFormat(Qt::PlainText);
     m_height->setMinimumWidth(m_height->fontMetrics().horizontalAdvance(QStringLiteral("000")));
     row->addWidget(m_height);
     // The bar has no position of its own: it only reports its arrow steps.
-    m_scroll = Named(new QScrollBar(Qt::Vertical, this), ctl::kHeightScroll);
+    m_scroll = dialogs::Named(new QScrollBar(Qt::Vertical, this), ctl::kHeightScroll);
     m_scroll->setRange(-1, 1);
     m_scroll->setValue(0);
     m_scroll->setFixedHeight(m_height->sizeHint().height() * 2);

@@ -16,14 +16,14 @@ LabelDialog::LabelDialog(const TextDialogValues& preset, QWidget* parent)
       m_chooseFont(ChooseFontAndColor) {
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Text:"), this), 0, 0);
-    m_text = Named(new QLineEdit(QString::fromStdString(preset.strText), this), ctl::kLabelText);
+    m_text = dialogs::Named(new QLineEdit(QString::fromStdString(preset.strText), this), ctl::kLabelText);
     grid->addWidget(m_text, 0, 1, 1, 2);
-    m_fixAngle = Named(new QCheckBox(QStringLiteral("Drehwinkel fixieren :"), this), ctl::kFixAngle);
+    m_fixAngle = dialogs::Named(new QCheckBox(QStringLiteral("Drehwinkel fixieren :"), this), ctl::kFixAngle);
     m_fixAngle->setChecked(preset.bFixedAngle != 0);
     grid->addWidget(m_fixAngle, 1, 0);
-    m_angle = Named(new QLineEdit(QString::number(preset.nAngle), this), ctl::kLabelAngle);
+    m_angle = dialogs::Named(new QLineEdit(QString::number(preset.nAngle), this), ctl::kLabelAngle);
     grid->addWidget(m_angle, 1, 1);
-    auto* fontButton = Named(new QPushButton(QStringLiteral("Schriftart..."), this), ctl::kFont);
+    auto* fontButton = dialogs::Named(new QPushButton(QStringLiteral("Schriftart..."), this), ctl::kFont);
     grid->addWidget(fontButton, 2, 0);
     Body()->addLayout(grid);
 
@@ -46,11 +46,11 @@ void LabelDialog::PickFont() {
 bool LabelDialog::Validate() {
     // The angle is transferred even while its edit is disabled.
     int angle = 0;
-    if (auto refusal = CheckLabelAngle(LineEditText(m_angle), angle)) {
+    if (auto refusal = CheckLabelAngle(dialogs::FieldText(m_angle), angle)) {
         ShowRefusal(*refusal);
         return false;
     }
-    m_values.strText = LineEditText(m_text);
+    m_values.strText = dialogs::FieldText(m_text);
     m_values.nAngle = angle;
     m_values.bFixedAngle = m_fixAngle->isChecked() ? 1 : 0;
     m_values.bFontChosen = m_fontChosen;

@@ -15,19 +15,19 @@ LineFillDialog::LineFillDialog(const LineFillValues& preset, QWidget* parent)
     auto* border = new QGroupBox(QStringLiteral("Randlinie"), this);
     auto* borderGrid = new QGridLayout(border);
     borderGrid->addWidget(new QLabel(QStringLiteral("Dicke"), border), 0, 0);
-    m_width = Named(new QLineEdit(QString::number(preset.lineWidth), border), ctl::kLineWidth);
+    m_width = dialogs::Named(new QLineEdit(QString::number(preset.lineWidth), border), ctl::kLineWidth);
     borderGrid->addWidget(m_width, 0, 1);
     borderGrid->addWidget(new QLabel(QStringLiteral("1/100 mm"), border), 0, 2);
-    m_lineColorButton = Named(new QPushButton(QStringLiteral("Farbe..."), border), ctl::kLineColor);
+    m_lineColorButton = dialogs::Named(new QPushButton(QStringLiteral("Farbe..."), border), ctl::kLineColor);
     borderGrid->addWidget(m_lineColorButton, 1, 0, 1, 3);
     Body()->addWidget(border);
 
     auto* area = new QGroupBox(QStringLiteral("Fläche"), this);
     auto* areaGrid = new QGridLayout(area);
-    m_useFill = Named(new QCheckBox(QStringLiteral("Füllfarbe verwenden"), area), ctl::kUseFill);
+    m_useFill = dialogs::Named(new QCheckBox(QStringLiteral("Füllfarbe verwenden"), area), ctl::kUseFill);
     m_useFill->setChecked(preset.bFill != 0);
     areaGrid->addWidget(m_useFill, 0, 0);
-    m_fillColorButton = Named(new QPushButton(QStringLiteral("Farbe..."), area), ctl::kFillColor);
+    m_fillColorButton = dialogs::Named(new QPushButton(QStringLiteral("Farbe..."), area), ctl::kFillColor);
     areaGrid->addWidget(m_fillColorButton, 1, 0);
     Body()->addWidget(area);
 
@@ -50,7 +50,7 @@ void LineFillDialog::UpdateFillButton() { m_fillColorButton->setEnabled(m_useFil
 
 bool LineFillDialog::Validate() {
     int width = 0;
-    if (auto refusal = CheckLineWidth(LineEditText(m_width), width)) {
+    if (auto refusal = CheckLineWidth(dialogs::FieldText(m_width), width)) {
         ShowRefusal(*refusal);
         return false;
     }

@@ -4,7 +4,7 @@
 
 NoteDialog::NoteDialog(const std::string& preset, QWidget* parent)
     : ObjectDialog(QStringLiteral("Notiz"), parent), m_note(preset) {
-    m_edit = Named(new QPlainTextEdit(QString::fromStdString(ToEditLines(preset)), this), ctl::kNoteText);
+    m_edit = dialogs::Named(new QPlainTextEdit(QString::fromStdString(ToEditLines(preset)), this), ctl::kNoteText);
     m_edit->setTabChangesFocus(true);
     Body()->addWidget(m_edit);
 }

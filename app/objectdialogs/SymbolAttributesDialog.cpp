@@ -11,7 +11,7 @@ SymbolAttributesDialog::SymbolAttributesDialog(const SymbolAttributeValues& pres
     : ObjectDialog(QStringLiteral("Symbol - Attribute ändern"), parent), m_values(preset) {
     auto* nameRow = new QGridLayout;
     nameRow->addWidget(new QLabel(QStringLiteral("Beschreibungs-Kurztext:"), this), 0, 0);
-    m_name = Named(new QLineEdit(QString::fromStdString(preset.strDescription), this), ctl::kAttrName);
+    m_name = dialogs::Named(new QLineEdit(QString::fromStdString(preset.strDescription), this), ctl::kAttrName);
     nameRow->addWidget(m_name, 0, 1);
     Body()->addLayout(nameRow);
 
@@ -19,7 +19,7 @@ SymbolAttributesDialog::SymbolAttributesDialog(const SymbolAttributeValues& pres
     auto* flags = new QGroupBox(QStringLiteral("Property Flags"), this);
     auto* flagList = new QVBoxLayout(flags);
     auto box = [&](const char* text, int id, bool checked, bool enabled) {
-        auto* check = Named(new QCheckBox(QString::fromUtf8(text), flags), id);
+        auto* check = dialogs::Named(new QCheckBox(QString::fromUtf8(text), flags), id);
         check->setChecked(checked);
         check->setEnabled(enabled);
         flagList->addWidget(check);
@@ -33,15 +33,15 @@ SymbolAttributesDialog::SymbolAttributesDialog(const SymbolAttributeValues& pres
 
     auto* size = new QGroupBox(QStringLiteral("Breite und Höhe"), this);
     auto* sizeGrid = new QGridLayout(size);
-    m_default = Named(new QCheckBox(QStringLiteral("Voreinstellung  verwenden :"), size), ctl::kAttrDefault);
+    m_default = dialogs::Named(new QCheckBox(QStringLiteral("Voreinstellung  verwenden :"), size), ctl::kAttrDefault);
     m_default->setChecked(boxes.defaultSize);
     sizeGrid->addWidget(m_default, 0, 0, 1, 3);
     sizeGrid->addWidget(new QLabel(QStringLiteral("Länge"), size), 1, 0);
-    m_lengthMm = Named(new QLineEdit(QString::number(preset.nLength), size), ctl::kAttrLengthMm);
+    m_lengthMm = dialogs::Named(new QLineEdit(QString::number(preset.nLength), size), ctl::kAttrLengthMm);
     sizeGrid->addWidget(m_lengthMm, 1, 1);
     sizeGrid->addWidget(new QLabel(QStringLiteral("mm"), size), 1, 2);
     sizeGrid->addWidget(new QLabel(QStringLiteral("Breite"), size), 2, 0);
-    m_widthMm = Named(new QLineEdit(QString::number(preset.nWidth), size), ctl::kAttrWidthMm);
+    m_widthMm = dialogs::Named(new QLineEdit(QString::number(preset.nWidth), size), ctl::kAttrWidthMm);
     sizeGrid->addWidget(m_widthMm, 2, 1);
     sizeGrid->addWidget(new QLabel(QStringLiteral("mm"), size), 2, 2);
     Body()->addWidget(size);
@@ -63,8 +63,8 @@ bool SymbolAttributesDialog::Validate() {
     boxes.rotate = m_rotate->isChecked();
     boxes.defaultSize = m_default->isChecked();
     SymbolAttributeValues values = m_values;
-    if (auto refusal = ApplySymbolAttributes(LineEditText(m_name), boxes, LineEditText(m_lengthMm),
-                                             LineEditText(m_widthMm), values)) {
+    if (auto refusal = ApplySymbolAttributes(dialogs::FieldText(m_name), boxes, dialogs::FieldText(m_lengthMm),
+                                             dialogs::FieldText(m_widthMm), values)) {
         ShowRefusal(*refusal);
         return false;
     }

@@ -16,11 +16,11 @@ SymbolDialog::SymbolDialog(const SymbolDialogValues& preset, QWidget* parent)
     const QString unit = QString::fromStdString(preset.strUnit);
     auto* top = new QGridLayout;
     top->addWidget(new QLabel(QStringLiteral("Typ:"), this), 0, 0);
-    auto* type = Named(new QLabel(QString::fromStdString(preset.strType), this), ctl::kSymbolType);
+    auto* type = dialogs::Named(new QLabel(QString::fromStdString(preset.strType), this), ctl::kSymbolType);
     type->setTextFormat(Qt::PlainText);
     top->addWidget(type, 0, 1);
     top->addWidget(new QLabel(QStringLiteral("Beschreibung:"), this), 1, 0, Qt::AlignTop);
-    m_note = Named(new QPlainTextEdit(QString::fromStdString(ToEditLines(preset.strNote)), this), ctl::kSymbolNote);
+    m_note = dialogs::Named(new QPlainTextEdit(QString::fromStdString(ToEditLines(preset.strNote)), this), ctl::kSymbolNote);
     m_note->setTabChangesFocus(true);
     top->addWidget(m_note, 1, 1);
     Body()->addLayout(top);
@@ -28,21 +28,21 @@ SymbolDialog::SymbolDialog(const SymbolDialogValues& preset, QWidget* parent)
     auto* sizes = new QGroupBox(QStringLiteral("Maße"), this);
     auto* sizeGrid = new QGridLayout(sizes);
     sizeGrid->addWidget(new QLabel(QStringLiteral("Breite:"), sizes), 0, 0);
-    m_width = Named(new QLineEdit(Decimals(preset.fWidth), sizes), ctl::kSymbolWidth);
+    m_width = dialogs::Named(new QLineEdit(Decimals(preset.fWidth), sizes), ctl::kSymbolWidth);
     sizeGrid->addWidget(m_width, 0, 1);
-    sizeGrid->addWidget(Named(new QLabel(unit, sizes), ctl::kUnitWidth), 0, 2);
+    sizeGrid->addWidget(dialogs::Named(new QLabel(unit, sizes), ctl::kUnitWidth), 0, 2);
     sizeGrid->addWidget(new QLabel(QStringLiteral("Höhe:"), sizes), 1, 0);
-    m_height = Named(new QLineEdit(Decimals(preset.fLength), sizes), ctl::kSymbolHeight);
+    m_height = dialogs::Named(new QLineEdit(Decimals(preset.fLength), sizes), ctl::kSymbolHeight);
     sizeGrid->addWidget(m_height, 1, 1);
-    sizeGrid->addWidget(Named(new QLabel(unit, sizes), ctl::kUnitHeight), 1, 2);
-    m_defaultSize = Named(new QCheckBox(QStringLiteral("Standardwerte verwenden"), sizes), ctl::kDefaultSize);
+    sizeGrid->addWidget(dialogs::Named(new QLabel(unit, sizes), ctl::kUnitHeight), 1, 2);
+    m_defaultSize = dialogs::Named(new QCheckBox(QStringLiteral("Standardwerte verwenden"), sizes), ctl::kDefaultSize);
     m_defaultSize->setChecked(preset.bDefaultSize != 0);
     sizeGrid->addWidget(m_defaultSize, 2, 0, 1, 3);
     Body()->addWidget(sizes);
 
     auto* angleRow = new QGridLayout;
     angleRow->addWidget(new QLabel(QStringLiteral("Drehwinkel  zur x-Achse:"), this), 0, 0);
-    m_angle = Named(new QLineEdit(Decimals(preset.fAngle), this), ctl::kSymbolAngle);
+    m_angle = dialogs::Named(new QLineEdit(Decimals(preset.fAngle), this), ctl::kSymbolAngle);
     angleRow->addWidget(m_angle, 0, 1);
     angleRow->addWidget(new QLabel(QStringLiteral("Grad"), this), 0, 2);
     Body()->addLayout(angleRow);
@@ -50,13 +50,13 @@ SymbolDialog::SymbolDialog(const SymbolDialogValues& preset, QWidget* parent)
     auto* place = new QGroupBox(QStringLiteral("Standort (Einfügepunkt) "), this);
     auto* placeGrid = new QGridLayout(place);
     placeGrid->addWidget(new QLabel(QStringLiteral("x-Achse"), place), 0, 0);
-    m_x = Named(new QLineEdit(Decimals(preset.fX), place), ctl::kSymbolX);
+    m_x = dialogs::Named(new QLineEdit(Decimals(preset.fX), place), ctl::kSymbolX);
     placeGrid->addWidget(m_x, 0, 1);
-    placeGrid->addWidget(Named(new QLabel(unit, place), ctl::kUnitX), 0, 2);
+    placeGrid->addWidget(dialogs::Named(new QLabel(unit, place), ctl::kUnitX), 0, 2);
     placeGrid->addWidget(new QLabel(QStringLiteral("y-Achse"), place), 1, 0);
-    m_y = Named(new QLineEdit(Decimals(preset.fY), place), ctl::kSymbolY);
+    m_y = dialogs::Named(new QLineEdit(Decimals(preset.fY), place), ctl::kSymbolY);
     placeGrid->addWidget(m_y, 1, 1);
-    placeGrid->addWidget(Named(new QLabel(unit, place), ctl::kUnitY), 1, 2);
+    placeGrid->addWidget(dialogs::Named(new QLabel(unit, place), ctl::kUnitY), 1, 2);
     Body()->addWidget(place);
 
     // Until the box is first ticked, the texts to put back are the opening ones.
@@ -90,8 +90,8 @@ void SymbolDialog::ApplyDefaultSizeRule() {
 }
 
 bool SymbolDialog::Validate() {
-    const SymbolFieldTexts texts{LineEditText(m_width), LineEditText(m_height), LineEditText(m_angle),
-                                 LineEditText(m_x), LineEditText(m_y)};
+    const SymbolFieldTexts texts{dialogs::FieldText(m_width), dialogs::FieldText(m_height), dialogs::FieldText(m_angle),
+                                 dialogs::FieldText(m_x), dialogs::FieldText(m_y)};
     SymbolDialogValues values = m_values;
     if (auto refusal = CheckSymbolFields(texts, values)) {
         ShowRefusal(*refusal);

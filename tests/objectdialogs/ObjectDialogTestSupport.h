@@ -26,7 +26,7 @@ protected:
 
     template <class W>
     static W* Control(QWidget& dialog, int id) {
-        W* widget = dialog.findChild<W*>(ObjectDialog::ControlName(id));
+        W* widget = dialog.findChild<W*>(dialogs::ControlName(id));
         EXPECT_NE(widget, nullptr) << "control " << id;
         return widget;
     }

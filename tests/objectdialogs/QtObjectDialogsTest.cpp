@@ -123,7 +123,7 @@ TEST_F(QtObjectDialogsTest, NoteOkStoresTextAndCancelKeepsIt) {
 
 TEST_F(QtObjectDialogsTest, AddSymbolListsGroupsAndClasses) {
     AddSymbolDialog dialog(AddSymbolValues{});
-    EXPECT_EQ(dialog.findChild<QWidget*>(ObjectDialog::ControlName(IDOK))->property("text").toString(),
+    EXPECT_EQ(dialog.findChild<QWidget*>(dialogs::ControlName(IDOK))->property("text").toString(),
               QStringLiteral("Hinzufügen"));
     auto* group = Control<QComboBox>(dialog, 131);
     auto* classes = Control<QComboBox>(dialog, 129);

@@ -1,15 +1,17 @@
-// Base of the document settings dialogs: a modal dialog with "OK" and "Abbruch" whose OK
-// runs the dialog's check first and stays open when the check refuses.
+// Base of the program's modal dialogs: the caption, the dialog's own controls above an OK /
+// "Abbruch" row, and an OK that runs the dialog's check first and stays open when the check
+// refuses. The buttons are named after their ids 1 and 2 (dialogs::ControlName).
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QBoxLayout;
 
-class SettingsDialog : public QDialog {
+class ModalDialog : public QDialog {
     Q_OBJECT
 public:
-    SettingsDialog(const QString& caption, QWidget* parent);
+    ModalDialog(const QString& caption, QWidget* parent, const QString& okText = QStringLiteral("OK"));
 
     // OK: closes only when Validate() accepts.
     void accept() override;

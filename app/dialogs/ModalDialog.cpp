@@ -1,0 +1,32 @@
+#include "app/dialogs/ModalDialog.h"
+
+#include "app/dialogs/DialogSupport.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kOkId = 1;
+constexpr int kCancelId = 2;
+}  // namespace
+
+ModalDialog::ModalDialog(const QString& caption, QWidget* parent, const QString& okText) : QDialog(parent) {
+    setWindowTitle(caption);
+    setModal(true);
+    auto* outer = new QVBoxLayout(this);
+    m_body = new QVBoxLayout;
+    outer->addLayout(m_body);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(okText, QDialogButtonBox::AcceptRole);
+    ok->setObjectName(dialogs::ControlName(kOkId));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole)->setObjectName(dialogs::ControlName(kCancelId));
+    connect(buttons, &QDialogButtonBox::accepted, this, &ModalDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ModalDialog::reject);
+    outer->addWidget(buttons);
+}
+
+void ModalDialog::accept() {
+    if (Validate()) QDialog::accept();
+}
