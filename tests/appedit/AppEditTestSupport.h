@@ -3,6 +3,8 @@
 // drives modal dialogs.
 #pragma once
 
+#include "../support/ModalDialogDriver.h"
+
 #include "app/view/ViewWindow.h"
 #include "app/view/ViewWindowFactory.h"
 #include "doc/ArdoDoc.h"
@@ -15,7 +17,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -25,19 +26,6 @@
 namespace appedit {
 
 inline QPoint Q(CPoint p) { return QPoint(p.x, p.y); }
-
-// Runs `run` (which opens a modal dialog) and hands the dialog to `drive` once it is up.
-// A dialog the drive leaves open is rejected, so a test never hangs.
-inline void WithModalDialog(const std::function<void(QWidget*)>& drive, const std::function<void()>& run) {
-    QTimer::singleShot(0, [drive] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return;
-        drive(modal);
-        if (modal->isVisible())
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-    });
-    run();
-}
 
 // Resets the process-wide tool state and services around each test.
 class EditTestBase : public ::testing::Test {

@@ -2,13 +2,14 @@
 // running a modal dialog under a script.
 #pragma once
 
+#include "../support/ModalDialogDriver.h"
+
 #include "app/objectdialogs/ObjectDialog.h"
 #include "platform/MemoryServices.h"
 #include "platform/Services.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -32,14 +33,3 @@ protected:
     }
 };
 
-// Runs `run` (which opens a modal dialog) and hands the dialog to `drive` once it is up. A
-// dialog the drive leaves open is rejected.
-inline void WithModalDialog(const std::function<void(QDialog&)>& drive, const std::function<void()>& run) {
-    QTimer::singleShot(0, [drive] {
-        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!modal) return;
-        drive(*modal);
-        if (modal->isVisible()) modal->reject();
-    });
-    run();
-}
