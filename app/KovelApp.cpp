@@ -8,16 +8,16 @@
 #include "app/frame/FileDialogs.h"
 #include "app/frame/MainFrame.h"
 #include "app/objectdialogs/QtObjectDialogs.h"
-#include "doc/ArdoDoc.h"
-#include "doc/PlanImportSeam.h"
+#include "document/ArdoDoc.h"
+#include "plan/PlanImportSeam.h"
 #include "platform/Services.h"
 #include "platform/qt/QtCursors.h"
 #include "platform/qt/QtStatusBar.h"
 #include "tools/ToolFramework.h"
 
-#if __has_include("app/view/ViewWindowFactory.h")
-#include "app/view/ProgramCursors.h"
-#include "app/view/ViewWindowFactory.h"
+#if __has_include("app/viewwindow/ViewWindowFactory.h")
+#include "app/viewwindow/ProgramCursors.h"
+#include "app/viewwindow/ViewWindowFactory.h"
 #define KOVEL_HAVE_VIEW_WINDOW 1
 #endif
 

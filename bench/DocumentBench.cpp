@@ -1,7 +1,7 @@
 // Document load, save and pick-test speed on a large plan: 100,000 background objects (lines,
 // 10-point polylines and 10-point polygons), and ObjectAt over 10,000 foreground objects.
 // Memory of a loaded document is reported as a counter against the file size.
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoRect.h"
 #include "platform/Archive.h"

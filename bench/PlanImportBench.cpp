@@ -1,9 +1,9 @@
 // Plan import speed on the large sample (data/plans/large.plan: over 100,000 records, about
 // 53,000 objects), from memory and from a file read through the 10240-byte buffer. Target:
 // at most 100 ms per import.
-#include "doc/ArdoDoc.h"
-#include "doc/PlanDescription.h"
-#include "doc/PlanImport.h"
+#include "document/ArdoDoc.h"
+#include "plan/PlanDescription.h"
+#include "plan/PlanImport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The shipped symbol library: loading it into a new document, and drawing a plan furnished
 // with 1,000 placed symbols into a recording backend.
-#include "doc/ArdoDoc.h"
-#include "doc/SymbolLibrary.h"
+#include "document/ArdoDoc.h"
+#include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"
 #include "objects/ObjectClasses.h"
 #include "platform/DeviceContext.h"

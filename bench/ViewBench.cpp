@@ -1,7 +1,7 @@
 // View paint speed on a large plan: a paint that reuses the cached background (the objects
 // only) against one that rebuilds it (sheet, grid and 30,000 background objects), and the
 // coordinate conversion the tools run on every mouse event.
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 #include "view/ArdoView.h"
 #include "view/FixedViewHost.h"

@@ -3,9 +3,9 @@
 #include "cli/Commands.h"
 #include "cli/DocumentJson.h"
 
-#include "doc/ArdoDoc.h"
-#include "doc/DocumentFile.h"
-#include "doc/SaveNaming.h"
+#include "document/ArdoDoc.h"
+#include "document/DocumentFile.h"
+#include "document/SaveNaming.h"
 
 #include <cstdio>
 #include <exception>

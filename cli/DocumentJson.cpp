@@ -1,7 +1,7 @@
 #include "cli/DocumentJson.h"
 
-#include "doc/ArdoDoc.h"
-#include "doc/ScaleText.h"
+#include "document/ArdoDoc.h"
+#include "document/ScaleText.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"

@@ -1,10 +1,10 @@
 // convert and symbols: the plan import and the symbol library from the command line.
 #include "cli/Commands.h"
 
-#include "doc/ArdoDoc.h"
-#include "doc/PlanImport.h"
-#include "doc/SymbolLibrary.h"
-#include "doc/SymbolListing.h"
+#include "document/ArdoDoc.h"
+#include "plan/PlanImport.h"
+#include "document/SymbolLibrary.h"
+#include "document/SymbolListing.h"
 #include "platform/StringTable.h"
 
 #include <cstdio>

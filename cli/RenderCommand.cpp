@@ -3,7 +3,7 @@
 // The command needs the Qt drawing backend; it is compiled when kovel-cli links it.
 #if __has_include(<QImage>)
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/qt/ImageExport.h"
 #include "platform/qt/QtPainterBackend.h"
 #include "view/ArdoView.h"

@@ -1,7 +1,7 @@
 // Fuzz target for the document reader: any bytes are loaded as a document file through the
 // same reader the program uses. Loading must end in success or a refusal, never in a crash,
 // a leak or a hang; a document that loaded must save, and what it saves must load again.
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/Archive.h"
 
 #include <cstdint>

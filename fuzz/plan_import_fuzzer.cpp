@@ -2,8 +2,8 @@
 // memory block instead of a file). Whatever the bytes, the import must end, keep every
 // polygon-family object within the 512-point path buffer, and leave only objects with
 // bounded coordinates. Crashes, leaks, undefined behaviour and hangs are findings.
-#include "doc/ArdoDoc.h"
-#include "doc/PlanImport.h"
+#include "document/ArdoDoc.h"
+#include "plan/PlanImport.h"
 #include "objects/ArdoPoly.h"
 #include "platform/Services.h"
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the symbol library reader. What it accepts is then placed and
 // drawn, so damaged geometry is exercised the way a document would use it.
-#include "doc/ArdoDoc.h"
-#include "doc/SymbolLibrary.h"
+#include "document/ArdoDoc.h"
+#include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"
 #include "objects/ObjectClasses.h"
 #include "platform/Archive.h"

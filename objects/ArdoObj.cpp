@@ -1,7 +1,7 @@
 #include "objects/ArdoObj.h"
 
-#include "doc/ArdoDoc.h"
-#include "doc/DocumentView.h"
+#include "document/ArdoDoc.h"
+#include "document/DocumentView.h"
 #include "objects/ObjectDialogs.h"
 #include "platform/Archive.h"
 

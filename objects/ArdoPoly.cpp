@@ -1,6 +1,6 @@
 #include "objects/ArdoPoly.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/RegionGeometry.h"
 #include "platform/Archive.h"
 

@@ -1,8 +1,8 @@
 // Chain-length and polygon-area measuring object.
 #include "objects/ArdoPolyMeasure.h"
 
-#include "doc/ArdoDoc.h"
-#include "doc/DocumentView.h"
+#include "document/ArdoDoc.h"
+#include "document/DocumentView.h"
 #include "objects/MeasureDrawing.h"
 #include "objects/ObjectDialogs.h"
 #include "platform/Archive.h"

@@ -1,6 +1,6 @@
 #include "objects/ArdoRect.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/MeasureDrawing.h"
 #include "objects/RegionGeometry.h"
 #include "platform/Archive.h"

@@ -1,6 +1,6 @@
 #include "objects/ArdoSymbol.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoText.h"
 #include "objects/ObjectDialogs.h"

@@ -1,6 +1,6 @@
 #include "objects/ArdoText.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ObjectDialogs.h"
 #include "objects/RegionGeometry.h"
 #include "platform/Archive.h"

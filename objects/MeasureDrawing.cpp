@@ -1,7 +1,7 @@
 // Measuring labels and the rectangle-based measuring shapes.
 #include "objects/MeasureDrawing.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 #include "objects/ObjectDialogs.h"
 

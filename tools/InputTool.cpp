@@ -1,7 +1,7 @@
 // Base behaviour of the tools, the registry of tool instances and the shared tool state.
 #include "tools/InputTool.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/Services.h"
 #include "view/ArdoView.h"
 

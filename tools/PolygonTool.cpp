@@ -1,7 +1,7 @@
 // Point-by-point input of the polygon family.
 #include "tools/PolygonTool.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "tools/SelectionTool.h"

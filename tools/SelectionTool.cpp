@@ -2,7 +2,7 @@
 // and the property dialogs on double click.
 #include "tools/SelectionTool.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
 #include "tools/ToolFramework.h"

@@ -1,7 +1,7 @@
 // Press, drag and release of the dragging shape tools.
 #include "tools/ShapeTool.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 #include "tools/SelectionTool.h"
 #include "view/ArdoView.h"

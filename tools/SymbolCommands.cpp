@@ -1,8 +1,8 @@
 // Choosing symbols by key, the text command, and the two commands on the symbol library.
 #include "tools/SymbolCommands.h"
 
-#include "doc/ArdoDoc.h"
-#include "doc/SymbolLibrary.h"
+#include "document/ArdoDoc.h"
+#include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"
 #include "objects/ObjectDialogs.h"
 #include "platform/Archive.h"

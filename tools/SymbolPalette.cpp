@@ -1,7 +1,7 @@
 // The installed symbol palette and the headless stand-in used without a shell.
 #include "tools/SymbolPalette.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/Services.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Candidate copies, layout, painting and the hit walk of the symbol palette.
 #include "tools/SymbolPaletteLayout.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoSymbol.h"
 #include "platform/RecordingBackend.h"
 

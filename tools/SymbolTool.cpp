@@ -1,7 +1,7 @@
 // Dropping and dragging library symbols.
 #include "tools/SymbolTool.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoSymbol.h"
 #include "platform/Services.h"
 #include "tools/SelectionTool.h"

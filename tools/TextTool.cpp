@@ -1,7 +1,7 @@
 // Entering a text and carrying it to its place.
 #include "tools/TextTool.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoText.h"
 #include "platform/Services.h"
 #include "tools/SelectionTool.h"

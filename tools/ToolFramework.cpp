@@ -8,7 +8,7 @@
 #include "tools/SymbolTool.h"
 #include "tools/TextTool.h"
 #include "tools/ShapeTool.h"
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "view/ArdoView.h"
 
 #include <memory>

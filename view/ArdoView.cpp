@@ -1,7 +1,7 @@
 // Mapping from sheet to window, scroll sizes, zoom rectangle and full view.
 #include "view/ArdoView.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/MulDiv.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"

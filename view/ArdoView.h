@@ -4,7 +4,7 @@
 // and receives its requests through ViewHost.
 #pragma once
 
-#include "doc/DocumentView.h"
+#include "document/DocumentView.h"
 #include "view/InputToolSink.h"
 #include "view/PrintInfo.h"
 #include "view/ViewCommands.h"

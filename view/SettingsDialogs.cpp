@@ -1,8 +1,8 @@
 // Checks and apply steps of the scale, origin, grid and snap dialogs.
 #include "view/SettingsDialogs.h"
 
-#include "doc/ArdoDoc.h"
-#include "doc/ScaleText.h"
+#include "document/ArdoDoc.h"
+#include "document/ScaleText.h"
 #include "platform/Services.h"
 
 #include <charconv>

@@ -1,7 +1,7 @@
 // Sheet, axes, grid lines and border; snap rounding; the coordinate readout text.
 #include "view/SheetGrid.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 
 #include <algorithm>
 #include <cmath>

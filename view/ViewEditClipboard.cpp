@@ -2,7 +2,7 @@
 // list in the archive encoding of the document file.
 #include "view/ArdoView.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/Archive.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"

@@ -2,7 +2,7 @@
 // Esc, the keys and the context menu.
 #include "view/ArdoView.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/Services.h"
 #include "tools/InputTool.h"
 #include "tools/ToolCommands.h"

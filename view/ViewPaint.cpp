@@ -2,7 +2,7 @@
 // (The selection list is in ViewSelection.cpp.)
 #include "view/ArdoView.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
 #include "platform/Services.h"

@@ -1,7 +1,7 @@
 // The printed page: one page, the title header, then the sheet as the view draws it.
 #include "view/ViewPrinting.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "view/ArdoView.h"
 
 #include <algorithm>

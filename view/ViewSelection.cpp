@@ -2,7 +2,7 @@
 // bounds of the selected objects.
 #include "view/ArdoView.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "view/ViewSelectionGeometry.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "app/dialogs/OriginDialog.h"
 #include "app/dialogs/ScaleDialog.h"
 #include "app/dialogs/SnapDialog.h"
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 
 #include <QColorDialog>
 

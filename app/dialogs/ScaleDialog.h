@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/dialogs/ModalDialog.h"
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 
 class QCheckBox;
 class QComboBox;

@@ -4,8 +4,8 @@
 #include "app/frame/CommandHooks.h"
 #include "app/frame/FileDialogs.h"
 #include "app/frame/ViewWindows.h"
-#include "doc/ArdoDoc.h"
-#include "doc/SaveNaming.h"
+#include "document/ArdoDoc.h"
+#include "document/SaveNaming.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 

@@ -5,7 +5,7 @@
 #include "app/frame/CommandIds.h"
 #include "app/frame/DocumentManager.h"
 #include "app/frame/FileDialogs.h"
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/Services.h"
 
 #include <QWidget>

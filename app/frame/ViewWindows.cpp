@@ -1,11 +1,11 @@
 #include "app/frame/ViewWindows.h"
 
-#if __has_include("app/view/ViewWindowFactory.h")
-#include "app/view/ViewWindowFactory.h"
+#if __has_include("app/viewwindow/ViewWindowFactory.h")
+#include "app/viewwindow/ViewWindowFactory.h"
 #define KOVEL_HAVE_VIEW_WINDOW 1
 #endif
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 
 #include <QPainter>
 #include <QWidget>

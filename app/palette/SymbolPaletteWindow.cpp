@@ -1,6 +1,6 @@
 #include "app/palette/SymbolPaletteWindow.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/DeviceContext.h"
 #include "platform/Services.h"
 #include "platform/qt/QtPainterBackend.h"

@@ -1,6 +1,6 @@
 #include "app/print/PrintCommands.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "platform/qt/QtPainterBackend.h"
 #include "view/ArdoView.h"
 #include "view/ViewPrinting.h"

@@ -1,8 +1,8 @@
 // Screen paint speed with the real Qt drawing: the large sample plan in a 1920 x 1080 view,
 // once rebuilding the cached background and once reusing it with 1,000 foreground objects.
-#include "app/view/ImageSurface.h"
-#include "doc/ArdoDoc.h"
-#include "doc/PlanImport.h"
+#include "app/viewwindow/ImageSurface.h"
+#include "document/ArdoDoc.h"
+#include "plan/PlanImport.h"
 #include "objects/ArdoRect.h"
 #include "view/ArdoView.h"
 #include "view/FixedViewHost.h"

@@ -4,7 +4,7 @@
 //
 // Prints the number of records and the objects the import will make of them; exits with 1
 // and a message on a mistake in the description or when the output cannot be written.
-#include "doc/PlanDescription.h"
+#include "plan/PlanDescription.h"
 
 #include <cstdio>
 #include <fstream>

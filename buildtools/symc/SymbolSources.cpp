@@ -1,6 +1,6 @@
 #include "SymbolSources.h"
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoPoly.h"
 
 #include <algorithm>

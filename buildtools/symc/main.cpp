@@ -3,7 +3,7 @@
 //
 //   symc -o Kovel.sym data/symbols/*.json
 #include "SymbolSources.h"
-#include "doc/SymbolLibrary.h"
+#include "document/SymbolLibrary.h"
 #include "platform/Archive.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // library geometry, the symbol and note dialogs, cloning and the record.
 #include "ObjectTestSupport.h"
 
-#include "doc/SymbolLibrary.h"
+#include "document/SymbolLibrary.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoRect.h"
 #include "objects/ArdoSymbol.h"

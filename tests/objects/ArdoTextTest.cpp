@@ -1,6 +1,6 @@
 // Text labels: the angle setting, turning and moving by the handles, picking, drawing and
 // the record.
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoText.h"
 #include "objects/ObjectDialogs.h"
 #include "platform/Archive.h"

@@ -1,7 +1,7 @@
 // Measuring objects: values and placement of their labels, their records, the dimension
 // dialog and unit changes.
-#include "doc/ArdoDoc.h"
-#include "doc/DocumentView.h"
+#include "document/ArdoDoc.h"
+#include "document/DocumentView.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
 #include "objects/MeasureDrawing.h"

@@ -2,8 +2,8 @@
 // a scripted line-and-fill dialog, a document with that view attached, and archive helpers.
 #pragma once
 
-#include "doc/ArdoDoc.h"
-#include "doc/DocumentView.h"
+#include "document/ArdoDoc.h"
+#include "document/DocumentView.h"
 #include "objects/ArdoObj.h"
 #include "objects/ObjectClasses.h"
 #include "objects/ObjectDialogs.h"

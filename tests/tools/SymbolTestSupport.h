@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ToolTestSupport.h"
-#include "doc/SymbolLibrary.h"
+#include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"
 #include "tools/SymbolCommands.h"
 #include "tools/SymbolPalette.h"

@@ -2,7 +2,7 @@
 // and the copies between off-screen pictures; pictures are recording backends.
 #pragma once
 
-#include "doc/ArdoDoc.h"
+#include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 #include "platform/MemoryServices.h"
 #include "platform/RecordingBackend.h"

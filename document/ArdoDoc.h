@@ -1,0 +1,137 @@
+// The document: sheet and scale settings, the two ordered object lists, the current drawing
+// attributes and the symbol table; adding, removing, finding and drawing objects; opening and
+// saving; and the document-wide setting changes.
+#pragma once
+
+#include "document/DocumentView.h"
+#include "document/SymbolInfo.h"
+#include "objects/ArdoObj.h"
+#include "platform/GdiTypes.h"
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class CArchive;
+
+using ObjectList = std::vector<std::unique_ptr<CArdoObj>>;
+
+constexpr int kMaxSymbols = 512;
+
+// The values the scale-and-unit dialog hands back on OK.
+struct ScaleDialogResult {
+    float scale = 100.0f;           // the scale denominator typed
+    std::string scaleText = "100";  // the same, as typed
+    int bGridAutoAdjust = 1;
+    int unitChoice = 0;             // 0 metres, 1 centimetres, 2 millimetres
+};
+
+class CArdoDoc {
+public:
+    CArdoDoc();
+    ~CArdoDoc();
+    CArdoDoc(const CArdoDoc&) = delete;
+    CArdoDoc& operator=(const CArdoDoc&) = delete;
+
+    // --- fields, in declaration order -----------------------------------------------------
+    int m_nVersion = 23;
+    std::string m_strScale = "1";
+    CSize m_sizePaper{105, 149};
+    float m_fUnitsPerMm = 200.0f;
+    float m_fScale = 100.0f;
+    int m_nUnitDivisor = 1000;
+    float m_fOriginX = 0.0f;
+    float m_fOriginY = 0.0f;
+    LOGFONT m_lfText{};
+    COLORREF m_crText = RGB(64, 64, 64);
+    COLORREF m_crLine = 0;
+    COLORREF m_crFill = RGB(192, 192, 192);
+    int m_bFill = 1;
+    int m_nLineWidth = 0;
+    int m_nSymbols = 0;
+    int m_nDeletedSymbols = 0;
+    int m_nCurrentSymbol = -1;
+    ObjectList m_symbolObjects[kMaxSymbols];  // geometry of each library symbol
+    SymbolInfo m_symbolInfo[kMaxSymbols];
+    int m_bSymbolsLoaded = 0;
+    float m_fRealPerUnit = 0.0f;
+    char m_szUnit[20] = "-";
+    int m_nDimTextHeight = 5;
+    COLORREF m_crGrid = RGB(0, 0, 128);
+    float m_fGridX = 1000.0f;
+    float m_fGridY = 1000.0f;
+    int m_bGridAutoAdjust = 1;
+    int m_nSnapSpacing = 10;
+    int m_bSnap = 1;
+    ObjectList m_objects;     // foreground, drawing order
+    ObjectList m_background;  // background, drawn first, never hit
+    CSize m_sizeExtent{21000, 29800};
+    COLORREF m_crPaper = RGB(192, 192, 192);
+    int m_nPixelSize = 1;
+    // The paper size pair exactly as the last file read stored it (before SetPaperSize
+    // recomputed the sheet from it), so a lossless dump can reproduce the file.
+    CSize m_sizePaperInFile{105, 149};
+
+    // --- object lists -------------------------------------------------------------------------
+    void AddObject(CArdoObj* obj);            // takes ownership
+    void AddBackgroundObject(CArdoObj* obj);  // takes ownership
+    // Unlinks obj and hands it back (null when it was in neither list); every view drops it
+    // from its selection either way.
+    std::unique_ptr<CArdoObj> RemoveObject(CArdoObj* obj);
+    void ClearBackground();
+    CArdoObj* ObjectAt(CPoint pt) const;
+    void DrawBackground(CDC* pDC, DocumentView* pView);
+    void DrawForeground(CDC* pDC, DocumentView* pView);
+
+    // --- sheet and scale ----------------------------------------------------------------------
+    void SetPaperSize(int widthMm, int heightMm, int bFit);
+    void UpdateScaleText();
+    // Steps after the scale-and-unit dialog closed with OK.
+    void ApplyScaleDialog(const ScaleDialogResult& result);
+    // The values the dialog opens with.
+    ScaleDialogResult ScaleDialogPreset() const;
+
+    // --- views and the modified flag ----------------------------------------------------------
+    void AddView(DocumentView* view);
+    void RemoveView(DocumentView* view);
+    const std::vector<DocumentView*>& Views() const { return m_views; }
+    void UpdateAllViews(DocumentView* sender, int hint, const UpdateHint& what = {});
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    bool IsModified() const { return m_bModified; }
+
+    // --- file -----------------------------------------------------------------------------------
+    void Serialize(CArchive& ar);
+    bool OnNewDocument();
+    // Reads a ".cpr" archive, or imports a ".cap" plan; errors are reported through the
+    // message-box service and leave false.
+    bool OnOpenDocument(const std::string& path);
+    // Asks before saving under ".cap"; writes atomically; reports errors; false on failure.
+    bool OnSaveDocument(const std::string& path);
+
+    // The throwing forms the command-line tool, the benchmarks and the fuzz target use.
+    // Loading throws CArchiveException or CFileException and leaves both lists empty on
+    // failure; saving writes through a temporary file, so a failure keeps the old file.
+    void LoadFromBytes(std::span<const uint8_t> bytes);
+    std::vector<uint8_t> SaveToBytes();
+    // Reads the file at path as an archive (whatever its name; plans are imported by
+    // OnOpenDocument). Throws as LoadFromBytes does, or CFileException.
+    void ReadDocumentFile(const std::string& path);
+    void WriteDocumentFile(const std::string& path);
+
+    // Reads the symbol library beside the program (SymbolLibrary.h); 1 when it was read.
+    int LoadSymbolLibrary();
+
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path) { m_strPathName = path; }
+    const std::string& GetTitle() const { return m_strTitle; }
+    void SetTitle(const std::string& title) { m_strTitle = title; }
+
+private:
+    std::vector<DocumentView*> m_views;
+    bool m_bModified = false;
+    std::string m_strPathName;
+    std::string m_strTitle = "Unbenannt";
+};

@@ -1,0 +1,214 @@
+#include "document/SymbolLibrary.h"
+
+#include "document/ArdoDoc.h"
+#include "objects/ObjectClasses.h"
+#include "platform/Archive.h"
+#include "platform/Services.h"
+#include "platform/StringTable.h"
+
+#include <filesystem>
+#include <fstream>
+#include <algorithm>
+#include <map>
+#include <mutex>
+
+#ifndef KOVEL_DATA_DIR
+#define KOVEL_DATA_DIR "/usr/local/share/kovel"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uint16_t kNoCurrentSymbol = 0xFFFF;
+// Smallest stored size of one entry: an empty list (a word) and a record with an empty
+// description (word, length byte, three dwords).
+constexpr uint64_t kMinBytesPerEntry = 2 + 2 + 1 + 12;
+
+std::mutex g_pathMutex;
+std::string g_overridePath;
+
+fs::path ProgramFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : exe.parent_path();
+}
+
+// The file's bytes, read once per process for as long as its size and time stay the same:
+// every new document reads the library, and the shipped file never changes.
+std::shared_ptr<const std::vector<uint8_t>> ReadFileCached(const std::string& path) {
+    struct Cached {
+        uintmax_t size = 0;
+        fs::file_time_type time;
+        std::shared_ptr<const std::vector<uint8_t>> bytes;
+    };
+    static std::mutex mutex;
+    static std::map<std::string, Cached> cache;
+
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(path, ec);
+    if (ec) return nullptr;
+    const fs::file_time_type time = fs::last_write_time(path, ec);
+    if (ec) return nullptr;
+    {
+        std::lock_guard lock(mutex);
+        const auto it = cache.find(path);
+        if (it != cache.end() && it->second.size == size && it->second.time == time) return it->second.bytes;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return nullptr;
+    auto bytes = std::make_shared<std::vector<uint8_t>>(size_t(size));
+    if (size && !in.read(reinterpret_cast<char*>(bytes->data()), std::streamsize(size))) return nullptr;
+    std::lock_guard lock(mutex);
+    cache[path] = Cached{size, time, bytes};
+    return bytes;
+}
+
+void ClearSymbolTable(CArdoDoc& doc) {
+    for (int i = 0; i < kMaxSymbols; ++i) {
+        doc.m_symbolObjects[i].clear();
+        doc.m_symbolInfo[i] = SymbolInfo{};
+    }
+    doc.m_nSymbols = 0;
+    doc.m_nDeletedSymbols = 0;
+    doc.m_nCurrentSymbol = -1;
+}
+
+void ReportDamagedLibrary(const CArchiveException& e) {
+    const bool formatError = e.m_cause == CArchiveException::endOfFile || e.m_cause == CArchiveException::badIndex ||
+                             e.m_cause == CArchiveException::badClass || e.m_cause == CArchiveException::badSchema;
+    AppServices().messages->MessageBox(LoadString(formatError ? 61728 : 61697), LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+std::vector<std::string> SymbolLibraryCandidates() {
+    {
+        std::lock_guard lock(g_pathMutex);
+        if (!g_overridePath.empty()) return {g_overridePath};
+    }
+    std::vector<std::string> paths;
+    const fs::path folder = ProgramFolder();
+    if (!folder.empty()) {
+        paths.push_back((folder / kSymbolLibraryFileName).string());
+        paths.push_back((folder.parent_path() / "share" / "kovel" / kSymbolLibraryFileName).string());
+    }
+    paths.push_back((fs::path(KOVEL_DATA_DIR) / kSymbolLibraryFileName).string());
+    return paths;
+}
+
+void SetSymbolLibraryPath(const std::string& path) {
+    std::lock_guard lock(g_pathMutex);
+    g_overridePath = path;
+}
+
+bool LoadSymbolLibrary(CArdoDoc& doc) {
+    if (doc.m_bSymbolsLoaded) return true;
+    for (const std::string& path : SymbolLibraryCandidates()) {
+        std::error_code ec;
+        if (fs::is_regular_file(path, ec)) return LoadSymbolLibraryFrom(doc, path);
+    }
+    doc.m_bSymbolsLoaded = 0;
+    return false;
+}
+
+bool LoadSymbolLibraryFrom(CArdoDoc& doc, const std::string& path) {
+    if (doc.m_bSymbolsLoaded) return true;
+    const auto bytes = ReadFileCached(path);
+    if (!bytes) {
+        doc.m_bSymbolsLoaded = 0;
+        return false;
+    }
+    try {
+        ReadSymbolLibrary(doc, *bytes);
+    } catch (const CArchiveException& e) {
+        ReportDamagedLibrary(e);
+        doc.m_bSymbolsLoaded = 0;
+        return false;
+    }
+    doc.m_bSymbolsLoaded = 1;
+    return true;
+}
+
+void ReadSymbolLibrary(CArdoDoc& doc, std::span<const uint8_t> bytes) {
+    RegisterDrawingObjectClasses();
+    ClearSymbolTable(doc);
+    try {
+        CArchive ar(bytes);
+        ar.m_pDocument = &doc;
+        const uint16_t count = ar.ReadWord();
+        const uint16_t current = ar.ReadWord();
+        // The table has 512 entries; a larger library cannot be ours.
+        if (count > kMaxSymbols) throw CArchiveException(CArchiveException::badIndex, "symbol library: too many symbols");
+        ar.EnsureAvailable(count * kMinBytesPerEntry);
+        for (int i = 0; i < count; ++i) {
+            ar.ReadObList(doc.m_symbolObjects[i]);
+            for (const auto& obj : doc.m_symbolObjects[i]) obj->SetDocument(&doc);
+        }
+        for (int i = 0; i < count; ++i) {
+            SymbolInfo& info = doc.m_symbolInfo[i];
+            info.nClass = int16_t(ar.ReadWord());
+            info.strDescription = ar.ReadString();
+            info.nFlags = ar.ReadDWord();
+            info.nLength = ar.ReadLong();
+            info.nWidth = ar.ReadLong();
+        }
+        doc.m_nSymbols = count;
+        // Only an entry of the table can be the chosen one; 0xFFFF (and anything else
+        // outside) means none, so no tool ever indexes past the table.
+        doc.m_nCurrentSymbol = (current != kNoCurrentSymbol && current < count) ? current : -1;
+    } catch (...) {
+        ClearSymbolTable(doc);
+        throw;
+    }
+}
+
+void WriteSymbolLibrary(CArchive& ar, std::span<const std::vector<std::unique_ptr<CArdoObj>>> geometry,
+                        std::span<const SymbolInfo> info, int nCurrentSymbol) {
+    if (geometry.size() != info.size() || info.size() > size_t(kMaxSymbols))
+        throw CArchiveException(CArchiveException::genericException, "symbol library: bad table size");
+    ar.WriteWord(uint16_t(info.size()));
+    ar.WriteWord(nCurrentSymbol < 0 ? kNoCurrentSymbol : uint16_t(nCurrentSymbol));
+    for (const auto& list : geometry) ar.WriteObList(list);
+    for (const SymbolInfo& entry : info) {
+        ar.WriteWord(uint16_t(entry.nClass));
+        ar.WriteString(entry.strDescription);
+        ar.WriteDWord(entry.nFlags);
+        ar.WriteLong(entry.nLength);
+        ar.WriteLong(entry.nWidth);
+    }
+}
+
+std::vector<uint8_t> WriteSymbolLibrary(const CArdoDoc& doc) {
+    std::vector<uint8_t> out;
+    CArchive ar(out);
+    const size_t n = size_t(std::clamp(doc.m_nSymbols, 0, kMaxSymbols));
+    WriteSymbolLibrary(ar, std::span(doc.m_symbolObjects, n), std::span(doc.m_symbolInfo, n), doc.m_nCurrentSymbol);
+    return out;
+}
+
+std::unique_ptr<CArdoObj> AddToSymbol(CArdoDoc& doc, std::unique_ptr<CArdoObj> obj, int nClass,
+                                      const std::string& strDescription) {
+    if (!obj) return nullptr;
+    const bool newEntry = nClass >= 0;
+    if (newEntry && doc.m_nSymbols < kMaxSymbols) ++doc.m_nSymbols;
+    // A full table takes nothing more; a continuation needs an entry to continue.
+    if (doc.m_nSymbols >= kMaxSymbols || doc.m_nSymbols <= 0) return obj;
+
+    const int entry = doc.m_nSymbols - 1;
+    if (newEntry) {
+        doc.m_symbolObjects[entry].clear();
+        doc.m_symbolInfo[entry] = SymbolInfo{int16_t(nClass), strDescription, 0, 0, 0};
+    }
+    obj->SetDocument(&doc);
+    doc.m_symbolObjects[entry].push_back(std::move(obj));
+    return nullptr;
+}
+
+void DeleteCurrentSymbol(CArdoDoc& doc) {
+    const int current = doc.m_nCurrentSymbol;
+    if (current < 0 || current >= doc.m_nSymbols || current >= kMaxSymbols) return;
+    doc.m_symbolObjects[current].clear();
+    doc.m_symbolInfo[current].nClass = kDeletedSymbolClass;
+    ++doc.m_nDeletedSymbols;
+}

@@ -1,0 +1,245 @@
+// The grid, snap, origin and scale dialogs refuse what they must with the system's own
+// messages, keep the dialog open with the focus on the field, and apply what they accept.
+#include "AppViewTestSupport.h"
+
+#include "app/dialogs/DialogSupport.h"
+#include "app/dialogs/DocumentSettingsCommands.h"
+#include "app/dialogs/GridDialog.h"
+#include "app/dialogs/OriginDialog.h"
+#include "app/dialogs/ScaleDialog.h"
+#include "app/dialogs/SnapDialog.h"
+#include "document/ArdoDoc.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+QLineEdit* Edit(QWidget& dialog, int id) { return dialog.findChild<QLineEdit*>(dialogs::ControlName(id)); }
+
+class SettingsDialogsTest : public AppViewTest {
+protected:
+    CArdoDoc doc;
+};
+
+// --- grid lines (126) ---------------------------------------------------------------------
+
+TEST_F(SettingsDialogsTest, GridDialogShowsSpacingInDisplayUnit) {
+    doc.m_nUnitDivisor = 10;
+    doc.m_fGridX = 1000.0f;
+    doc.m_fGridY = 250.0f;
+    GridDialog dialog(doc);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rasterlinien einrichten"));
+    EXPECT_EQ(Edit(dialog, 140)->text(), QStringLiteral("100"));
+    EXPECT_EQ(Edit(dialog, 141)->text(), QStringLiteral("25"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(dialogs::ControlName(142))->text(), QStringLiteral("cm"));
+}
+
+TEST_F(SettingsDialogsTest, GridDialogRefusesBadSpacingAndStaysOpen) {
+    GridDialog dialog(doc);
+    dialog.show();
+    QLineEdit* x = Edit(dialog, 140);
+    QLineEdit* y = Edit(dialog, 141);
+
+    // No number at all: nothing happens, no message.
+    x->setText("abc");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(Messages().Calls().empty());
+
+    // Zero or negative: refused without a message, focus in the field without selection.
+    x->setText("1");
+    y->setText("-2");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(Messages().Calls().empty());
+    EXPECT_EQ(dialog.focusWidget(), y);
+    EXPECT_FALSE(y->hasSelectedText());
+
+    // A number with trailing rubbish passes the first look but not the float transfer.
+    y->setText("2m");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(Messages().Calls().size(), 1u);
+    EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine Zahl ein.");
+    EXPECT_EQ(Messages().LastCall()->type & 0xF0u, unsigned(MB_ICONEXCLAMATION));
+    EXPECT_EQ(dialog.focusWidget(), y);
+    EXPECT_EQ(y->selectedText(), QStringLiteral("2m"));
+
+    y->setText("2.5");
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FLOAT_EQ(dialog.SpacingX(), 1.0f);
+    EXPECT_FLOAT_EQ(dialog.SpacingY(), 2.5f);
+}
+
+TEST_F(SettingsDialogsTest, GridCommandAppliesSpacingAndColour) {
+    WithModalDialog(
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<GridDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            Edit(*dialog, 140)->setText("0.5");
+            Edit(*dialog, 141)->setText("2");
+            dialog->SetColor(RGB(10, 20, 30));
+            dialog->accept();
+        },
+        [&] { EXPECT_TRUE(RunDocumentSettingsCommand(32840, doc, nullptr)); });
+    EXPECT_FLOAT_EQ(doc.m_fGridX, 500.0f);
+    EXPECT_FLOAT_EQ(doc.m_fGridY, 2000.0f);
+    EXPECT_EQ(doc.m_crGrid, RGB(10, 20, 30));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Settings().GetProfileInt("UserSettings", "GridColorGreen", -1), 20);
+}
+
+TEST_F(SettingsDialogsTest, GridCommandCancelledChangesNothing) {
+    WithModalDialog(
+        [](QWidget* modal) {
+            Edit(*modal, 140)->setText("7");
+            qobject_cast<QDialog*>(modal)->reject();
+        },
+        [&] { RunDocumentSettingsCommand(32840, doc, nullptr); });
+    EXPECT_FLOAT_EQ(doc.m_fGridX, 1000.0f);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// --- snap grid (136) ------------------------------------------------------------------------
+
+TEST_F(SettingsDialogsTest, SnapDialogRefusesAnythingButAnUnsignedInteger) {
+    SnapDialog dialog(doc);
+    dialog.show();
+    QLineEdit* edit = Edit(dialog, 194);
+    EXPECT_EQ(edit->text(), QStringLiteral("10"));
+    for (const char* bad : {"-1", "abc", "1.5", ""}) {
+        Messages().Clear();
+        edit->setText(bad);
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible()) << bad;
+        ASSERT_NE(Messages().LastCall(), nullptr) << bad;
+        EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine positive ganze Zahl ein.");
+        EXPECT_EQ(dialog.focusWidget(), edit);
+    }
+}
+
+TEST_F(SettingsDialogsTest, SnapCommandStoresValuesWithoutModifying) {
+    WithModalDialog(
+        [](QWidget* modal) {
+            modal->findChild<QCheckBox*>(dialogs::ControlName(192))->setChecked(false);
+            Edit(*modal, 194)->setText(" 25 ");
+            qobject_cast<QDialog*>(modal)->accept();
+        },
+        [&] { RunDocumentSettingsCommand(32861, doc, nullptr); });
+    EXPECT_EQ(doc.m_bSnap, 0);
+    EXPECT_EQ(doc.m_nSnapSpacing, 25);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// --- origin (125) ---------------------------------------------------------------------------
+
+TEST_F(SettingsDialogsTest, OriginDialogRefusesNonNumbers) {
+    OriginDialog dialog(doc);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Koordinatenursprung festlegen"));
+    Edit(dialog, 137)->setText("1,5");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_NE(Messages().LastCall(), nullptr);
+    EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine Zahl ein.");
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, 137));
+}
+
+TEST_F(SettingsDialogsTest, OriginConfirmedUnchangedReturnsToZero) {
+    doc.m_fOriginX = -4000.0f;
+    doc.m_fOriginY = 1000.0f;
+    WithModalDialog([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); },
+                    [&] { RunDocumentSettingsCommand(32846, doc, nullptr); });
+    EXPECT_NEAR(doc.m_fOriginX, 0.0f, 1e-3f);
+    EXPECT_NEAR(doc.m_fOriginY, 0.0f, 1e-3f);
+}
+
+// --- scale and unit (123) -------------------------------------------------------------------
+
+TEST_F(SettingsDialogsTest, ScaleDialogRefusesTextWithoutNumber) {
+    ScaleDialog dialog(doc.ScaleDialogPreset());
+    dialog.show();
+    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(131));
+    combo->setEditText("abc");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_NE(Messages().LastCall(), nullptr);
+    EXPECT_EQ(Messages().LastCall()->text, "Die Maßstabsangabe ist ungültig. Bitte\ngeben Sie eine Zahl ein.");
+    EXPECT_EQ(Messages().LastCall()->caption, "Eingabefehler");
+    EXPECT_EQ(Messages().LastCall()->type & 0xF0u, unsigned(MB_ICONERROR));
+    EXPECT_EQ(combo->lineEdit()->selectedText(), QStringLiteral("abc"));
+}
+
+TEST_F(SettingsDialogsTest, ScaleDialogTakesAbsoluteValueAndRaisesBelowOne) {
+    ScaleDialog dialog(doc.ScaleDialogPreset());
+    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(131));
+    combo->setEditText("-50");
+    dialog.accept();
+    EXPECT_FLOAT_EQ(dialog.Result().scale, 50.0f);
+    combo->setEditText("0,5");
+    dialog.accept();
+    EXPECT_FLOAT_EQ(dialog.Result().scale, 1.0f);
+    EXPECT_TRUE(Messages().Calls().empty());
+}
+
+TEST_F(SettingsDialogsTest, ScaleCommandAppliesScaleUnitAndListsNewScaleOnTop) {
+    WithModalDialog(
+        [](QWidget* modal) {
+            modal->findChild<QComboBox*>(dialogs::ControlName(131))->setEditText("75");
+            modal->findChild<QRadioButton*>(dialogs::ControlName(135))->setChecked(true);  // cm
+            qobject_cast<QDialog*>(modal)->accept();
+        },
+        [&] { RunDocumentSettingsCommand(32842, doc, nullptr); });
+    EXPECT_FLOAT_EQ(doc.m_fScale, 75.0f);
+    EXPECT_EQ(doc.m_strScale, "75");
+    EXPECT_EQ(doc.m_nUnitDivisor, 10);
+    EXPECT_TRUE(doc.IsModified());
+
+    ScaleDialog again(doc.ScaleDialogPreset());
+    auto* combo = again.findChild<QComboBox*>(dialogs::ControlName(131));
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("75"));
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_TRUE(again.findChild<QRadioButton*>(dialogs::ControlName(135))->isChecked());
+}
+
+// --- colour around the sheet ------------------------------------------------------------------
+
+TEST_F(SettingsDialogsTest, BackgroundColourCommandSetsPaperColour) {
+    WithModalDialog(
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<QColorDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->setCurrentColor(QColor(1, 2, 3));
+            dialog->accept();
+        },
+        [&] { RunDocumentSettingsCommand(32781, doc, nullptr); });
+    EXPECT_EQ(doc.m_crPaper, RGB(1, 2, 3));
+    EXPECT_TRUE(doc.IsModified());
+}
+
+}  // namespace
+
+#include "app/dialogs/DocumentSettingsTarget.h"
+
+namespace {
+
+TEST(DocumentSettingsTargetTest, ClaimsTheDocumentsSettingsCommandsWhileItLives) {
+    auto doc = std::make_shared<CArdoDoc>();
+    std::unique_ptr<CommandTarget> target = MakeDocumentSettingsTarget(doc);
+    CommandState state;
+    for (int id : {32781, 32840, 32842, 32846, 32861}) EXPECT_TRUE(target->OnUpdateCommand(id, state)) << id;
+    EXPECT_FALSE(target->OnUpdateCommand(32769, state));
+    EXPECT_FALSE(target->OnCommand(57603));
+    doc.reset();
+    EXPECT_FALSE(target->OnUpdateCommand(32840, state));
+    EXPECT_FALSE(target->OnCommand(32840));
+}
+
+}  // namespace
