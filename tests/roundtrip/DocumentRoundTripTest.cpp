@@ -147,7 +147,8 @@ TEST_P(SampleRoundTripTest, SavesWhatItReads) {
 
 std::string SampleName(const ::testing::TestParamInfo<std::string>& info) {
     std::string name = fs::path(info.param).stem().string();
-    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 
