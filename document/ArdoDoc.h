@@ -4,9 +4,9 @@
 #pragma once
 
 #include "document/DocumentView.h"
-#include "objects/SymbolInfo.h"
 #include "objects/ArdoObj.h"
 #include "objects/ObjectOwner.h"
+#include "objects/SymbolInfo.h"
 #include "platform/GdiTypes.h"
 #include "platform/Geometry.h"
 
