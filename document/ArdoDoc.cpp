@@ -45,7 +45,7 @@ float ReduceToLeadingDigit(float u) {
 // The archive designates the document while its Serialize runs, also when it throws.
 class DocumentScope {
 public:
-    DocumentScope(CArchive& ar, CArdoDoc* doc) : m_ar(ar), m_previous(ar.m_pDocument) { ar.m_pDocument = doc; }
+    DocumentScope(CArchive& ar, CArdoDoc* doc) : m_ar(ar), m_previous(ar.m_pDocument) { ar.m_pDocument = static_cast<ObjectOwner*>(doc); }
     ~DocumentScope() { m_ar.m_pDocument = m_previous; }
 
 private:

@@ -4,8 +4,9 @@
 #pragma once
 
 #include "document/DocumentView.h"
-#include "document/SymbolInfo.h"
 #include "objects/ArdoObj.h"
+#include "objects/ObjectOwner.h"
+#include "objects/SymbolInfo.h"
 #include "platform/GdiTypes.h"
 #include "platform/Geometry.h"
 
@@ -17,8 +18,6 @@
 
 class CArchive;
 
-using ObjectList = std::vector<std::unique_ptr<CArdoObj>>;
-
 constexpr int kMaxSymbols = 512;
 
 // The values the scale-and-unit dialog hands back on OK.
@@ -29,10 +28,10 @@ struct ScaleDialogResult {
     int unitChoice = 0;             // 0 metres, 1 centimetres, 2 millimetres
 };
 
-class CArdoDoc {
+class CArdoDoc : public ObjectOwner {
 public:
     CArdoDoc();
-    ~CArdoDoc();
+    ~CArdoDoc() override;
     CArdoDoc(const CArdoDoc&) = delete;
     CArdoDoc& operator=(const CArdoDoc&) = delete;
 
@@ -128,6 +127,28 @@ public:
     void SetPathName(const std::string& path) { m_strPathName = path; }
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(const std::string& title) { m_strTitle = title; }
+
+    // --- what its objects read and ask of it (ObjectOwner, DocumentOwner.cpp) ----------------
+    float UnitsPerMm() const override { return m_fUnitsPerMm; }
+    float Scale() const override { return m_fScale; }
+    int UnitDivisor() const override { return m_nUnitDivisor; }
+    std::string UnitName() const override;
+    int PixelSize() const override { return m_nPixelSize; }
+    int DimTextHeight() const override { return m_nDimTextHeight; }
+    void SetDimTextHeight(int height) override { m_nDimTextHeight = height; }
+    int FileVersion() const override { return m_nVersion; }
+    void SetCurrentLineColor(COLORREF color) override { m_crLine = color; }
+    void SetCurrentFillColor(COLORREF color) override { m_crFill = color; }
+    void SetCurrentFill(int bFill) override { m_bFill = bFill; }
+    void SetCurrentLineWidth(int width) override { m_nLineWidth = width; }
+    LOGFONT TextFont() const override { return m_lfText; }
+    COLORREF TextColor() const override { return m_crText; }
+    void SetTextFont(const LOGFONT& lf, COLORREF color) override;
+    const SymbolInfo* LibrarySymbol(int id) const override;
+    const ObjectList& LibraryGeometry(int id) const override { return m_symbolObjects[id]; }
+    void RedrawObject(CArdoObj* obj) override;
+    void MarkModified() override { SetModifiedFlag(true); }
+    void AddClone(CArdoObj* clone) override { AddObject(clone); }
 
 private:
     std::vector<DocumentView*> m_views;

@@ -35,4 +35,6 @@ public:
     virtual void OnExtentChanged(CSize extent) = 0;
     // The view's client rectangle in logical units, normalised (the clip for drawing).
     virtual CRect GetLogicalClipRect(CDC* pDC) const = 0;
+    // What an object asks of the view it is edited in: the whole window (hint 0).
+    void RedrawAll() override { OnUpdate(nullptr, HINT_ALL, {}); }
 };

@@ -135,7 +135,7 @@ void ReadSymbolLibrary(CArdoDoc& doc, std::span<const uint8_t> bytes) {
     ClearSymbolTable(doc);
     try {
         CArchive ar(bytes);
-        ar.m_pDocument = &doc;
+        ar.m_pDocument = static_cast<ObjectOwner*>(&doc);
         const uint16_t count = ar.ReadWord();
         const uint16_t current = ar.ReadWord();
         // The table has 512 entries; a larger library cannot be ours.

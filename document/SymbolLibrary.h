@@ -3,7 +3,7 @@
 // new symbol and deleting the chosen one. The table itself is a set of CArdoDoc fields.
 #pragma once
 
-#include "document/SymbolInfo.h"
+#include "objects/SymbolInfo.h"
 
 #include <cstdint>
 #include <memory>

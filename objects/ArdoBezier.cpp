@@ -28,6 +28,6 @@ void CArdoBezier::Draw(CDC* pDC, CRect clip) {
     pDC->SelectPen(oldPen);
 }
 
-CArdoObj* CArdoBezier::Clone(CArdoDoc* pDoc) const {
+CArdoObj* CArdoBezier::Clone(ObjectOwner* pDoc) const {
     return FinishClone(CopyPointsTo(new CArdoBezier(m_position)), pDoc);
 }

@@ -1,8 +1,7 @@
 #include "objects/ArdoObj.h"
 
-#include "document/ArdoDoc.h"
-#include "document/DocumentView.h"
 #include "objects/ObjectDialogs.h"
+#include "objects/ObjectOwner.h"
 #include "platform/Archive.h"
 
 #include <cmath>
@@ -39,11 +38,11 @@ int32_t CArdoObj::TruncToInt(double v) {
 
 // --- document values --------------------------------------------------------------------
 
-float CArdoObj::DocUnitsPerMm() const { return m_pDocument ? m_pDocument->m_fUnitsPerMm : kDefaultUnitsPerMm; }
+float CArdoObj::DocUnitsPerMm() const { return m_pDocument ? m_pDocument->UnitsPerMm() : kDefaultUnitsPerMm; }
 
-float CArdoObj::DocScale() const { return m_pDocument ? m_pDocument->m_fScale : kDefaultScale; }
+float CArdoObj::DocScale() const { return m_pDocument ? m_pDocument->Scale() : kDefaultScale; }
 
-int CArdoObj::DocPixelSize() const { return m_pDocument ? m_pDocument->m_nPixelSize : 1; }
+int CArdoObj::DocPixelSize() const { return m_pDocument ? m_pDocument->PixelSize() : 1; }
 
 LOGPEN CArdoObj::DrawingPen(float divisor) const {
     const float upm = DocUnitsPerMm();
@@ -95,7 +94,7 @@ CRect CArdoObj::GetHandleRect(int nHandle, const ObjectView* pView) const {
 
 void CArdoObj::SetLineColor(COLORREF color) {
     m_logpen.lopnColor = color;
-    if (m_pDocument) m_pDocument->m_crLine = color;
+    if (m_pDocument) m_pDocument->SetCurrentLineColor(color);
     SetDocumentModified();
     Invalidate();
 }
@@ -107,7 +106,7 @@ void CArdoObj::SetLineColorSilent(COLORREF color) {
 
 void CArdoObj::SetFillColor(COLORREF color) {
     m_logbrush.lbColor = color;
-    if (m_pDocument) m_pDocument->m_crFill = color;
+    if (m_pDocument) m_pDocument->SetCurrentFillColor(color);
     SetDocumentModified();
     Invalidate();
 }
@@ -124,7 +123,7 @@ void CArdoObj::SetFilled(int bFill) {
 
 void CArdoObj::SetFilledSilent(int bFill) {
     m_bBrush = bFill;
-    if (m_pDocument) m_pDocument->m_bFill = bFill;
+    if (m_pDocument) m_pDocument->SetCurrentFill(bFill);
     SetDocumentModified();
 }
 
@@ -134,7 +133,7 @@ void CArdoObj::SetLineWidth(int width) {
 }
 
 void CArdoObj::SetLineWidthSilent(int width) {
-    if (m_pDocument) m_pDocument->m_nLineWidth = width;
+    if (m_pDocument) m_pDocument->SetCurrentLineWidth(width);
     m_logpen.lopnWidth = {width, width};
     SetDocumentModified();
 }
@@ -210,7 +209,7 @@ void CArdoObj::MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) {
 // --- redraw and modified flag ---------------------------------------------------------------
 
 void CArdoObj::Invalidate() {
-    if (m_pDocument) m_pDocument->UpdateAllViews(nullptr, HINT_OBJECT, UpdateHint{this});
+    if (m_pDocument) m_pDocument->RedrawObject(this);
 }
 
 void CArdoObj::RequestRedraw(ObjectView* pView) {
@@ -221,7 +220,7 @@ void CArdoObj::RequestRedraw(ObjectView* pView) {
 }
 
 void CArdoObj::SetDocumentModified() {
-    if (m_pDocument) m_pDocument->SetModifiedFlag(true);
+    if (m_pDocument) m_pDocument->MarkModified();
 }
 
 // --- properties and cloning ---------------------------------------------------------------------
@@ -252,12 +251,12 @@ void CArdoObj::CopyAttributesTo(CArdoObj& other) const {
     other.m_logbrush = m_logbrush;
 }
 
-CArdoObj* CArdoObj::FinishClone(CArdoObj* clone, CArdoDoc* pDoc) const {
-    if (pDoc) pDoc->AddObject(clone);
+CArdoObj* CArdoObj::FinishClone(CArdoObj* clone, ObjectOwner* pDoc) const {
+    if (pDoc) pDoc->AddClone(clone);
     return clone;
 }
 
-CArdoObj* CArdoObj::Clone(CArdoDoc* pDoc) const {
+CArdoObj* CArdoObj::Clone(ObjectOwner* pDoc) const {
     auto* clone = new CArdoObj(m_position);
     CopyAttributesTo(*clone);
     return FinishClone(clone, pDoc);
@@ -281,7 +280,7 @@ void CArdoObj::Serialize(CArchive& ar) {
         ar.WriteDWord(m_logbrush.lbColor);
         ar.WriteLong(m_logbrush.lbHatch);
     } else {
-        m_pDocument = static_cast<CArdoDoc*>(ar.m_pDocument);
+        m_pDocument = static_cast<ObjectOwner*>(ar.m_pDocument);
         m_position.left = ar.ReadLong();
         m_position.top = ar.ReadLong();
         m_position.right = ar.ReadLong();

@@ -8,7 +8,7 @@
 #include "platform/Geometry.h"
 #include "platform/RuntimeClass.h"
 
-class CArdoDoc;
+class ObjectOwner;
 class ObjectView;
 
 // Selection state handed to DrawTracker.
@@ -21,6 +21,8 @@ public:
     // Logical size of 3 device pixels (half the side of a handle square).
     virtual int GetHandleSize() const = 0;
     virtual void InvalidateObject(const class CArdoObj* obj) = 0;
+    // Redraws the whole window, its cached background too.
+    virtual void RedrawAll() = 0;
 };
 
 class CArdoObj : public CObject {
@@ -62,18 +64,18 @@ public:
     virtual int Intersects(const CRect& rect) const;
     virtual void MoveHandleTo(int nHandle, CPoint point, ObjectView* pView);
     virtual int OnEditProperties(ObjectView* pView);
-    virtual CArdoObj* Clone(CArdoDoc* pDoc) const;
+    virtual CArdoObj* Clone(ObjectOwner* pDoc) const;
 
     // --- non-virtual ------------------------------------------------------------------------
     // Asks the document to redraw this object in every view (hint 1).
     void Invalidate();
     CRect GetHandleRect(int nHandle, const ObjectView* pView) const;
-    CArdoDoc* GetDocument() const { return m_pDocument; }
-    void SetDocument(CArdoDoc* pDoc) { m_pDocument = pDoc; }
+    ObjectOwner* GetDocument() const { return m_pDocument; }
+    void SetDocument(ObjectOwner* pDoc) { m_pDocument = pDoc; }
 
     // --- fields -------------------------------------------------------------------------------
     CRect m_position;
-    CArdoDoc* m_pDocument = nullptr;
+    ObjectOwner* m_pDocument = nullptr;
     int m_bPen = 1;
     LOGPEN m_logpen{PS_INSIDEFRAME, {1, 1}, 0};
     int m_bBrush = 0;
@@ -88,7 +90,7 @@ protected:
     // Copies the attributes that Clone carries over (pen and brush flags and records).
     void CopyAttributesTo(CArdoObj& other) const;
     // Adds a fresh clone to pDoc if given; returns it.
-    CArdoObj* FinishClone(CArdoObj* clone, CArdoDoc* pDoc) const;
+    CArdoObj* FinishClone(CArdoObj* clone, ObjectOwner* pDoc) const;
 
     // Document values the drawing and hit-test code reads. An object that belongs to no
     // document (a fresh clone) uses the values of a new document.

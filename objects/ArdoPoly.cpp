@@ -1,6 +1,6 @@
 #include "objects/ArdoPoly.h"
 
-#include "document/ArdoDoc.h"
+#include "objects/ObjectOwner.h"
 #include "objects/RegionGeometry.h"
 #include "platform/Archive.h"
 
@@ -188,7 +188,7 @@ CArdoPoly* CArdoPoly::CopyPointsTo(CArdoPoly* clone) const {
     return clone;
 }
 
-CArdoObj* CArdoPoly::Clone(CArdoDoc* pDoc) const { return FinishClone(CopyPointsTo(new CArdoPoly(m_position)), pDoc); }
+CArdoObj* CArdoPoly::Clone(ObjectOwner* pDoc) const { return FinishClone(CopyPointsTo(new CArdoPoly(m_position)), pDoc); }
 
 void CArdoPoly::Serialize(CArchive& ar) {
     CArdoObj::Serialize(ar);

@@ -1,10 +1,9 @@
 // Chain-length and polygon-area measuring object.
 #include "objects/ArdoPolyMeasure.h"
 
-#include "document/ArdoDoc.h"
-#include "document/DocumentView.h"
 #include "objects/MeasureDrawing.h"
 #include "objects/ObjectDialogs.h"
+#include "objects/ObjectOwner.h"
 #include "platform/Archive.h"
 
 #include <algorithm>
@@ -48,10 +47,10 @@ void CArdoPolyMeasure::Draw(CDC* pDC, CRect clip) {
     pDC->LPtoDP(&device);
     if (device.Width() == 0 && device.Height() == 0) return;
 
-    const CArdoDoc& doc = *m_pDocument;
+    const ObjectOwner& doc = *m_pDocument;
     LOGPEN pen = m_logpen;
-    pen.lopnWidth.x = TruncPenWidth(float(m_logpen.lopnWidth.x) * doc.m_fUnitsPerMm / doc.m_fScale / 100);
-    pen.lopnWidth.y = TruncPenWidth(float(m_logpen.lopnWidth.y) * doc.m_fUnitsPerMm / doc.m_fScale / 100);
+    pen.lopnWidth.x = TruncPenWidth(float(m_logpen.lopnWidth.x) * doc.UnitsPerMm() / doc.Scale() / 100);
+    pen.lopnWidth.y = TruncPenWidth(float(m_logpen.lopnWidth.y) * doc.UnitsPerMm() / doc.Scale() / 100);
     const LOGPEN oldPen = pDC->SelectPen(pen);
 
     const LOGFONT font = measure::LabelFont(doc);
@@ -92,7 +91,7 @@ void CArdoPolyMeasure::DrawAreaLabel(CDC* pDC, const LOGFONT& font, float k) con
     }
     const double area = std::fabs(twiceArea) * k * k / 2;
     const CPoint at(int32_t(sumX / int64_t(n)), int32_t(sumY / int64_t(n)));
-    measure::DrawLabel(pDC, font, 0, at, measure::FormatArea(area, measure::UnitLabel(*m_pDocument)));
+    measure::DrawLabel(pDC, font, 0, at, measure::FormatArea(area, m_pDocument->UnitName()));
 }
 
 int CArdoPolyMeasure::OnEditProperties(ObjectView* pView) {
@@ -101,10 +100,10 @@ int CArdoPolyMeasure::OnEditProperties(ObjectView* pView) {
     if (m_bEdges && m_bArea) values.nChoice = DimensionDialogValues::kEdgesAndArea;
     else if (m_bEdges) values.nChoice = DimensionDialogValues::kEdges;
     else values.nChoice = DimensionDialogValues::kArea;
-    values.strTextHeight = std::to_string(m_pDocument ? m_pDocument->m_nDimTextHeight : 5);
+    values.strTextHeight = std::to_string(m_pDocument ? m_pDocument->DimTextHeight() : 5);
     if (!ObjectDialogs().EditDimensions(values)) return 0;
 
-    if (m_pDocument) m_pDocument->m_nDimTextHeight = measure::ParseTextHeight(values.strTextHeight);
+    if (m_pDocument) m_pDocument->SetDimTextHeight(measure::ParseTextHeight(values.strTextHeight));
     switch (values.nChoice) {
     case DimensionDialogValues::kEdges: m_bEdges = 1; m_bArea = 0; break;
     case DimensionDialogValues::kEdgesAndArea: m_bEdges = 1; m_bArea = 1; break;
@@ -112,13 +111,13 @@ int CArdoPolyMeasure::OnEditProperties(ObjectView* pView) {
     }
     // The whole window of the editing view, since the text height concerns every label;
     // the other views of the document redraw this object.
-    if (auto* view = dynamic_cast<DocumentView*>(pView)) view->OnUpdate(nullptr, HINT_ALL, {});
+    if (pView) pView->RedrawAll();
     Invalidate();
-    if (m_pDocument) m_pDocument->SetModifiedFlag(true);
+    if (m_pDocument) m_pDocument->MarkModified();
     return 1;
 }
 
-CArdoObj* CArdoPolyMeasure::Clone(CArdoDoc* pDoc) const {
+CArdoObj* CArdoPolyMeasure::Clone(ObjectOwner* pDoc) const {
     auto* clone = new CArdoPolyMeasure(m_position);
     CopyPointsTo(clone);  // with the pen and brush attributes
     clone->m_bArea = m_bArea;

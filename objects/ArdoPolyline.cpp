@@ -12,6 +12,6 @@ void CArdoPolyline::Draw(CDC* pDC, CRect clip) {
     pDC->SelectPen(oldPen);
 }
 
-CArdoObj* CArdoPolyline::Clone(CArdoDoc* pDoc) const {
+CArdoObj* CArdoPolyline::Clone(ObjectOwner* pDoc) const {
     return FinishClone(CopyPointsTo(new CArdoPolyline(m_position)), pDoc);
 }

@@ -1,7 +1,7 @@
 #include "objects/ArdoRect.h"
 
-#include "document/ArdoDoc.h"
 #include "objects/MeasureDrawing.h"
+#include "objects/ObjectOwner.h"
 #include "objects/RegionGeometry.h"
 #include "platform/Archive.h"
 
@@ -200,7 +200,7 @@ int CArdoRect::EditMeasureProperties(ObjectView* pView) {
     return measure::EditRectMeasureProperties(*this, pView);
 }
 
-CArdoObj* CArdoRect::Clone(CArdoDoc* pDoc) const {
+CArdoObj* CArdoRect::Clone(ObjectOwner* pDoc) const {
     auto* clone = new CArdoRect(m_position, SHAPE_RECTANGLE);
     CopyAttributesTo(*clone);
     clone->m_shape = m_shape;

@@ -1,10 +1,11 @@
 #include "objects/ArdoSymbol.h"
 
-#include "document/ArdoDoc.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoText.h"
 #include "objects/ObjectDialogs.h"
+#include "objects/ObjectOwner.h"
 #include "objects/RegionGeometry.h"
+#include "objects/SymbolInfo.h"
 #include "platform/Archive.h"
 
 #include <algorithm>
@@ -130,9 +131,7 @@ void CArdoSymbol::RecalcDiagonal() {
 }
 
 const SymbolInfo* CArdoSymbol::LibraryInfo() const {
-    if (!m_pDocument || m_nSymbolId < 0 || m_nSymbolId >= std::min(m_pDocument->m_nSymbols, kMaxSymbols))
-        return nullptr;
-    return &m_pDocument->m_symbolInfo[m_nSymbolId];
+    return m_pDocument ? m_pDocument->LibrarySymbol(m_nSymbolId) : nullptr;
 }
 
 // --- record --------------------------------------------------------------------------------
@@ -419,7 +418,7 @@ void CArdoSymbol::Draw(CDC* pDC, CRect clip) {
         RecalcDiagonal();
     }
 
-    const ObjectList& geometry = m_pDocument->m_symbolObjects[m_nSymbolId];
+    const ObjectList& geometry = m_pDocument->LibraryGeometry(m_nSymbolId);
     if (geometry.size() < 2) return;
     // A symbol stored from a selection may hold placed symbols; those are drawn, but not
     // the symbols inside them, so a library that refers to itself cannot recurse.
@@ -468,7 +467,7 @@ int CArdoSymbol::OnEditProperties(ObjectView* pView) {
         EditNote(pView);
         return 1;
     }
-    const int divisor = m_pDocument ? m_pDocument->m_nUnitDivisor : 1000;
+    const int divisor = m_pDocument ? m_pDocument->UnitDivisor() : 1000;
     const float div = divisor > 0 ? float(divisor) : 1.0f;
     const float upm = DocUnitsPerMm();
     const float scale = DocScale();
@@ -531,7 +530,7 @@ void CArdoSymbol::EditNote(ObjectView*) {
 
 // --- cloning --------------------------------------------------------------------------------------
 
-CArdoObj* CArdoSymbol::Clone(CArdoDoc* pDoc) const {
+CArdoObj* CArdoSymbol::Clone(ObjectOwner* pDoc) const {
     auto* copy = new CArdoSymbol(m_position, m_nSymbolId);
     std::copy(std::begin(m_corners), std::end(m_corners), copy->m_corners);
     copy->m_u1 = m_u1;

@@ -1,7 +1,7 @@
 #include "objects/ArdoText.h"
 
-#include "document/ArdoDoc.h"
 #include "objects/ObjectDialogs.h"
+#include "objects/ObjectOwner.h"
 #include "objects/RegionGeometry.h"
 #include "platform/Archive.h"
 #include "platform/Services.h"
@@ -57,8 +57,8 @@ LOGFONT CArdoText::DrawingFont() const {
 void CArdoText::SetText(ObjectView* pView, const std::string& text, const LOGFONT* pFont) {
     m_text = text;
     if (pFont) m_logfont = *pFont;
-    else if (m_pDocument) m_logfont = m_pDocument->m_lfText;
-    if (m_pDocument) m_logbrush.lbColor = m_pDocument->m_crText;
+    else if (m_pDocument) m_logfont = m_pDocument->TextFont();
+    if (m_pDocument) m_logbrush.lbColor = m_pDocument->TextColor();
     // Measured in the drawing font on an unmapped device, the extent is in logical units.
     const CSize extent = AppServices().text->GetTextExtent(DrawingFont(), m_text);
     m_cx = extent.cx;
@@ -70,8 +70,8 @@ void CArdoText::SetText(ObjectView* pView, const std::string& text, const LOGFON
 bool CArdoText::EditText(ObjectView* pView) {
     TextDialogValues values;
     values.strText = m_text;
-    values.lf = m_pDocument ? m_pDocument->m_lfText : m_logfont;
-    values.crText = m_pDocument ? m_pDocument->m_crText : m_logbrush.lbColor;
+    values.lf = m_pDocument ? m_pDocument->TextFont() : m_logfont;
+    values.crText = m_pDocument ? m_pDocument->TextColor() : m_logbrush.lbColor;
     values.nAngle = m_nAngle;
     values.bFixedAngle = m_bFixedAngle;
     if (!ObjectDialogs().EditText(values)) return false;
@@ -80,10 +80,7 @@ bool CArdoText::EditText(ObjectView* pView) {
     m_bFixedAngle = values.bFixedAngle ? 1 : 0;
     AppServices().settings->WriteProfileInt(kSettingsSection, kAngleKey, m_bFixedAngle ? -m_nAngle : m_nAngle);
     if (values.bFontChosen) {
-        if (m_pDocument) {
-            m_pDocument->m_lfText = values.lf;
-            m_pDocument->m_crText = values.crText;
-        }
+        if (m_pDocument) m_pDocument->SetTextFont(values.lf, values.crText);
         SetText(pView, values.strText, &values.lf);
         if (!m_pDocument) m_logbrush.lbColor = values.crText;
     } else {
@@ -213,7 +210,7 @@ int CArdoText::OnEditProperties(ObjectView* pView) {
     return 1;
 }
 
-CArdoObj* CArdoText::Clone(CArdoDoc* pDoc) const {
+CArdoObj* CArdoText::Clone(ObjectOwner* pDoc) const {
     auto* clone = new CArdoText(m_position);
     clone->m_nCorners = 4;
     std::copy(std::begin(m_corners), std::end(m_corners), clone->m_corners);
@@ -298,9 +295,9 @@ void ReadFont(CArchive& ar, LOGFONT& lf) {
 
 void CArdoText::Serialize(CArchive& ar) {
     CArdoObj::Serialize(ar);
-    const auto* doc = static_cast<const CArdoDoc*>(ar.m_pDocument);
+    const auto* doc = static_cast<const ObjectOwner*>(ar.m_pDocument);
     // Files of version 1 carry no angle; a record written without a document is current.
-    const bool withAngle = !doc || doc->m_nVersion >= 2;
+    const bool withAngle = !doc || doc->FileVersion() >= 2;
     if (ar.IsStoring()) {
         ar.WriteString(m_text);
         ar.WriteWord(uint16_t(m_cy));

@@ -1,9 +1,9 @@
 // Measuring labels and the rectangle-based measuring shapes.
 #include "objects/MeasureDrawing.h"
 
-#include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 #include "objects/ObjectDialogs.h"
+#include "objects/ObjectOwner.h"
 
 #include <algorithm>
 #include <charconv>
@@ -37,12 +37,8 @@ std::string FixedTwo(double value) {
 
 }  // namespace
 
-float UnitsFactor(const CArdoDoc& doc) {
-    return doc.m_fScale / float(doc.m_nUnitDivisor) / doc.m_fUnitsPerMm;
-}
-
-std::string UnitLabel(const CArdoDoc& doc) {
-    return std::string(doc.m_szUnit, strnlen(doc.m_szUnit, sizeof doc.m_szUnit));
+float UnitsFactor(const ObjectOwner& doc) {
+    return doc.Scale() / float(doc.UnitDivisor()) / doc.UnitsPerMm();
 }
 
 float SegmentLength(CPoint a, CPoint b, float k) {
@@ -61,9 +57,9 @@ CPoint Midpoint(CPoint a, CPoint b) {
     return {int32_t((int64_t(a.x) + b.x) / 2), int32_t((int64_t(a.y) + b.y) / 2)};
 }
 
-LOGFONT LabelFont(const CArdoDoc& doc) {
+LOGFONT LabelFont(const ObjectOwner& doc) {
     LOGFONT lf{};
-    lf.lfHeight = TruncToInt(float(doc.m_nDimTextHeight) * doc.m_fUnitsPerMm);
+    lf.lfHeight = TruncToInt(float(doc.DimTextHeight()) * doc.UnitsPerMm());
     lf.lfWeight = FW_BOLD;
     lf.SetFaceName("Arial");
     return lf;
@@ -121,7 +117,7 @@ void DrawDimensionLine(CArdoRect& obj, CDC* pDC) {
     pDC->MoveTo(r.left, r.top);
     pDC->LineTo(r.right, r.bottom);
 
-    if (const CArdoDoc* doc = obj.m_pDocument) {
+    if (const ObjectOwner* doc = obj.m_pDocument) {
         const CPoint a(r.left, r.top), b(r.right, r.bottom);
         const LabelTextState text(pDC);
         DrawLabel(pDC, LabelFont(*doc), ReadableEscapement(*pDC, a, b), Midpoint(a, b),
@@ -138,13 +134,13 @@ void DrawDimensionRect(CArdoRect& obj, CDC* pDC) {
     pDC->Rectangle(r.left, r.top, r.right, r.bottom);
     pDC->SelectBrush(oldBrush);
 
-    if (const CArdoDoc* doc = obj.m_pDocument) {
+    if (const ObjectOwner* doc = obj.m_pDocument) {
         const float k = UnitsFactor(*doc);
         const float w = float(std::abs(int64_t(r.right) - r.left)) * k;
         const float h = float(std::abs(int64_t(r.bottom) - r.top)) * k;
         const LabelTextState text(pDC);
         DrawLabel(pDC, LabelFont(*doc), 0, Midpoint(r.TopLeft(), r.BottomRight()),
-                  FormatArea(w * h, UnitLabel(*doc)));
+                  FormatArea(w * h, doc->UnitName()));
     }
 }
 
@@ -169,15 +165,15 @@ int ParseTextHeight(const std::string& text) {
 }
 
 int EditRectMeasureProperties(CArdoRect& obj, ObjectView* pView) {
-    CArdoDoc* doc = obj.m_pDocument;
+    ObjectOwner* doc = obj.m_pDocument;
     DimensionDialogValues values;
     values.bForPolygon = false;
     values.nChoice = DimensionDialogValues::kArea;
-    values.strTextHeight = std::to_string(doc ? doc->m_nDimTextHeight : 5);
+    values.strTextHeight = std::to_string(doc ? doc->DimTextHeight() : 5);
     if (!ObjectDialogs().EditDimensions(values)) return 0;
-    if (doc) doc->m_nDimTextHeight = ParseTextHeight(values.strTextHeight);
+    if (doc) doc->SetDimTextHeight(ParseTextHeight(values.strTextHeight));
     obj.Invalidate();
-    if (doc) doc->SetModifiedFlag(true);
+    if (doc) doc->MarkModified();
     return 1;
 }
 

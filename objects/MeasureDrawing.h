@@ -9,9 +9,9 @@
 
 #include <string>
 
-class CArdoDoc;
 class CArdoObj;
 class CArdoRect;
+class ObjectOwner;
 class ObjectView;
 
 namespace measure {
@@ -22,9 +22,7 @@ constexpr int kMinTextHeight = 1;
 constexpr int kMaxTextHeight = 99;
 
 // Display units per logical unit: scale / unit divisor / units per mm, in single precision.
-float UnitsFactor(const CArdoDoc& doc);
-// The display unit label ("m", "cm", "mm" or "-").
-std::string UnitLabel(const CArdoDoc& doc);
+float UnitsFactor(const ObjectOwner& doc);
 
 // Length of a -> b in display units, with each difference scaled by k first (float).
 float SegmentLength(CPoint a, CPoint b, float k);
@@ -37,7 +35,7 @@ std::string FormatArea(double area, const std::string& unit);
 CPoint Midpoint(CPoint a, CPoint b);
 
 // Bold Arial of the document's dimension text height (paper mm), escapement 0.
-LOGFONT LabelFont(const CArdoDoc& doc);
+LOGFONT LabelFont(const ObjectOwner& doc);
 // Escapement, in tenths of a degree counter-clockwise on the device, that lays a label
 // along the segment from -> to so that it reads left to right (or bottom to top when the
 // segment is vertical) under the device context's current mapping: the angle lies in

@@ -42,7 +42,8 @@ public:
     bool IsStoring() const { return m_mode == store; }
     bool IsLoading() const { return m_mode == load; }
 
-    // The document being read or written, for object bodies that need document values.
+    // The document being read or written, for object bodies that need document values: the
+    // objects read it as their ObjectOwner*, so a document is stored here as one.
     void* m_pDocument = nullptr;
 
     // --- primitive values ---------------------------------------------------------------

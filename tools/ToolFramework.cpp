@@ -6,6 +6,7 @@
 #include "tools/SelectionTool.h"
 #include "tools/SymbolCommands.h"
 #include "tools/SymbolTool.h"
+#include "tools/ToolCommands.h"
 #include "tools/TextTool.h"
 #include "tools/ShapeTool.h"
 #include "document/ArdoDoc.h"
@@ -94,6 +95,14 @@ void CToolFramework::OnViewDestroyed(CArdoView& view) {
     ForgetChosenSymbolKey(view);
     for (int id : AllToolIds())
         if (CInputTool* tool = findTool(id)) tool->onViewDestroyed(view);
+}
+
+void CToolFramework::EndInputsUnderWay() { ::EndInputsUnderWay(); }
+
+bool CToolFramework::OnCommand(CArdoView& view, int id) { return RunToolCommand(view, id); }
+
+std::optional<CommandUpdate> CToolFramework::OnUpdateCommand(const CArdoView& view, int id) {
+    return UpdateToolCommand(view, id);
 }
 
 void EndInputsUnderWay() {

@@ -18,6 +18,10 @@ public:
     void OnViewDestroyed(CArdoView& view) override;
     // A view became active: the symbol tool without a chosen symbol ends.
     void OnViewActivated(CArdoView& view) override;
+    void EndInputsUnderWay() override;
+    // Runs and updates the tool and symbol commands (ToolCommands.h).
+    bool OnCommand(CArdoView& view, int id) override;
+    std::optional<CommandUpdate> OnUpdateCommand(const CArdoView& view, int id) override;
 };
 
 // Creates the tool instances once (each registers itself) and returns the framework that

@@ -1,9 +1,13 @@
 // The seam between the view and the interaction tools. The view forwards mouse and key
-// events of the active view to the current tool through this interface; the tool framework
-// (tools/) implements it and looks the current tool up anew on every event.
+// events of the active view to the current tool, and the commands it does not handle itself
+// to the tools, through this interface; the tool framework (tools/) implements it and looks
+// the current tool up anew on every event.
 #pragma once
 
 #include "platform/Geometry.h"
+#include "view/ViewCommands.h"
+
+#include <optional>
 
 class CArdoView;
 
@@ -23,4 +27,15 @@ public:
     virtual void OnViewDestroyed(CArdoView& view) { (void)view; }
     // The view has just become the active view.
     virtual void OnViewActivated(CArdoView& view) { (void)view; }
+    // Ends every gesture still under way, in any view.
+    virtual void EndInputsUnderWay() {}
+    // A command the view leaves to the tools (tool and symbol commands); false when id is
+    // none of theirs.
+    virtual bool OnCommand(CArdoView& view, int id) { (void)view; (void)id; return false; }
+    // Enabled state and check mark of such a command; none when id is none of theirs.
+    virtual std::optional<CommandUpdate> OnUpdateCommand(const CArdoView& view, int id) {
+        (void)view;
+        (void)id;
+        return std::nullopt;
+    }
 };

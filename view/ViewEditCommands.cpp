@@ -6,7 +6,6 @@
 #include "platform/Services.h"
 #include "tools/InputTool.h"
 #include "tools/ToolCommands.h"
-#include "tools/ToolFramework.h"
 
 #include <algorithm>
 
@@ -63,7 +62,7 @@ ContextMenuRequest CArdoView::OnContextMenu(CPoint screenPoint, CPoint clientOri
 
 void CArdoView::EndGestureInProgress() {
     if (m_host.HasCapture() && !m_zoomDragging) m_host.ReleaseCapture();
-    EndInputsUnderWay();
+    if (m_toolSink) m_toolSink->EndInputsUnderWay();
 }
 
 bool CArdoView::OnEditCommand(int id) {

@@ -4,7 +4,6 @@
 
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
-#include "tools/ToolCommands.h"
 #include "view/SheetGrid.h"
 
 void CArdoView::OnLButtonDown(unsigned flags, CPoint point) {
@@ -94,7 +93,7 @@ bool CArdoView::OnCommand(int id) {
     case ViewCmd::ScrollUp: ArrowScroll(CSize(0, 2)); return true;
     case ViewCmd::ScrollLeft: ArrowScroll(CSize(2, 0)); return true;
     case ViewCmd::ScrollRight: ArrowScroll(CSize(-2, 0)); return true;
-    default: return OnEditCommand(id) || RunToolCommand(*this, id);
+    default: return OnEditCommand(id) || (m_toolSink && m_toolSink->OnCommand(*this, id));
     }
 }
 
@@ -106,6 +105,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateCommand(int id) const {
     case ViewCmd::FullView: return CommandUpdate{m_zoomed, false};
     default:
         if (auto update = OnUpdateEditCommand(id)) return update;
-        return UpdateToolCommand(*this, id);
+        if (m_toolSink) return m_toolSink->OnUpdateCommand(*this, id);
+        return std::nullopt;
     }
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Figures.h"
-#include "document/SymbolInfo.h"
+#include "objects/SymbolInfo.h"
 #include "objects/ArdoObj.h"
 
 #include <memory>

@@ -4,6 +4,7 @@
 
 #include "platform/Archive.h"
 #include "tools/InputTool.h"
+#include "tools/ToolFramework.h"
 
 namespace viewtest {
 namespace {
@@ -218,7 +219,11 @@ TEST_F(SelectionEditTest, SelectAllAndTheContextMenu) {
     EXPECT_EQ(byMouse.items->front().id, 32770);
     EXPECT_EQ(byMouse.items->back().id, 32785);
     EXPECT_EQ(view->OnContextMenu({-1, -1}, {100, 50}).screenPoint, CPoint(105, 55));
-    // All but "Fangraster..." (a command of the document) are the view's.
+    // All but "Fangraster..." (a command of the document) are the view's, with the tool
+    // commands answered by the tools the view is given; a view without tools leaves them.
+    EXPECT_FALSE(view->OnUpdateCommand(32770).has_value());
+    EXPECT_FALSE(view->OnCommand(32770));
+    view->SetToolSink(&ToolFramework());
     for (const MenuItem& item : *byMouse.items)
         EXPECT_EQ(view->OnUpdateCommand(item.id).has_value(), item.id != 32861) << item.id;
 }
