@@ -1,6 +1,11 @@
 // kovel-cli: headless access to Kovel documents.
 #include "cli/Commands.h"
-#include "cli/RenderCommand.h"
+#ifdef KOVEL_CLI_RENDERS
+#include "cli/qt/SheetExporters.h"
+#endif
+
+#include "document/DocumentFormats.h"
+#include "plan/FileReaders.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +25,21 @@ void PrintUsage() {
                "                                paint the sheet as the window shows it\n",
                stderr);
 }
+
+using Command = int (*)(const Arguments&, const DocumentFormats&);
+
+Command FindCommand(const std::string& name) {
+    static const struct {
+        const char* name;
+        Command run;
+    } commands[] = {
+        {"new", RunNew},         {"info", RunInfo},         {"dump", RunDump},      {"build", RunBuild},
+        {"convert", RunConvert}, {"symbols", RunSymbols}, {"render", RunRender},
+    };
+    for (const auto& c : commands)
+        if (name == c.name) return c.run;
+    return nullptr;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,14 +49,13 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     const Arguments args(argv + 2, argv + argc);
+    DocumentFormats formats;
+    AddFileReaders(formats);
+#ifdef KOVEL_CLI_RENDERS
+    AddSheetExporters(formats);
+#endif
     try {
-        if (command == "new") return RunNew(args);
-        if (command == "info") return RunInfo(args);
-        if (command == "dump") return RunDump(args);
-        if (command == "build") return RunBuild(args);
-        if (command == "convert") return RunConvert(args);
-        if (command == "symbols") return RunSymbols(args);
-        if (command == "render") return RunRender(args);
+        if (const Command run = FindCommand(command)) return run(args, formats);
         if (command == "--help" || command == "-h" || command == "help") {
             PrintUsage();
             return 0;
