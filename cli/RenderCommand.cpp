@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int IDS_CLI_CANNOT_RENDER = 41000;
+constexpr int IDS_CANNOT_WRITE = 41003;  // "cannot write %1"
 constexpr const char* kUsage = "render FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--grid]";
 constexpr int kDefaultWidth = 1000;
 constexpr int kMaxSide = 16384;
@@ -79,7 +80,7 @@ int RunRender(const Arguments& args, const DocumentFormats& formats) {
 
     std::string error;
     if (!exporter->Export(doc, options.output, {options.width, options.height, options.grid}, &error)) {
-        PrintError(error.empty() ? "cannot write " + options.output : error);
+        PrintError(error.empty() ? FormatString1(IDS_CANNOT_WRITE, options.output) : error);
         return 1;
     }
     return 0;

@@ -6,24 +6,18 @@
 
 #include "document/DocumentFormats.h"
 #include "plan/FileReaders.h"
+#include "platform/StringTable.h"
 
 #include <cstdio>
 #include <cstring>
 #include <exception>
 
 namespace {
+constexpr int IDS_CLI_USAGE = 41001;
+constexpr int IDS_CLI_USAGE_LINE = 41002;  // "Usage: kovel-cli %1"
+
 void PrintUsage() {
-    std::fputs("Usage:\n"
-               "  kovel-cli new FILE            write a new empty document\n"
-               "  kovel-cli info FILE           print the document's settings and counts as JSON\n"
-               "  kovel-cli dump FILE           print the whole document as JSON\n"
-               "  kovel-cli build JSON -o FILE  write the document a dump describes\n"
-               "  kovel-cli convert PLAN.cap DOC.cpr\n"
-               "                                import a plan into a new document and save it\n"
-               "  kovel-cli symbols [LIBRARY]   list the symbol library (default: the installed one)\n"
-               "  kovel-cli render FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--grid]\n"
-               "                                paint the sheet as the window shows it\n",
-               stderr);
+    std::fputs(LoadString(IDS_CLI_USAGE).c_str(), stderr);
 }
 
 using Command = int (*)(const Arguments&, const DocumentFormats&);
@@ -71,6 +65,6 @@ int main(int argc, char** argv) {
 void PrintError(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
 
 int Usage(const char* text) {
-    std::fprintf(stderr, "Usage: kovel-cli %s\n", text);
+    PrintError(FormatString1(IDS_CLI_USAGE_LINE, text));
     return 2;
 }

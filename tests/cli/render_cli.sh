@@ -11,6 +11,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 status() { set +e; "$@" 2> "$tmp/err"; local s=$?; set -e; echo "$s"; }
 plan="$src/tests/data/realplans/barcelona_pavilion.cap"
 
+# Every build lists render among its commands.
+[ "$(status "$cli")" = 2 ] || fail "no command was not bad usage"
+grep -q "^  kovel-cli render FILE -o OUT.png|OUT.svg|OUT.pdf" "$tmp/err" || fail "usage without render: $(cat "$tmp/err")"
+
 if [ "${KOVEL_CLI_RENDERS:-0}" != 1 ]; then
   [ "$(status "$cli" render "$plan" -o "$tmp/a.png")" = 1 ] || fail "render without Qt did not exit 1"
   grep -q "ohne Qt erstellt und kann nicht rendern" "$tmp/err" || fail "wrong message: $(cat "$tmp/err")"
