@@ -27,7 +27,7 @@ Command FindCommand(const std::string& name) {
         const char* name;
         Command run;
     } commands[] = {
-        {"new", RunNew},         {"info", RunInfo},         {"dump", RunDump},      {"build", RunBuild},
+        {"new", RunNew},       {"info", RunInfo},       {"dump", RunDump},     {"build", RunBuild},
         {"convert", RunConvert}, {"symbols", RunSymbols}, {"render", RunRender},
     };
     for (const auto& c : commands)

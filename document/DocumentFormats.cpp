@@ -2,6 +2,7 @@
 
 #include "document/DocumentFileReader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
