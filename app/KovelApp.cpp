@@ -9,7 +9,6 @@
 #include "app/frame/MainFrame.h"
 #include "app/objectdialogs/QtObjectDialogs.h"
 #include "document/ArdoDoc.h"
-#include "plan/PlanImportSeam.h"
 #include "platform/Services.h"
 #include "platform/qt/QtCursors.h"
 #include "platform/qt/QtStatusBar.h"
@@ -32,7 +31,6 @@ KovelApp::KovelApp(std::unique_ptr<IFileDialogs> dialogs) : m_dialogs(std::move(
 }
 
 KovelApp::~KovelApp() {
-    SetAfterPlanImportHook({});
     QtObjectDialogs::Uninstall();
     if (auto* status = dynamic_cast<QtStatusBar*>(AppServices().status)) status->SetCallback({});
     SplashWindow::CloseSplash();
@@ -77,7 +75,7 @@ KovelApp::StartResult KovelApp::InitInstance(const std::vector<std::string>& arg
     if (auto* cursors = dynamic_cast<QtCursors*>(AppServices().cursors)) InstallProgramCursors(*cursors);
 #endif
     if (!printMode)
-        SetAfterPlanImportHook([this](CArdoDoc& doc) {
+        m_frame->Documents().SetAfterImport([this](CArdoDoc& doc) {
             m_dialogs->AskPlanScale(doc, m_frame.get());
             doc.SetModifiedFlag(true);
         });

@@ -5,6 +5,7 @@
 
 #include "document/ArdoDoc.h"
 #include "document/DocumentFile.h"
+#include "document/DocumentFormats.h"
 #include "document/SaveNaming.h"
 
 #include <cstdio>
@@ -12,20 +13,15 @@
 #include <iostream>
 #include <iterator>
 
-bool LoadDocument(CArdoDoc& doc, const std::string& path) {
-    if (IsPlanFileName(path)) return ImportPlanForCli(doc, path);
-    try {
-        doc.ReadDocumentFile(path);
-        return true;
-    } catch (...) {
-        PrintError(DocumentErrorText(std::current_exception(), FileOperation::load, path));
-        return false;
-    }
+bool LoadDocument(CArdoDoc& doc, const std::string& path, const DocumentFormats& formats) {
+    const ReadResult result = formats.ReaderFor(path).Read(doc, path);
+    if (!result.ok) PrintError(result.message);
+    return result.ok;
 }
 
-bool LoadDocumentWithSymbols(CArdoDoc& doc, const std::string& path) {
+bool LoadDocumentWithSymbols(CArdoDoc& doc, const std::string& path, const DocumentFormats& formats) {
     doc.LoadSymbolLibrary();
-    return LoadDocument(doc, path);
+    return LoadDocument(doc, path, formats);
 }
 
 bool SaveDocument(CArdoDoc& doc, const std::string& path) {
@@ -42,7 +38,7 @@ namespace {
 void PrintJson(const Json& j) { std::cout << j.dump(2) << '\n' << std::flush; }
 }  // namespace
 
-int RunNew(const Arguments& args) {
+int RunNew(const Arguments& args, const DocumentFormats&) {
     if (args.size() != 1) return Usage("new FILE");
     // The symbol library is not part of a document file: a new document needs no more
     // than construction.
@@ -50,23 +46,23 @@ int RunNew(const Arguments& args) {
     return SaveDocument(doc, args[0]) ? 0 : 1;
 }
 
-int RunInfo(const Arguments& args) {
+int RunInfo(const Arguments& args, const DocumentFormats& formats) {
     if (args.size() != 1) return Usage("info FILE");
     CArdoDoc doc;
-    if (!LoadDocument(doc, args[0])) return 1;
+    if (!LoadDocument(doc, args[0], formats)) return 1;
     PrintJson(DocumentInfo(doc));
     return 0;
 }
 
-int RunDump(const Arguments& args) {
+int RunDump(const Arguments& args, const DocumentFormats& formats) {
     if (args.size() != 1) return Usage("dump FILE");
     CArdoDoc doc;
-    if (!LoadDocument(doc, args[0])) return 1;
+    if (!LoadDocument(doc, args[0], formats)) return 1;
     PrintJson(DumpDocument(doc));
     return 0;
 }
 
-int RunBuild(const Arguments& args) {
+int RunBuild(const Arguments& args, const DocumentFormats&) {
     std::string input, output;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" && i + 1 < args.size()) output = args[++i];

@@ -1,14 +1,13 @@
-#include "cli/RenderCommand.h"
-
-// The command needs the Qt drawing backend; it is compiled when kovel-cli links it.
-#if __has_include(<QImage>)
+// kovel-cli render FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--grid]: paints the sheet
+// of a document or plan as the document window shows it in the full view (surround, sheet,
+// grid when asked, plan and objects; no selection handles) into an image, SVG or PDF, with
+// the exporter the output's name chooses. A build without Qt has no exporters and cannot
+// render.
+#include "cli/Commands.h"
 
 #include "document/ArdoDoc.h"
-#include "platform/qt/ImageExport.h"
-#include "platform/qt/QtPainterBackend.h"
-#include "view/ArdoView.h"
-#include "view/FixedViewHost.h"
-#include "view/SheetGrid.h"
+#include "document/DocumentFormats.h"
+#include "platform/StringTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,14 +15,11 @@
 
 namespace {
 
+constexpr int IDS_CLI_CANNOT_RENDER = 41000;
+constexpr int IDS_CANNOT_WRITE = 41003;  // "cannot write %1"
 constexpr const char* kUsage = "render FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--grid]";
 constexpr int kDefaultWidth = 1000;
 constexpr int kMaxSide = 16384;
-// SVG and PDF sizes are pixels at 96 dpi; PDF pages are drawn at 600 dpi.
-constexpr double kScreenDpi = 96.0;
-constexpr int kPdfDpi = 600;
-// Everything outside the sheet is filled with the surround colour up to this many units.
-constexpr int kSurroundExtent = 32500;
 
 struct RenderOptions {
     std::string input;
@@ -32,19 +28,6 @@ struct RenderOptions {
     int height = 0;
     bool grid = false;
 };
-
-enum class Format { Png, Svg, Pdf, Unknown };
-
-Format FormatOf(const std::string& path) {
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos) return Format::Unknown;
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    if (ext == "png") return Format::Png;
-    if (ext == "svg") return Format::Svg;
-    if (ext == "pdf") return Format::Pdf;
-    return Format::Unknown;
-}
 
 bool ParseSize(const std::string& text, int& w, int& h) {
     unsigned long a = 0, b = 0;
@@ -74,33 +57,20 @@ bool ParseOptions(const Arguments& args, RenderOptions& options) {
     return !options.input.empty() && !options.output.empty();
 }
 
-// The window's picture drawn straight onto the device: surround, sheet and grid, plan,
-// objects, in the order of the window's paint and with its mapping.
-void PaintSheet(CDC& dc, CArdoView& view, CArdoDoc& doc, bool grid) {
-    // PDF devices count as printers; this is the screen picture, surround and all.
-    if (auto* qt = dynamic_cast<QtPainterBackend*>(&dc.Backend())) qt->SetPrinting(false);
-    view.OnPrepareDC(dc);
-    dc.FillSolidRect(CRect(-kSurroundExtent, -kSurroundExtent, kSurroundExtent, kSurroundExtent), doc.m_crPaper);
-    DrawSheetAndGrid(dc, doc, grid);
-    doc.DrawBackground(&dc, &view);
-    doc.DrawForeground(&dc, &view);
-}
-
 }  // namespace
 
-int RunRender(const Arguments& args) {
+int RunRender(const Arguments& args, const DocumentFormats& formats) {
+    if (!formats.HasExporters()) {
+        PrintError(LoadString(IDS_CLI_CANNOT_RENDER));
+        return 1;
+    }
     RenderOptions options;
     if (!ParseOptions(args, options)) return Usage(kUsage);
-    const Format format = FormatOf(options.output);
-    if (format == Format::Unknown) return Usage(kUsage);
-
-    static int argc = 1;
-    static char name[] = "kovel-cli";
-    static char* argv[] = {name, nullptr};
-    EnsureGuiApplication(argc, argv);
+    const DocumentExporter* exporter = formats.ExporterFor(options.output);
+    if (!exporter) return Usage(kUsage);
 
     CArdoDoc doc;
-    if (!LoadDocumentWithSymbols(doc, options.input)) return 1;
+    if (!LoadDocumentWithSymbols(doc, options.input, formats)) return 1;
     if (options.width == 0) {
         // The sheet's own proportions at the default width.
         const CSize extent = doc.m_sizeExtent;
@@ -108,35 +78,10 @@ int RunRender(const Arguments& args) {
         options.height = std::clamp(int(std::ceil(double(kDefaultWidth) * extent.cy / std::max(1, extent.cx))), 1, kMaxSide);
     }
 
-    // PDF pages are drawn finer than the pixel size asks, on a device of the page's pixels.
-    const double deviceScale = format == Format::Pdf ? kPdfDpi / kScreenDpi : 1.0;
-    const CSize device(int(options.width * deviceScale), int(options.height * deviceScale));
-    FixedViewHost host(device);
-    CArdoView view(doc, host);
-    view.m_gridVisible = options.grid;
-    view.OnInitialUpdate();
-    const DrawFunction draw = [&](CDC& dc) { PaintSheet(dc, view, doc, options.grid); };
-
     std::string error;
-    bool written = false;
-    switch (format) {
-    case Format::Png: written = RenderToPng(options.output, device.cx, device.cy, draw, &error); break;
-    case Format::Svg: written = RenderToSvg(options.output, device.cx, device.cy, draw, &error); break;
-    case Format::Pdf: {
-        PdfPage page;
-        page.widthMm = options.width * 25.4 / kScreenDpi;
-        page.heightMm = options.height * 25.4 / kScreenDpi;
-        page.dpi = kPdfDpi;
-        written = RenderToPdf(options.output, page, draw, &error);
-        break;
-    }
-    case Format::Unknown: break;
-    }
-    if (!written) {
-        PrintError(error.empty() ? "cannot write " + options.output : error);
+    if (!exporter->Export(doc, options.output, {options.width, options.height, options.grid}, &error)) {
+        PrintError(error.empty() ? FormatString1(IDS_CANNOT_WRITE, options.output) : error);
         return 1;
     }
     return 0;
 }
-
-#endif  // __has_include(<QImage>)

@@ -1,7 +1,7 @@
 #include "document/ArdoDoc.h"
 
 #include "document/DocumentFile.h"
-#include "plan/PlanImportSeam.h"
+#include "document/DocumentFormats.h"
 #include "document/SaveNaming.h"
 #include "document/ScaleText.h"
 #include "document/SymbolLibrary.h"
@@ -345,20 +345,19 @@ bool CArdoDoc::OnNewDocument() {
     return true;
 }
 
-bool CArdoDoc::OnOpenDocument(const std::string& path) {
+bool CArdoDoc::OnOpenDocument(const std::string& path, const DocumentFormats& formats, const AfterImport& afterImport) {
     m_bSymbolsLoaded = LoadSymbolLibrary();
-    if (IsPlanFileName(path)) {
-        // A plan is imported, never read as an archive. The shell asks for its scale through
-        // the hook; the open succeeds even when the import read nothing.
-        ImportPlanFile(*this, path);
-        if (const AfterPlanImportHook& hook = GetAfterPlanImportHook()) hook(*this);
+    const DocumentReader& reader = formats.ReaderFor(path);
+    const ReadResult result = reader.Read(*this, path);
+    if (reader.Imports()) {
+        // The import reported its own problems; the open succeeds even when it read nothing.
+        // The shell asks its question (the plan's scale) before the views repaint.
+        if (afterImport) afterImport(*this);
         UpdateAllViews(nullptr, HINT_ALL);
         return true;
     }
-    try {
-        ReadDocumentFile(path);
-    } catch (...) {
-        ReportFileError(std::current_exception(), FileOperation::load, path);
+    if (!result.ok) {
+        AppServices().messages->MessageBox(result.message, LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     SetModifiedFlag(false);

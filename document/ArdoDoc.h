@@ -11,12 +11,14 @@
 #include "platform/Geometry.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 class CArchive;
+class DocumentFormats;
 
 constexpr int kMaxSymbols = 512;
 
@@ -104,9 +106,11 @@ public:
     // --- file -----------------------------------------------------------------------------------
     void Serialize(CArchive& ar);
     bool OnNewDocument();
-    // Reads a ".cpr" archive, or imports a ".cap" plan; errors are reported through the
-    // message-box service and leave false.
-    bool OnOpenDocument(const std::string& path);
+    // Reads path with the reader formats choose for it: a document file, or an import (a
+    // ".cap" plan) that afterImport follows when given. Errors of documents are reported
+    // through the message-box service and leave false; imports report their own and open.
+    using AfterImport = std::function<void(CArdoDoc&)>;
+    bool OnOpenDocument(const std::string& path, const DocumentFormats& formats, const AfterImport& afterImport = {});
     // Asks before saving under ".cap"; writes atomically; reports errors; false on failure.
     bool OnSaveDocument(const std::string& path);
 
@@ -115,8 +119,8 @@ public:
     // failure; saving writes through a temporary file, so a failure keeps the old file.
     void LoadFromBytes(std::span<const uint8_t> bytes);
     std::vector<uint8_t> SaveToBytes();
-    // Reads the file at path as an archive (whatever its name; plans are imported by
-    // OnOpenDocument). Throws as LoadFromBytes does, or CFileException.
+    // Reads the file at path as an archive, whatever its name. Throws as LoadFromBytes does,
+    // or CFileException.
     void ReadDocumentFile(const std::string& path);
     void WriteDocumentFile(const std::string& path);
 

@@ -1,31 +1,30 @@
 #include "document/SymbolListing.h"
 
 #include "document/ArdoDoc.h"
+#include "platform/StringTable.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// Keys 1 to 27 are the symbol classes, 28 to 34 the room groups.
-constexpr const char* kKeyNames[] = {
-    "Tisch", "Stuhl", "Bank", "Sessel / Sofa", "Bett", "Schrank / Sideboard", "Teppich", "Hifi / TV",
-    "Musikinstrument", "Krug / Bodenvase", "Blume", "Stehlampe", "Maschine / Heizanlage", "Elektroanschluß",
-    "Wasseranschluß", "Abfluß / Senkkasten", "Gartenstuhl", "Gartentisch", "Gartenbank", "Hollywood-Schaukel",
-    "Pflanzschale", "Blumenbeet", "Baum", "Strauch", "Pool / Teich", "Springbrunnen", "Marker",
-    "Wohnen", "Schlafen", "Küche", "Bad", "Büro", "Maschine", "Anschlüsse",
-};
+// Keys 1 to 27 are the symbol classes, 28 to 34 the room groups; their names are strings
+// 41100 to 41133.
+constexpr int kKeyCount = 34;
+constexpr int IDS_FIRST_KEY_NAME = 41100;  // "Tisch"
+constexpr int IDS_DELETED_SYMBOL = 41145;  // "(gelöscht)"
+constexpr int IDS_OBJECTS = 41146;         // "Objekte"
 
 constexpr struct {
     uint32_t bit;
-    const char* name;
-} kFlagNames[] = {{1, "Länge"}, {2, "Breite"}, {4, "Eck-Handle"}, {8, "Drehen"}, {16, "Voreinstellung"}};
+    int name;
+} kFlagNames[] = {{1, 41140}, {2, 41141}, {4, 41142}, {8, 41143}, {16, 41144}};  // "Länge" ... "Voreinstellung"
 
 }  // namespace
 
 std::string SymbolKeyName(int key) {
-    if (key < 1 || key > int(std::size(kKeyNames))) return {};
-    return kKeyNames[key - 1];
+    if (key < 1 || key > kKeyCount) return {};
+    return LoadString(IDS_FIRST_KEY_NAME + key - 1);
 }
 
 std::vector<SymbolListingEntry> ListSymbols(const CArdoDoc& doc) {
@@ -45,7 +44,7 @@ std::string SymbolFlagsText(uint32_t flags) {
     for (const auto& f : kFlagNames) {
         if (!(flags & f.bit)) continue;
         if (!text.empty()) text += ' ';
-        text += f.name;
+        text += LoadString(f.name);
     }
     return text.empty() ? "-" : text;
 }
@@ -56,11 +55,12 @@ std::string FormatSymbolListing(const std::vector<SymbolListingEntry>& entries) 
     for (const SymbolListingEntry& e : entries) {
         std::snprintf(buffer, sizeof buffer, "%3d  %5d  ", e.nIndex, e.nClass);
         out += buffer;
-        out += e.nClass == kDeletedSymbolClass ? "(gelöscht)" : e.strKey;
+        out += e.nClass == kDeletedSymbolClass ? LoadString(IDS_DELETED_SYMBOL) : e.strKey;
         out += "  \"" + e.strDescription + "\"  ";
         out += SymbolFlagsText(e.nFlags);
-        std::snprintf(buffer, sizeof buffer, "  %d x %d mm  %d Objekte\n", e.nLength, e.nWidth, e.nObjects);
+        std::snprintf(buffer, sizeof buffer, "  %d x %d mm  %d ", e.nLength, e.nWidth, e.nObjects);
         out += buffer;
+        out += LoadString(IDS_OBJECTS) + "\n";
     }
     return out;
 }

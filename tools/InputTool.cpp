@@ -3,6 +3,7 @@
 
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
+#include "platform/StringTable.h"
 #include "view/ArdoView.h"
 
 #include <algorithm>
@@ -38,6 +39,8 @@ bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj) {
 }
 
 void ShowPrompt(const char* text) { AppServices().status->SetPaneText(0, text); }
+
+void ShowPrompt(int textId) { AppServices().status->SetPaneText(0, LoadString(textId)); }
 
 void CInputTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     ToolState& st = SharedToolState();

@@ -91,3 +91,5 @@ bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj);
 
 // The status pane 0 text: prompts of the tools.
 void ShowPrompt(const char* text);
+// The same with string textId of the string table (none for 0).
+void ShowPrompt(int textId);

@@ -8,8 +8,7 @@
 #include "view/ArdoView.h"
 
 namespace {
-constexpr const char* kPolygonPrompt =
-    "Polygoneingabe: Beenden mit ESC oder Doppelklick, Punkt zurücknehmen mit TAB-Taste";
+constexpr int IDS_POLYGON_PROMPT = 41040;  // "Polygoneingabe: Beenden mit ESC oder Doppelklick, ..."
 
 bool TakesPointBack(unsigned ch) { return ch == 8 || ch == 9 || ch == 37 || ch == 60; }
 }  // namespace
@@ -100,7 +99,7 @@ void CPolygonTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
         currentObject = obj;
         m_view = &view;
     }
-    ShowPrompt(kPolygonPrompt);
+    ShowPrompt(IDS_POLYGON_PROMPT);
 
     const CPoint rubber(p.x + 1, p.y);
     currentObject->AddPoint(rubber, &view);

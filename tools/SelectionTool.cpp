@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int IDS_DROP_PROMPT = 41041;  // "Objekte am Zielpunkt absetzen"
+
 CRect PaperRect(const CArdoDoc& doc) { return CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy).Normalized(); }
 
 // Whether moving the selection bounds by offset would leave them further off the paper:
@@ -75,7 +77,7 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
                 for (CArdoObj* original : originals) original->Clone(&doc);
             }
             SaveAndClearSnap(view);
-            ShowPrompt("Objekte am Zielpunkt absetzen");
+            ShowPrompt(IDS_DROP_PROMPT);
             m_dropPromptShown = true;
         }
     }

@@ -8,15 +8,16 @@
 
 namespace {
 
-const char* PressPrompt(int toolId) {
+// The string number of the prompt while the shape is dragged out; 0: none.
+int PressPrompt(int toolId) {
     switch (toolId) {
-    case TOOL_LINE: return "Endpunkt der Linie absetzen";
-    case TOOL_RECTANGLE: return "Rechteck bis zum  zweiten Eckpunkt aufziehen";
-    case TOOL_ROUNDRECT: return "Rechteck bis zum  zweiten Eckpunkt aufziehen";
-    case TOOL_ELLIPSE: return "Ellipse is zur gewünschten Größe aufziehen";
-    case TOOL_DIMLINE: return "Endpunkt der Maßlinie absetzen";
-    case TOOL_DIMRECT: return "Vermaßungs-Rechteck bis zum  zweiten Eckpunkt aufziehen";
-    default: return "";
+    case TOOL_LINE: return 41042;       // "Endpunkt der Linie absetzen"
+    case TOOL_RECTANGLE: return 41043;  // "Rechteck bis zum  zweiten Eckpunkt aufziehen"
+    case TOOL_ROUNDRECT: return 41043;
+    case TOOL_ELLIPSE: return 41044;    // "Ellipse is zur gewünschten Größe aufziehen"
+    case TOOL_DIMLINE: return 41045;    // "Endpunkt der Maßlinie absetzen"
+    case TOOL_DIMRECT: return 41046;    // "Vermaßungs-Rechteck bis zum  zweiten Eckpunkt aufziehen"
+    default: return 0;
     }
 }
 

@@ -22,6 +22,7 @@
 namespace {
 
 constexpr int IDS_INVALID_FORMAT = 61728;  // "Unerwartetes Dateiformat."
+constexpr int IDS_KOVEL_CAPTION = 41020;   // "Kovel"
 // Room group index + this offset is the key of a stored symbol (0 "Marker" is key 27).
 constexpr int kGroupKeyOffset = 27;
 
@@ -47,7 +48,7 @@ ObjectList ReadClipboardObjects() {
         ar.ReadObList(objects);
     } catch (const std::exception&) {
         objects.clear();
-        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
+        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), LoadString(IDS_KOVEL_CAPTION), MB_OK | MB_ICONEXCLAMATION);
     }
     std::erase(objects, nullptr);
     return objects;
@@ -63,22 +64,22 @@ int32_t RealMillimetres(const CArdoDoc& doc, int64_t logical) {
 
 const std::vector<SymbolCommandInfo>& SymbolCommands() {
     static const std::vector<SymbolCommandInfo> table = {
-        {32789, 1, nullptr, nullptr},   {32790, 2, nullptr, nullptr},   {32791, 4, nullptr, nullptr},
-        {32792, 5, nullptr, nullptr},   {32793, 6, nullptr, nullptr},   {32794, 7, nullptr, nullptr},
-        {32795, 8, nullptr, nullptr},   {32835, 9, nullptr, nullptr},   {32796, 10, nullptr, nullptr},
-        {32797, 11, nullptr, nullptr},  {32798, 12, nullptr, nullptr},  {32799, 13, nullptr, nullptr},
-        {32800, 14, nullptr, nullptr},  {32801, 15, nullptr, nullptr},  {32802, 16, nullptr, nullptr},
-        {32825, 17, nullptr, nullptr},  {32826, 18, nullptr, nullptr},  {32827, 20, nullptr, nullptr},
-        {32828, 21, nullptr, nullptr},  {32829, 22, nullptr, nullptr},  {32830, 23, nullptr, nullptr},
-        {32831, 24, nullptr, nullptr},  {32836, 25, nullptr, nullptr},  {32837, 26, nullptr, nullptr},
-        {SymbolCmd::Marker, 27, nullptr, "Marker absetzen und anschließend ausrichten"},
-        {32851, 28, "Wohnen: Gegenstand anklicken", nullptr},
-        {32852, 29, "Schlafzimmer: Gegenstand anklicken", nullptr},
-        {32853, 30, "Küche: Gegenstand anklicken", nullptr},
-        {32854, 31, "Bad: Gegenstand anklicken", nullptr},
-        {32855, 32, "Büro: Gegenstand anklicken", nullptr},
-        {32856, 33, "Maschine anklicken", nullptr},
-        {32857, 34, "Anschluß anklicken", nullptr},
+        {32789, 1, 0, 0},   {32790, 2, 0, 0},   {32791, 4, 0, 0},
+        {32792, 5, 0, 0},   {32793, 6, 0, 0},   {32794, 7, 0, 0},
+        {32795, 8, 0, 0},   {32835, 9, 0, 0},   {32796, 10, 0, 0},
+        {32797, 11, 0, 0},  {32798, 12, 0, 0},  {32799, 13, 0, 0},
+        {32800, 14, 0, 0},  {32801, 15, 0, 0},  {32802, 16, 0, 0},
+        {32825, 17, 0, 0},  {32826, 18, 0, 0},  {32827, 20, 0, 0},
+        {32828, 21, 0, 0},  {32829, 22, 0, 0},  {32830, 23, 0, 0},
+        {32831, 24, 0, 0},  {32836, 25, 0, 0},  {32837, 26, 0, 0},
+        {SymbolCmd::Marker, 27, 0, 41080},  // "Marker absetzen und anschließend ausrichten"
+        {32851, 28, 41081, 0},  // "Wohnen: Gegenstand anklicken"
+        {32852, 29, 41082, 0},  // "Schlafzimmer: Gegenstand anklicken"
+        {32853, 30, 41083, 0},  // "Küche: Gegenstand anklicken"
+        {32854, 31, 41084, 0},  // "Bad: Gegenstand anklicken"
+        {32855, 32, 41085, 0},  // "Büro: Gegenstand anklicken"
+        {32856, 33, 41086, 0},  // "Maschine anklicken"
+        {32857, 34, 41087, 0},  // "Anschluß anklicken"
     };
     return table;
 }

@@ -22,8 +22,8 @@ constexpr int RoomLiving = 32851;        // "&Wohnen"
 struct SymbolCommandInfo {
     int command;
     int key;                   // symbol key: 1-26 classes, 27 markers, 28-34 room groups
-    const char* promptBefore;  // written before choosing, or null
-    const char* promptAfter;   // written after choosing, or null
+    int promptBefore;          // string number of the prompt written before choosing, or 0
+    int promptAfter;           // the one written after choosing, or 0
 };
 
 // The commands that choose symbols by key, by command id.

@@ -3,8 +3,11 @@
 
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
+#include "platform/StringTable.h"
 
 namespace {
+
+constexpr int IDS_CHOOSE_SYMBOL = 41047;  // "Bitte wählen Sie ein Symbol aus"
 
 // Without a window nothing can be picked; showing still leaves no symbol chosen.
 class HeadlessPalette : public ISymbolPalette {
@@ -12,7 +15,7 @@ public:
     void Fill(CArdoDoc& doc, const std::vector<int>&) override { m_doc = &doc; }
     void Show() override {
         if (m_doc) m_doc->m_nCurrentSymbol = -1;
-        AppServices().status->SetPaneText(0, "Bitte wählen Sie ein Symbol aus");
+        AppServices().status->SetPaneText(0, LoadString(IDS_CHOOSE_SYMBOL));
     }
     void Hide() override {}
     void ForgetDocument(const CArdoDoc& doc) override {

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int IDS_SYMBOL_SHIFTED = 41048;  // "Symbol  wurde vollständig in Papierbereich geschoben"
+
 // How far r must move to lie on the paper: per axis toward the edge it crosses first.
 CSize ShiftOntoPaper(const CRect& r, const CRect& paper) {
     const auto shift = [](int64_t low, int64_t high, int64_t paperLow, int64_t paperHigh) -> int32_t {
@@ -74,7 +76,7 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     if (!Contains(paper, bounds)) {
         AppServices().alerts->FlashWindow();
         AppServices().alerts->MessageBeep(MB_ICONERROR);
-        ShowPrompt("Symbol  wurde vollständig in Papierbereich geschoben");
+        ShowPrompt(IDS_SYMBOL_SHIFTED);
         const CSize shift = ShiftOntoPaper(bounds, paper);
         symbol->MoveTo(OffsetClamped(symbol->m_position, shift), &view);
         st.lastLogicalPoint = CPoint(ClampToInt32(int64_t(p.x) + shift.cx), ClampToInt32(int64_t(p.y) + shift.cy));

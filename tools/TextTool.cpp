@@ -13,6 +13,8 @@
 
 namespace {
 constexpr float kPi = 3.14159265f;
+constexpr int IDS_TEXT_OFF_PAPER = 41049;  // "Text nicht außerhalb des Papierbereichs ablegen"
+constexpr int IDS_TEXT_PLACE = 41050;      // "Linken unteren Eckpunkt des Textes anklicken"
 
 CRect PaperRect(const CArdoDoc& doc) { return CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy).Normalized(); }
 
@@ -85,7 +87,7 @@ void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logi
     }
     AppServices().alerts->FlashWindow();
     AppServices().alerts->MessageBeep(MB_ICONERROR);
-    ShowPrompt("Text nicht außerhalb des Papierbereichs ablegen");
+    ShowPrompt(IDS_TEXT_OFF_PAPER);
     // The text jumps, unturned, with its insertion point to the middle of the window.
     const CSize client = view.Host().GetClientSize();
     CPoint centre(client.cx / 2, client.cy / 2);
@@ -117,7 +119,7 @@ void CTextTool::StartNewText(CArdoView& view, CPoint p) {
     raw->RecalcBounds(&view);
     currentObject = raw;
     m_view = &view;
-    ShowPrompt("Linken unteren Eckpunkt des Textes anklicken");
+    ShowPrompt(IDS_TEXT_PLACE);
     view.m_selectionBounds.UnionRect(view.m_selectionBounds, raw->m_position.Normalized());
     st.selectMode = move;
     st.dragHandle = raw->GetHandleCount();

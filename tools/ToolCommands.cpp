@@ -8,18 +8,18 @@
 
 const std::vector<ToolCommandInfo>& ToolCommands() {
     static const std::vector<ToolCommandInfo> table = {
-        {ToolCmd::SelectMode, TOOL_SELECT, "Objekte können ausgewählt werden"},
-        {ToolCmd::Line, TOOL_LINE, "Ersten Punkt der Linie anklicken"},
-        {ToolCmd::Rectangle, TOOL_RECTANGLE, "Ersten Eckpunkt des Rechtecks anklicken"},
-        {ToolCmd::RoundRect, TOOL_ROUNDRECT, "Ersten Eckpunkt des abgerundeten Rechtecks anklicken"},
-        {ToolCmd::Ellipse, TOOL_ELLIPSE, "Ersten Eckunkt des umgebenden Rechtecks der Ellipse anklicken"},
-        {ToolCmd::Polygon, TOOL_POLYGON, "Ersten Punkt des Polygons anklicken"},
-        {ToolCmd::DimLine, TOOL_DIMLINE, "Ersten Punkt der Maßlinie anklicken"},
-        {ToolCmd::DimChain, TOOL_DIMCHAIN, "Ersten Punkt der Poly-Maßlinie anklicken"},
-        {ToolCmd::DimRect, TOOL_DIMRECT, "Ersten Punkt des Vermaßungs-Rechtecks anklicken"},
-        {ToolCmd::DimPolyArea, TOOL_DIMPOLYAREA, "Ersten Punkt des Vermaßungs-Polygons anklicken"},
-        {ToolCmd::Bezier, TOOL_BEZIER, nullptr},
-        {ToolCmd::Polyline, TOOL_POLYLINE, "Ersten Punkt der Poly-Linie anklicken"},
+        {ToolCmd::SelectMode, TOOL_SELECT, 41060},  // "Objekte können ausgewählt werden"
+        {ToolCmd::Line, TOOL_LINE, 41061},  // "Ersten Punkt der Linie anklicken"
+        {ToolCmd::Rectangle, TOOL_RECTANGLE, 41062},  // "Ersten Eckpunkt des Rechtecks anklicken"
+        {ToolCmd::RoundRect, TOOL_ROUNDRECT, 41063},  // "Ersten Eckpunkt des abgerundeten Rechtecks anklicken"
+        {ToolCmd::Ellipse, TOOL_ELLIPSE, 41064},  // "Ersten Eckunkt des umgebenden Rechtecks der Ellipse anklicken"
+        {ToolCmd::Polygon, TOOL_POLYGON, 41065},  // "Ersten Punkt des Polygons anklicken"
+        {ToolCmd::DimLine, TOOL_DIMLINE, 41066},  // "Ersten Punkt der Maßlinie anklicken"
+        {ToolCmd::DimChain, TOOL_DIMCHAIN, 41067},  // "Ersten Punkt der Poly-Maßlinie anklicken"
+        {ToolCmd::DimRect, TOOL_DIMRECT, 41068},  // "Ersten Punkt des Vermaßungs-Rechtecks anklicken"
+        {ToolCmd::DimPolyArea, TOOL_DIMPOLYAREA, 41069},  // "Ersten Punkt des Vermaßungs-Polygons anklicken"
+        {ToolCmd::Bezier, TOOL_BEZIER, 0},
+        {ToolCmd::Polyline, TOOL_POLYLINE, 41070},  // "Ersten Punkt der Poly-Linie anklicken"
     };
     return table;
 }

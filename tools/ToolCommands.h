@@ -30,7 +30,7 @@ constexpr int Polyline = 32850;       // "Polyline"
 struct ToolCommandInfo {
     int command;
     int tool;
-    const char* prompt;  // null: the command writes no prompt
+    int prompt;  // string number of the prompt; 0: the command writes no prompt
 };
 
 // The commands that choose tools 0 to 11, by command id.

@@ -13,6 +13,12 @@
 
 namespace {
 constexpr int kMaxScrollExtent = 32767;
+constexpr int IDS_ZOOM_LIMIT = 41010;         // "Maximale Vergrößerung erreicht"
+constexpr int IDS_ZOOM_CAPTION = 41011;       // "Zoom"
+constexpr int IDS_ZOOM_FIRST_POINT = 41012;
+constexpr int IDS_ZOOM_SECOND_POINT = 41013;
+constexpr int IDS_PANE_ZOOMED = 41014;       // "ZOOM"
+constexpr int IDS_PANE_FULL_VIEW = 41015;    // "Vollbild"
 
 int32_t Trunc(double v) { return CArdoObj::TruncToInt(v); }
 
@@ -124,7 +130,7 @@ bool CArdoView::ApplyScrollSizes(bool apply) {
     if (m_scrollTotal.cx >= 0 && m_scrollTotal.cy >= 0 &&
         (m_scrollTotal.cx > kMaxScrollExtent || m_scrollTotal.cy > kMaxScrollExtent)) {
         m_zoomTooLarge = true;
-        AppServices().messages->MessageBox("Maximale Vergrößerung erreicht", "Zoom", MB_ICONEXCLAMATION);
+        AppServices().messages->MessageBox(LoadString(IDS_ZOOM_LIMIT), LoadString(IDS_ZOOM_CAPTION), MB_ICONEXCLAMATION);
         return false;
     }
     if (apply) {
@@ -280,7 +286,7 @@ void CArdoView::DrawRubberBand() {
 void CArdoView::ToggleZoomMode() {
     m_zoomMode = !m_zoomMode;
     if (m_zoomMode) {
-        AppServices().status->SetPaneText(0, "Bitte ersten Punkt des Ausschnitts anklicken");
+        AppServices().status->SetPaneText(0, LoadString(IDS_ZOOM_FIRST_POINT));
         if (m_toolSink) m_toolSink->SelectSelectionTool();
     }
 }
@@ -291,7 +297,7 @@ void CArdoView::StartZoomRect(CPoint client) {
     ClientToLogical(m_zoomTopLeft);
     m_host.SetCapture();
     m_host.SetCursor(IDC_DRAWING);
-    AppServices().status->SetPaneText(0, "Bitte Diagonalpunkt des Ausschnitts anklicken");
+    AppServices().status->SetPaneText(0, LoadString(IDS_ZOOM_SECOND_POINT));
     m_zoomDragging = true;
 }
 
@@ -374,7 +380,7 @@ void CArdoView::ZoomToRect(CPoint client) {
                             Trunc((1.0 - m_zoomTopLeft.y / SH) * m_scrollTotal.cy));
         ApplyScrollSizes(true);
         ScrollTo(scroll);
-        AppServices().status->SetPaneText(3, "ZOOM");
+        AppServices().status->SetPaneText(3, LoadString(IDS_PANE_ZOOMED));
         if (m_toolSink) m_toolSink->SelectSelectionTool();
         DiscardBackground();
         return;
@@ -390,7 +396,7 @@ void CArdoView::ZoomToRect(CPoint client) {
     } else {
         FullView();
     }
-    AppServices().status->SetPaneText(3, "ZOOM");
+    AppServices().status->SetPaneText(3, LoadString(IDS_PANE_ZOOMED));
 }
 
 void CArdoView::FullView() {
@@ -414,5 +420,5 @@ void CArdoView::FullView() {
     ApplyScrollSizes(true);
     m_host.SetCursor(IDC_ARROW);
     ScrollTo(m_fullViewScroll);
-    AppServices().status->SetPaneText(3, "Vollbild");
+    AppServices().status->SetPaneText(3, LoadString(IDS_PANE_FULL_VIEW));
 }

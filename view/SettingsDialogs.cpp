@@ -4,15 +4,16 @@
 #include "document/ArdoDoc.h"
 #include "document/ScaleText.h"
 #include "platform/Services.h"
+#include "platform/StringTable.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-const char* const kMsgEnterNumber = "Geben Sie bitte eine Zahl ein.";
-const char* const kMsgEnterPositiveInteger = "Geben Sie bitte eine positive ganze Zahl ein.";
-
 namespace {
+constexpr int IDS_SCALE_INVALID = 41018;
+constexpr int IDS_INPUT_ERROR_CAPTION = 41019;  // "Eingabefehler"
+
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 // Reads a decimal float at text[pos...]: optional sign, then what from_chars takes.
@@ -46,8 +47,8 @@ DialogVerdict Refuse(int control, const std::string& message, const std::string&
     return v;
 }
 
-DialogVerdict FrameworkRefusal(int control, const char* message) {
-    return Refuse(control, message, "", MB_ICONEXCLAMATION, false, true);
+DialogVerdict FrameworkRefusal(int control, int message) {
+    return Refuse(control, LoadString(message), "", MB_ICONEXCLAMATION, false, true);
 }
 
 DialogVerdict Accepted() {
@@ -120,8 +121,7 @@ DialogVerdict CheckScaleDialog(const std::string& comboText, float& scale) {
     float value = 0.0f;
     // A value that is no finite number would make every length meaningless: refused too.
     if (!ScanFloat(comboText, 9, value) || !std::isfinite(value))
-        return Refuse(kScaleCombo, "Die Maßstabsangabe ist ungültig. Bitte\ngeben Sie eine Zahl ein.",
-                      "Eingabefehler", MB_ICONERROR, true, true);
+        return Refuse(kScaleCombo, LoadString(IDS_SCALE_INVALID), LoadString(IDS_INPUT_ERROR_CAPTION), MB_ICONERROR, true, true);
     value = std::fabs(value);
     if (value < 1.0f) value = 1.0f;
     scale = value;
@@ -140,8 +140,8 @@ OriginDialogPreset OriginDialogPresetFor(const CArdoDoc& doc) {
 }
 
 DialogVerdict CheckOriginDialog(const std::string& xText, const std::string& yText, float& x, float& y) {
-    if (!ParseFloatField(xText, x)) return FrameworkRefusal(kOriginEditX, kMsgEnterNumber);
-    if (!ParseFloatField(yText, y)) return FrameworkRefusal(kOriginEditY, kMsgEnterNumber);
+    if (!ParseFloatField(xText, x)) return FrameworkRefusal(kOriginEditX, IDS_ENTER_NUMBER);
+    if (!ParseFloatField(yText, y)) return FrameworkRefusal(kOriginEditY, IDS_ENTER_NUMBER);
     return Accepted();
 }
 
@@ -167,8 +167,8 @@ DialogVerdict CheckGridDialog(const std::string& xText, const std::string& yText
     if (!ScanFloat(xText, 9, sx) || !ScanFloat(yText, 9, sy)) return DialogVerdict{};
     if (sx <= 0.0f) return Refuse(kGridEditX, "", "", 0, true, false);
     if (sy <= 0.0f) return Refuse(kGridEditY, "", "", 0, true, false);
-    if (!ParseFloatField(xText, x)) return FrameworkRefusal(kGridEditX, kMsgEnterNumber);
-    if (!ParseFloatField(yText, y)) return FrameworkRefusal(kGridEditY, kMsgEnterNumber);
+    if (!ParseFloatField(xText, x)) return FrameworkRefusal(kGridEditX, IDS_ENTER_NUMBER);
+    if (!ParseFloatField(yText, y)) return FrameworkRefusal(kGridEditY, IDS_ENTER_NUMBER);
     return Accepted();
 }
 
@@ -194,7 +194,7 @@ SnapDialogPreset SnapDialogPresetFor(const CArdoDoc& doc) {
 }
 
 DialogVerdict CheckSnapDialog(const std::string& spacingText, unsigned& spacing) {
-    if (!ParseUnsignedField(spacingText, spacing)) return FrameworkRefusal(kSnapEdit, kMsgEnterPositiveInteger);
+    if (!ParseUnsignedField(spacingText, spacing)) return FrameworkRefusal(kSnapEdit, IDS_ENTER_POSITIVE_INTEGER);
     return Accepted();
 }
 

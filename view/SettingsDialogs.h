@@ -23,8 +23,8 @@ struct DialogVerdict {
 };
 
 // Framework messages of the field transfer.
-extern const char* const kMsgEnterNumber;          // "Geben Sie bitte eine Zahl ein."
-extern const char* const kMsgEnterPositiveInteger;  // "Geben Sie bitte eine positive ganze Zahl ein."
+constexpr int IDS_ENTER_NUMBER = 41016;            // "Geben Sie bitte eine Zahl ein."
+constexpr int IDS_ENTER_POSITIVE_INTEGER = 41017;  // "Geben Sie bitte eine positive ganze Zahl ein."
 
 // How the typed texts are read. ScanFloat: what "%f" takes from the first maxChars
 // characters (leading blanks, sign, digits, point, exponent), independent of the locale; no

@@ -12,6 +12,8 @@
 
 namespace {
 constexpr int IDS_INVALID_FORMAT = 61728;  // "Unerwartetes Dateiformat."
+constexpr int IDS_KOVEL_CAPTION = 41020;   // "Kovel"
+constexpr int IDS_PASTE_PROMPT = 41021;
 
 // Clipboard copies carry no document: records are always written and read in the current
 // form, so a copy from a document read from an old file pastes into any other document.
@@ -58,7 +60,7 @@ void CArdoView::OnEditPaste() {
         CArchive ar{std::span<const uint8_t>(*bytes)};
         ar.ReadObList(pasted);
     } catch (const std::exception&) {
-        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
+        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), LoadString(IDS_KOVEL_CAPTION), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     if (pasted.empty()) return;
@@ -79,7 +81,7 @@ void CArdoView::OnEditPaste() {
     const CSize d(ClampToInt32(int64_t(target.x) - centre.x), ClampToInt32(int64_t(target.y) - centre.y));
     for (CArdoObj* obj : m_selection) obj->MoveTo(OffsetClamped(obj->m_position, d), this);
     RecalcSelectionBounds();
-    AppServices().status->SetPaneText(0, "Zum entgültigen Positionieren Objekte greifen und verschieben");
+    AppServices().status->SetPaneText(0, LoadString(IDS_PASTE_PROMPT));
 
     m_doc.SetModifiedFlag(true);
     m_doc.UpdateAllViews(nullptr, HINT_OBJECTS, UpdateHint{nullptr, &m_selection});

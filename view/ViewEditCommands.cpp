@@ -4,10 +4,15 @@
 
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
+#include "platform/StringTable.h"
 #include "tools/InputTool.h"
 #include "tools/ToolCommands.h"
 
 #include <algorithm>
+
+namespace {
+constexpr int IDS_ALL_SELECTED = 41022;  // "Alle Objekte ausgewählt"
+}
 
 bool g_showEmbeddedObjects = true;
 
@@ -39,14 +44,14 @@ const std::vector<Accelerator>& EditAccelerators() {
 
 const std::vector<MenuItem>& ContextMenuItems() {
     static const std::vector<MenuItem> items = {
-        {ToolCmd::SelectMode, "&Auswahl-Modus"},
-        {EditCmd::Cut, "Ausschneiden"},
-        {EditCmd::Copy, "&Kopieren"},
-        {EditCmd::Paste, "&Einfügen"},
-        {ViewCmd::Zoom, "Zoomen"},
-        {ViewCmd::FullView, "Vollbild"},
-        {32861, "Fangraster..."},
-        {ToolCmd::Properties, "Eigenschaften..."},
+        {ToolCmd::SelectMode, LoadString(41030)},  // "&Auswahl-Modus"
+        {EditCmd::Cut, LoadString(41031)},  // "Ausschneiden"
+        {EditCmd::Copy, LoadString(41032)},  // "&Kopieren"
+        {EditCmd::Paste, LoadString(41033)},  // "&Einfügen"
+        {ViewCmd::Zoom, LoadString(41034)},  // "Zoomen"
+        {ViewCmd::FullView, LoadString(41035)},  // "Vollbild"
+        {32861, LoadString(41036)},  // "Fangraster..."
+        {ToolCmd::Properties, LoadString(41037)},  // "Eigenschaften..."
     };
     return items;
 }
@@ -110,7 +115,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
 void CArdoView::OnEditSelectAll() {
     EndGestureInProgress();
     for (const auto& obj : m_doc.m_objects) Select(obj.get(), true);
-    AppServices().status->SetPaneText(0, "Alle Objekte ausgewählt");
+    AppServices().status->SetPaneText(0, LoadString(IDS_ALL_SELECTED));
     SharedToolState().currentTool = TOOL_SELECT;
 }
 

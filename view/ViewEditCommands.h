@@ -5,6 +5,7 @@
 #include "platform/Geometry.h"
 #include "view/ViewEditAccelerators.h"
 
+#include <string>
 #include <vector>
 
 namespace EditCmd {
@@ -34,8 +35,8 @@ extern bool g_showEmbeddedObjects;
 const std::vector<Accelerator>& EditAccelerators();
 
 struct MenuItem {
-    int id = 0;            // 0: a separator
-    const char* text = "";
+    int id = 0;  // 0: a separator
+    std::string text;
 };
 
 // The pop-up menu to show and where, in screen coordinates.

@@ -6,6 +6,7 @@
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
 #include "platform/Services.h"
+#include "platform/StringTable.h"
 #include "view/SheetGrid.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@
 namespace {
 // Everything outside the sheet is filled with the paper colour up to this many units.
 constexpr int kSurroundExtent = 32500;
+constexpr int IDS_PANE_ZOOMED = 41014;     // "ZOOM"
+constexpr int IDS_PANE_FULL_VIEW = 41015;  // "Vollbild"
 }  // namespace
 
 void CArdoView::OnPaint(DeviceBackend& window) {
@@ -158,5 +161,5 @@ void CArdoView::OnActivateView(bool activate) {
         m_active = activate;
         if (activate && m_toolSink) m_toolSink->OnViewActivated(*this);
     }
-    AppServices().status->SetPaneText(3, m_zoomed ? "ZOOM" : "Vollbild");
+    AppServices().status->SetPaneText(3, LoadString(m_zoomed ? IDS_PANE_ZOOMED : IDS_PANE_FULL_VIEW));
 }

@@ -6,6 +6,7 @@
 #include "app/frame/ViewWindows.h"
 #include "document/ArdoDoc.h"
 #include "document/SaveNaming.h"
+#include "plan/FileReaders.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 
@@ -56,6 +57,7 @@ struct DocumentManager::Entry {
 
 DocumentManager::DocumentManager(QMdiArea* area, IFileDialogs& dialogs, RecentFileList& recent, QObject* parent)
     : QObject(parent), m_area(area), m_dialogs(dialogs), m_recent(recent) {
+    AddFileReaders(m_formats);
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] { emit documentsChanged(); });
 }
 
@@ -165,7 +167,7 @@ std::shared_ptr<CArdoDoc> DocumentManager::OpenDocumentFile(const std::string& r
     bool ok = false;
     {
         WaitCursor wait;
-        ok = doc->OnOpenDocument(path);
+        ok = doc->OnOpenDocument(path, m_formats, m_afterImport);
     }
     if (!ok) {
         // Reading wrote the refused file's scale into the status bar: the window that stays

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "app/frame/CommandTarget.h"
+#include "document/ArdoDoc.h"
+#include "document/DocumentFormats.h"
 
 #include <QObject>
 
@@ -32,6 +34,9 @@ public:
     // Opens path in a new window, or activates the window of the document already open under
     // it; null when it cannot be read (the document reported why).
     std::shared_ptr<CArdoDoc> OpenDocumentFile(const std::string& path);
+    // Runs after a file was imported into a new document (a plan), before its window opens;
+    // the application sets it to ask for the plan's scale.
+    void SetAfterImport(CArdoDoc::AfterImport afterImport) { m_afterImport = std::move(afterImport); }
     // One more window on doc.
     QMdiSubWindow* NewWindow(const std::shared_ptr<CArdoDoc>& doc);
 
@@ -89,6 +94,9 @@ private:
     QMdiArea* m_area;
     IFileDialogs& m_dialogs;
     RecentFileList& m_recent;
+    // The readers files are opened with: document files and plans.
+    DocumentFormats m_formats;
+    CArdoDoc::AfterImport m_afterImport;
     std::vector<std::unique_ptr<Entry>> m_entries;
     int m_untitledCount = 0;
 };

@@ -15,7 +15,7 @@ QMenu* BuildContextMenu(const ContextMenuRequest& request, const CommandRoute& r
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        QAction* action = menu->addAction(QString::fromStdString(item.text));
         action->setData(item.id);
         const CommandState state = route.query ? route.query(item.id) : CommandState{false, false};
         const CommandInfo* info = FindCommand(item.id);

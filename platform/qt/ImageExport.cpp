@@ -2,6 +2,7 @@
 #include "platform/qt/ImageExport.h"
 
 #include "platform/qt/QtPainterBackend.h"
+#include "platform/StringTable.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -17,6 +18,9 @@
 namespace {
 
 constexpr int kMaxSide = 32767;
+constexpr int IDS_CANNOT_WRITE = 41003;  // "cannot write %1"
+constexpr int IDS_INVALID_IMAGE_SIZE = 41004;
+constexpr int IDS_INVALID_PAGE_SIZE = 41005;
 
 bool Fail(std::string* error, const std::string& message) {
     if (error) *error = message;
@@ -52,39 +56,39 @@ QImage RenderToImage(int width, int height, const DrawFunction& draw) {
 
 bool RenderToPng(const std::string& path, int width, int height, const DrawFunction& draw, std::string* error) {
     const QImage image = RenderToImage(width, height, draw);
-    if (image.isNull()) return Fail(error, "invalid image size");
-    if (!image.save(QString::fromStdString(path), "PNG")) return Fail(error, "cannot write " + path);
+    if (image.isNull()) return Fail(error, LoadString(IDS_INVALID_IMAGE_SIZE));
+    if (!image.save(QString::fromStdString(path), "PNG")) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     return true;
 }
 
 bool RenderToSvg(const std::string& path, int width, int height, const DrawFunction& draw, std::string* error) {
-    if (!ValidSize(width, height)) return Fail(error, "invalid image size");
+    if (!ValidSize(width, height)) return Fail(error, LoadString(IDS_INVALID_IMAGE_SIZE));
     QSvgGenerator generator;
     generator.setFileName(QString::fromStdString(path));
     generator.setSize(QSize(width, height));
     generator.setViewBox(QRect(0, 0, width, height));
     generator.setResolution(96);
     QPainter painter;
-    if (!painter.begin(&generator)) return Fail(error, "cannot write " + path);
+    if (!painter.begin(&generator)) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     DrawOn(painter, draw);
-    if (!painter.end()) return Fail(error, "cannot write " + path);
+    if (!painter.end()) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     // The generator reports no write errors of its own: check that a file came out.
-    if (!QFile::exists(QString::fromStdString(path))) return Fail(error, "cannot write " + path);
+    if (!QFile::exists(QString::fromStdString(path))) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     return true;
 }
 
 bool RenderToPdf(const std::string& path, const PdfPage& page, const DrawFunction& draw, std::string* error) {
-    if (!(page.widthMm > 0 && page.heightMm > 0 && page.dpi > 0)) return Fail(error, "invalid page size");
+    if (!(page.widthMm > 0 && page.heightMm > 0 && page.dpi > 0)) return Fail(error, LoadString(IDS_INVALID_PAGE_SIZE));
     const double widthPx = page.widthMm / 25.4 * page.dpi, heightPx = page.heightMm / 25.4 * page.dpi;
-    if (widthPx > kMaxSide * 8.0 || heightPx > kMaxSide * 8.0) return Fail(error, "invalid page size");
+    if (widthPx > kMaxSide * 8.0 || heightPx > kMaxSide * 8.0) return Fail(error, LoadString(IDS_INVALID_PAGE_SIZE));
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return Fail(error, "cannot write " + path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     QPdfWriter writer(&file);
     writer.setResolution(page.dpi);
     writer.setPageLayout(QPageLayout(QPageSize(QSizeF(page.widthMm, page.heightMm), QPageSize::Millimeter),
                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter painter;
-    if (!painter.begin(&writer)) return Fail(error, "cannot write " + path);
+    if (!painter.begin(&writer)) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     {
         QtPainterBackend backend(painter);
         backend.SetPrinting(true);
@@ -93,6 +97,6 @@ bool RenderToPdf(const std::string& path, const PdfPage& page, const DrawFunctio
     }
     painter.end();
     file.close();
-    if (file.error() != QFileDevice::NoError) return Fail(error, "cannot write " + path);
+    if (file.error() != QFileDevice::NoError) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     return true;
 }

@@ -1,9 +1,11 @@
-// Opening and saving through files: which names import plans, the warning before saving
-// under ".cap", atomic saving, and the messages the user sees when something fails.
+// Opening and saving through files: how the formats choose a file's reader, which names are
+// plans, the warning before saving under ".cap", atomic saving, and the messages the user
+// sees when something fails.
 #include "DocTestSupport.h"
 
 #include "document/DocumentFile.h"
-#include "plan/PlanImportSeam.h"
+#include "document/DocumentFileReader.h"
+#include "document/DocumentFormats.h"
 #include "document/SaveNaming.h"
 #include "objects/ArdoRect.h"
 #include "platform/Archive.h"
@@ -16,12 +18,29 @@ namespace {
 
 class DocumentOpenSaveTest : public DocTest {
 protected:
-    void TearDown() override {
-        SetAfterPlanImportHook(nullptr);
-        DocTest::TearDown();
-    }
     const RecordingMessageBoxes::Call* LastMessage() { return services().messages.LastCall(); }
     TempDir dir;
+    DocumentFormats formats;
+};
+
+// An import of files named "*.imp" or starting with "IMP": it adds one rectangle, and
+// fails on files whose name contains "bad", as an import that reports its own problems.
+class FakeImport : public DocumentReader {
+public:
+    bool Accepts(const std::string& path, std::span<const uint8_t> head) const override {
+        seenHead.assign(head.begin(), head.end());
+        const bool named = path.size() > 4 && path.substr(path.size() - 4) == ".imp";
+        return named || (head.size() >= 3 && std::string(head.begin(), head.begin() + 3) == "IMP");
+    }
+    bool Imports() const override { return true; }
+    ReadResult Read(CArdoDoc& doc, const std::string& path) const override {
+        ++reads;
+        if (path.find("bad") != std::string::npos) return {false, "import failed"};
+        doc.AddBackgroundObject(new CArdoRect(CRect(0, 0, 10, 10), SHAPE_RECTANGLE));
+        return {};
+    }
+    mutable std::vector<uint8_t> seenHead;
+    mutable int reads = 0;
 };
 
 TEST_F(DocumentOpenSaveTest, PlanNamesAreDecidedByTheLastFullStop) {
@@ -52,28 +71,59 @@ TEST_F(DocumentOpenSaveTest, SaveNameProposals) {
     EXPECT_EQ(ProposeSaveName("", "", "Unbenannt", false), ".cpr");
 }
 
-TEST_F(DocumentOpenSaveTest, OpeningPlanNamesGoesToThePlanImport) {
-    int hookCalls = 0;
-    SetAfterPlanImportHook([&](CArdoDoc& doc) {
-        ++hookCalls;
+TEST_F(DocumentOpenSaveTest, ReadersAreChosenByNameOrContentAndDocumentFilesTakeTheRest) {
+    auto import = std::make_unique<FakeImport>();
+    FakeImport& fake = *import;
+    formats.AddReader(std::move(import));
+    const std::string named = dir.File("a.imp"), marked = dir.File("marked.cpr"), plain = dir.File("plain.cpr");
+    WriteFile(named, ByteBuilder().Text("x").bytes());
+    WriteFile(marked, ByteBuilder().Text("IMPORT ME").bytes());
+    WriteFile(plain, CArdoDoc().SaveToBytes());
+
+    EXPECT_EQ(&formats.ReaderFor(named), &fake);
+    EXPECT_EQ(&formats.ReaderFor(marked), &fake);
+    EXPECT_EQ(fake.seenHead, ByteBuilder().Text("IMPORT ME").bytes());  // the whole short file
+    EXPECT_NE(dynamic_cast<const DocumentFileReader*>(&formats.ReaderFor(plain)), nullptr);
+    // Missing files and folders have no content; their names still decide.
+    EXPECT_NE(dynamic_cast<const DocumentFileReader*>(&formats.ReaderFor(dir.File("gone"))), nullptr);
+    EXPECT_TRUE(fake.seenHead.empty());
+    EXPECT_EQ(&formats.ReaderFor(dir.File("gone.imp")), &fake);
+    EXPECT_NE(dynamic_cast<const DocumentFileReader*>(&formats.ReaderFor(dir.path.string())), nullptr);
+
+    // Without added readers every file is a document file, and nothing reads its content.
+    DocumentFormats plainFormats;
+    EXPECT_NE(dynamic_cast<const DocumentFileReader*>(&plainFormats.ReaderFor(named)), nullptr);
+    EXPECT_EQ(plainFormats.ExporterFor("a.png"), nullptr);
+    EXPECT_FALSE(plainFormats.HasExporters());
+}
+
+TEST_F(DocumentOpenSaveTest, ImportsOpenEvenWhenTheyFailAndAreFollowedByTheShellsQuestion) {
+    auto import = std::make_unique<FakeImport>();
+    FakeImport& fake = *import;
+    formats.AddReader(std::move(import));
+    int questions = 0;
+    const CArdoDoc::AfterImport ask = [&](CArdoDoc& doc) {
+        ++questions;
+        EXPECT_EQ(doc.m_background.size(), 1u);  // asked after the import
         doc.SetModifiedFlag(true);
-    });
-    const std::string plan = dir.File("PLAN.CAP");
-    WriteFile(plan, ByteBuilder().Text("not an archive").bytes());
+    };
     CArdoDoc doc;
     FakeView view;
     doc.AddView(&view);
-    EXPECT_TRUE(doc.OnOpenDocument(plan));
-    EXPECT_EQ(hookCalls, 1);
+    EXPECT_TRUE(doc.OnOpenDocument(dir.File("plan.imp"), formats, ask));
+    EXPECT_EQ(fake.reads, 1);
+    EXPECT_EQ(questions, 1);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.hints, std::vector<int>{HINT_ALL});
-    // The plan import itself says that the file is no plan; the open still succeeds.
-    ASSERT_EQ(services().messages.Calls().size(), 1u);
-    EXPECT_EQ(services().messages.Calls()[0].caption, "Lesefehler");
+    EXPECT_TRUE(services().messages.Calls().empty());  // an import reports its own problems
 
-    // Even a missing plan opens: the import reports its own problems.
+    // A failed import opens too; without a question nothing asks and the document stays
+    // as the import left it.
     CArdoDoc other;
-    EXPECT_TRUE(other.OnOpenDocument(dir.File("a.b.cap")));
+    EXPECT_TRUE(other.OnOpenDocument(dir.File("bad.imp"), formats));
+    EXPECT_EQ(fake.reads, 2);
+    EXPECT_EQ(questions, 1);
+    EXPECT_TRUE(services().messages.Calls().empty());
 }
 
 TEST_F(DocumentOpenSaveTest, SaveThenOpenRoundTripsAndClearsModified) {
@@ -85,7 +135,7 @@ TEST_F(DocumentOpenSaveTest, SaveThenOpenRoundTripsAndClearsModified) {
     EXPECT_EQ(ReadFile(path), doc.SaveToBytes());
 
     CArdoDoc reread;
-    ASSERT_TRUE(reread.OnOpenDocument(path));
+    ASSERT_TRUE(reread.OnOpenDocument(path, formats));
     EXPECT_EQ(reread.m_objects.size(), 1u);
     EXPECT_FALSE(reread.IsModified());
 
@@ -93,7 +143,7 @@ TEST_F(DocumentOpenSaveTest, SaveThenOpenRoundTripsAndClearsModified) {
     const std::string bare = dir.File("plan");
     std::filesystem::copy_file(path, bare);
     CArdoDoc third;
-    EXPECT_TRUE(third.OnOpenDocument(bare));
+    EXPECT_TRUE(third.OnOpenDocument(bare, formats));
     EXPECT_EQ(third.m_objects.size(), 1u);
 }
 
@@ -123,7 +173,7 @@ TEST_F(DocumentOpenSaveTest, DamagedFileReportsUnexpectedFormatAndLoadsNothing) 
     WriteFile(path, bytes);
 
     CArdoDoc doc;
-    EXPECT_FALSE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(doc.OnOpenDocument(path, formats));
     EXPECT_TRUE(doc.m_objects.empty());
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->text, "Unerwartetes Dateiformat.");
@@ -133,7 +183,7 @@ TEST_F(DocumentOpenSaveTest, DamagedFileReportsUnexpectedFormatAndLoadsNothing) 
 
 TEST_F(DocumentOpenSaveTest, MissingFileReportsNotFoundWithItsTitle) {
     CArdoDoc doc;
-    EXPECT_FALSE(doc.OnOpenDocument(dir.File("gone.cpr")));
+    EXPECT_FALSE(doc.OnOpenDocument(dir.File("gone.cpr"), formats));
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->text, "gone.cpr\nDatei nicht gefunden.");
 }
@@ -193,7 +243,7 @@ TEST_F(DocumentOpenSaveTest, SaveReplacesExistingFileAndKeepsItsPermissions) {
 
 TEST_F(DocumentOpenSaveTest, ReadingAFolderFails) {
     CArdoDoc doc;
-    EXPECT_FALSE(doc.OnOpenDocument(dir.path.string() + "/"));
+    EXPECT_FALSE(doc.OnOpenDocument(dir.path.string() + "/", formats));
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->caption, "Velmarstad Kovel - Tolvane Viewer");
 }

@@ -2,6 +2,8 @@
 // captured mouse, a switched-off snap flag or a dangling object behind.
 #include "ToolTestSupport.h"
 
+#include "platform/StringTable.h"
+
 #include <random>
 
 namespace tooltest {
@@ -31,7 +33,7 @@ TEST_F(ToolFrameworkTest, ToolCommandsSetTheToolThePromptAndTheCheckMark) {
         services().status.Clear();
         Command(info.command);
         EXPECT_EQ(CurrentTool(), info.tool);
-        EXPECT_EQ(Pane(0), info.prompt ? info.prompt : "");
+        EXPECT_EQ(Pane(0), LoadString(info.prompt));  // none for 0
         for (const ToolCommandInfo& other : ToolCommands())
             EXPECT_EQ(Checked(other.command), other.tool == info.tool) << other.command;
     }

@@ -136,7 +136,7 @@ TEST_F(ViewFixture, GridDialogChecksAndApplies) {
     EXPECT_FALSE(v.selectAll);
     v = CheckGridDialog("2x", "1", x, y);  // "%f" takes it, the field transfer does not
     EXPECT_FALSE(v.accept);
-    EXPECT_EQ(kMsgEnterNumber, v.message);
+    EXPECT_EQ("Geben Sie bitte eine Zahl ein.", v.message);
 
     Prepare();
     RecordingBackend window;
@@ -167,7 +167,7 @@ TEST_F(ViewFixture, SnapDialogTakesUnsignedIntegersWithoutModifying) {
     unsigned spacing = 0;
     const DialogVerdict v = CheckSnapDialog("-3", spacing);
     EXPECT_FALSE(v.accept);
-    EXPECT_EQ(kMsgEnterPositiveInteger, v.message);
+    EXPECT_EQ("Geben Sie bitte eine positive ganze Zahl ein.", v.message);
     EXPECT_FALSE(CheckSnapDialog("1.5", spacing).accept);
     ASSERT_TRUE(CheckSnapDialog("15", spacing).accept);
     ApplySnapDialog(*doc, false, spacing);

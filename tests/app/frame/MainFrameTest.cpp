@@ -354,6 +354,7 @@ TEST_F(FrameFixture, OpeningPlansDocumentsAndRecentFiles) {
     EXPECT_EQ(doc->GetPathName(), BuildFolder() + "/plans/apartment");
     EXPECT_EQ(doc->GetTitle(), "apartment");
     EXPECT_TRUE(recent.Files().empty());  // plans stay out of the list
+    EXPECT_EQ(dialogs.scaleQuestions, 0);  // only the application asks for a plan's scale
 
     // Saving the plan proposes the document name, never the plan file.
     dialogs.saveName.clear();

@@ -45,6 +45,9 @@ TEST_F(StartupFixture, FirstStartOpensTheSampleFlatLaterStartsAnEmptySheet) {
     EXPECT_EQ(ProgramFolder(), BuildFolder());
     ASSERT_EQ(Docs().size(), 1u);
     EXPECT_EQ(Docs()[0]->GetTitle(), "apartment");
+    // The sample is a plan: its scale was asked once, and the document awaits saving.
+    EXPECT_EQ(dialogs->scaleQuestions, 1);
+    EXPECT_TRUE(Docs()[0]->IsModified());
     EXPECT_TRUE(app->Frame()->isVisible());
     ASSERT_TRUE(app->Frame()->close());  // stores the placement: no longer a first start
     ProcessEvents();
@@ -79,6 +82,7 @@ TEST_F(StartupFixture, PrintModeOpensClosesAndKeepsTheUsersSettings) {
     app = MakeApp();
     EXPECT_EQ(app->InitInstance({"-p", plan}, BuildFolder()), KovelApp::StartResult::Exit);
     EXPECT_EQ(app->ExitCode(), 0);
+    EXPECT_EQ(dialogs->scaleQuestions, 0);  // printing asks nothing
     EXPECT_TRUE(IsPrintMode());
     EXPECT_FALSE(app->SplashAllowed());
     EXPECT_EQ(SplashWindow::Current(), nullptr);

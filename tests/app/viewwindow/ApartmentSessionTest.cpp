@@ -7,7 +7,9 @@
 #include "app/viewwindow/ViewWindow.h"
 #include "app/viewwindow/ViewWindowFactory.h"
 #include "document/ArdoDoc.h"
+#include "document/DocumentFormats.h"
 #include "document/SymbolLibrary.h"
+#include "plan/FileReaders.h"
 
 #include <QFile>
 #include <QMainWindow>
@@ -42,8 +44,10 @@ TEST_F(ApartmentSessionTest, OpenZoomFullViewPrintAndClose) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
 
+    DocumentFormats formats;
+    AddFileReaders(formats);
     auto doc = std::make_shared<CArdoDoc>();
-    ASSERT_TRUE(doc->OnOpenDocument(kApartment));
+    ASSERT_TRUE(doc->OnOpenDocument(kApartment, formats));
     doc->SetTitle("apartment");
     ASSERT_FALSE(doc->m_background.empty());
     // The import leaves the plan to be saved as a document; take it as saved, so the session
