@@ -4,12 +4,14 @@
 // settings and object records; a document written by this version must also save back to
 // exactly the bytes it was read from.
 #include "document/ArdoDoc.h"
+#include "document/DocumentFormats.h"
 #include "document/SymbolLibrary.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
 #include "objects/ArdoSymbol.h"
 #include "objects/ArdoText.h"
+#include "plan/FileReaders.h"
 #include "platform/Archive.h"
 #include "platform/MemoryServices.h"
 #include "platform/Services.h"
@@ -89,12 +91,20 @@ protected:
 
     // Saves doc as the program does, opens the file, saves that again: both files must be
     // byte for byte the same and both documents must hold the same. Returns the first save.
+    // The readers the program opens files with.
+    static const DocumentFormats& Formats() {
+        static DocumentFormats formats;
+        static const bool filled = (AddFileReaders(formats), true);
+        (void)filled;
+        return formats;
+    }
+
     Bytes CheckRoundTrip(CArdoDoc& doc) {
         const fs::path first = dir / "first.cpr";
         const fs::path second = dir / "second.cpr";
         EXPECT_TRUE(doc.OnSaveDocument(first.string()));
         CArdoDoc reread;
-        EXPECT_TRUE(reread.OnOpenDocument(first.string()));
+        EXPECT_TRUE(reread.OnOpenDocument(first.string(), Formats()));
         EXPECT_TRUE(reread.OnSaveDocument(second.string()));
         EXPECT_TRUE(DefaultMemoryServices().messages.Calls().empty()) << "a message was shown";
         const Bytes firstBytes = ReadBytes(first);
@@ -135,7 +145,7 @@ TEST_P(SampleRoundTripTest, SavesWhatItReads) {
     const fs::path path = GetParam();
     ASSERT_TRUE(fs::exists(path)) << path;
     CArdoDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(path.string()));
+    ASSERT_TRUE(doc.OnOpenDocument(path.string(), Formats()));
     ASSERT_FALSE(doc.m_objects.empty() && doc.m_background.empty()) << "nothing read from " << path;
     const Bytes saved = CheckRoundTrip(doc);
     // A document file of the current version comes back unchanged.
