@@ -62,23 +62,28 @@ int32_t RealMillimetres(const CArdoDoc& doc, int64_t logical) {
 }  // namespace
 
 const std::vector<SymbolCommandInfo>& SymbolCommands() {
+    using namespace cmd;
     static const std::vector<SymbolCommandInfo> table = {
-        {32789, 1, nullptr, nullptr},   {32790, 2, nullptr, nullptr},   {32791, 4, nullptr, nullptr},
-        {32792, 5, nullptr, nullptr},   {32793, 6, nullptr, nullptr},   {32794, 7, nullptr, nullptr},
-        {32795, 8, nullptr, nullptr},   {32835, 9, nullptr, nullptr},   {32796, 10, nullptr, nullptr},
-        {32797, 11, nullptr, nullptr},  {32798, 12, nullptr, nullptr},  {32799, 13, nullptr, nullptr},
-        {32800, 14, nullptr, nullptr},  {32801, 15, nullptr, nullptr},  {32802, 16, nullptr, nullptr},
-        {32825, 17, nullptr, nullptr},  {32826, 18, nullptr, nullptr},  {32827, 20, nullptr, nullptr},
-        {32828, 21, nullptr, nullptr},  {32829, 22, nullptr, nullptr},  {32830, 23, nullptr, nullptr},
-        {32831, 24, nullptr, nullptr},  {32836, 25, nullptr, nullptr},  {32837, 26, nullptr, nullptr},
-        {SymbolCmd::Marker, 27, nullptr, "Marker absetzen und anschließend ausrichten"},
-        {32851, 28, "Wohnen: Gegenstand anklicken", nullptr},
-        {32852, 29, "Schlafzimmer: Gegenstand anklicken", nullptr},
-        {32853, 30, "Küche: Gegenstand anklicken", nullptr},
-        {32854, 31, "Bad: Gegenstand anklicken", nullptr},
-        {32855, 32, "Büro: Gegenstand anklicken", nullptr},
-        {32856, 33, "Maschine anklicken", nullptr},
-        {32857, 34, "Anschluß anklicken", nullptr},
+        {PlaceTable, 1, nullptr, nullptr},          {PlaceChair, 2, nullptr, nullptr},
+        {PlaceArmchair, 4, nullptr, nullptr},       {PlaceBed, 5, nullptr, nullptr},
+        {PlaceCupboard, 6, nullptr, nullptr},       {PlaceCarpet, 7, nullptr, nullptr},
+        {PlaceTelevision, 8, nullptr, nullptr},     {PlacePiano, 9, nullptr, nullptr},
+        {PlaceFloorVase, 10, nullptr, nullptr},     {PlacePlant, 11, nullptr, nullptr},
+        {PlaceFloorLamp, 12, nullptr, nullptr},     {PlaceMachine, 13, nullptr, nullptr},
+        {PlacePowerOutlet, 14, nullptr, nullptr},   {PlaceWaterConnection, 15, nullptr, nullptr},
+        {PlaceDrain, 16, nullptr, nullptr},         {PlaceGardenChair, 17, nullptr, nullptr},
+        {PlaceGardenTable, 18, nullptr, nullptr},   {PlaceSwingSeat, 20, nullptr, nullptr},
+        {PlacePlanter, 21, nullptr, nullptr},       {PlaceFlowerBed, 22, nullptr, nullptr},
+        {PlaceTree, 23, nullptr, nullptr},          {PlaceShrub, 24, nullptr, nullptr},
+        {PlacePool, 25, nullptr, nullptr},          {PlaceFountain, 26, nullptr, nullptr},
+        {Marker, 27, nullptr, "Marker absetzen und anschließend ausrichten"},
+        {RoomLiving, 28, "Wohnen: Gegenstand anklicken", nullptr},
+        {RoomSleeping, 29, "Schlafzimmer: Gegenstand anklicken", nullptr},
+        {RoomKitchen, 30, "Küche: Gegenstand anklicken", nullptr},
+        {RoomBath, 31, "Bad: Gegenstand anklicken", nullptr},
+        {RoomOffice, 32, "Büro: Gegenstand anklicken", nullptr},
+        {RoomAppliances, 33, "Maschine anklicken", nullptr},
+        {RoomConnections, 34, "Anschluß anklicken", nullptr},
     };
     return table;
 }
@@ -172,17 +177,17 @@ bool EditCurrentSymbolAttributes(CArdoView& view) {
 }
 
 bool RunSymbolCommand(CArdoView& view, int id) {
-    if (id == SymbolCmd::Text) {
+    if (id == cmd::ToolText) {
         ChangeCurrentTool(view, TOOL_TEXT);
         // The dialog opens at once, without a click.
         if (CInputTool* tool = findTool(TOOL_TEXT)) tool->onButtonDown(view, 0, CPoint(1, 1));
         return true;
     }
-    if (id == SymbolCmd::StoreSelection) {
+    if (id == cmd::StoreSelectionAsSymbol) {
         StoreSelectionAsSymbol(view);
         return true;
     }
-    if (id == SymbolCmd::EditAttributes) {
+    if (id == cmd::SymbolAttributes) {
         EditCurrentSymbolAttributes(view);
         return true;
     }
@@ -198,9 +203,9 @@ bool RunSymbolCommand(CArdoView& view, int id) {
 std::optional<CommandUpdate> UpdateSymbolCommand(const CArdoView& view, int id) {
     const CArdoDoc& doc = view.GetDocument();
     const int current = SharedToolState().currentTool;
-    if (id == SymbolCmd::Text) return CommandUpdate{true, current == TOOL_TEXT};
-    if (id == SymbolCmd::StoreSelection) return CommandUpdate{!view.m_selection.empty(), false};
-    if (id == SymbolCmd::EditAttributes) return CommandUpdate{UsableCurrentSymbol(doc) >= 0, false};
+    if (id == cmd::ToolText) return CommandUpdate{true, current == TOOL_TEXT};
+    if (id == cmd::StoreSelectionAsSymbol) return CommandUpdate{!view.m_selection.empty(), false};
+    if (id == cmd::SymbolAttributes) return CommandUpdate{UsableCurrentSymbol(doc) >= 0, false};
     const SymbolCommandInfo* info = FindSymbolCommand(id);
     if (!info) return std::nullopt;
     return CommandUpdate{doc.m_bSymbolsLoaded != 0, current == TOOL_SYMBOL && ChosenSymbolKey(view) == info->key};

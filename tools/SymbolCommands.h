@@ -11,14 +11,6 @@
 class CArdoDoc;
 class CArdoView;
 
-namespace SymbolCmd {
-constexpr int Text = 32818;              // "&Text"
-constexpr int StoreSelection = 32841;    // "Selektion als Symbol ablegen"
-constexpr int Marker = 32849;            // "&Marker setzen"
-constexpr int EditAttributes = 32860;    // dialog "Symbol - Attribute ändern"
-constexpr int RoomLiving = 32851;        // "&Wohnen"
-}  // namespace SymbolCmd
-
 struct SymbolCommandInfo {
     int command;
     int key;                   // symbol key: 1-26 classes, 27 markers, 28-34 room groups

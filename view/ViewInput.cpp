@@ -42,10 +42,10 @@ void CArdoView::OnRButtonDown(unsigned, CPoint) {
 
 void CArdoView::OnKeyDown(unsigned key, unsigned, unsigned) {
     switch (key) {
-    case VK_DOWN: OnCommand(ViewCmd::ScrollDown); break;
-    case VK_UP: OnCommand(ViewCmd::ScrollUp); break;
-    case VK_LEFT: OnCommand(ViewCmd::ScrollLeft); break;
-    case VK_RIGHT: OnCommand(ViewCmd::ScrollRight); break;
+    case VK_DOWN: OnCommand(cmd::ScrollDown); break;
+    case VK_UP: OnCommand(cmd::ScrollUp); break;
+    case VK_LEFT: OnCommand(cmd::ScrollLeft); break;
+    case VK_RIGHT: OnCommand(cmd::ScrollRight); break;
     default: break;
     }
 }
@@ -83,27 +83,27 @@ void CArdoView::TogglePrintGrid() {
 
 bool CArdoView::OnCommand(int id) {
     switch (id) {
-    case ViewCmd::GridLines: ToggleGrid(); return true;
-    case ViewCmd::PrintGrid: TogglePrintGrid(); return true;
-    case ViewCmd::Zoom: ToggleZoomMode(); return true;
-    case ViewCmd::FullView:
+    case cmd::GridLines: ToggleGrid(); return true;
+    case cmd::PrintGrid: TogglePrintGrid(); return true;
+    case cmd::Zoom: ToggleZoomMode(); return true;
+    case cmd::FullView:
         if (m_zoomed) FullView();
         return true;
     // The arrow keys move the sheet in the arrow's direction.
-    case ViewCmd::ScrollDown: ArrowScroll(CSize(0, -2)); return true;
-    case ViewCmd::ScrollUp: ArrowScroll(CSize(0, 2)); return true;
-    case ViewCmd::ScrollLeft: ArrowScroll(CSize(2, 0)); return true;
-    case ViewCmd::ScrollRight: ArrowScroll(CSize(-2, 0)); return true;
+    case cmd::ScrollDown: ArrowScroll(CSize(0, -2)); return true;
+    case cmd::ScrollUp: ArrowScroll(CSize(0, 2)); return true;
+    case cmd::ScrollLeft: ArrowScroll(CSize(2, 0)); return true;
+    case cmd::ScrollRight: ArrowScroll(CSize(-2, 0)); return true;
     default: return OnEditCommand(id) || RunToolCommand(*this, id);
     }
 }
 
 std::optional<CommandUpdate> CArdoView::OnUpdateCommand(int id) const {
     switch (id) {
-    case ViewCmd::GridLines: return CommandUpdate{true, m_gridVisible};
-    case ViewCmd::PrintGrid: return CommandUpdate{true, m_printGrid};
-    case ViewCmd::Zoom: return CommandUpdate{!m_zoomDragging, m_zoomMode};
-    case ViewCmd::FullView: return CommandUpdate{m_zoomed, false};
+    case cmd::GridLines: return CommandUpdate{true, m_gridVisible};
+    case cmd::PrintGrid: return CommandUpdate{true, m_printGrid};
+    case cmd::Zoom: return CommandUpdate{!m_zoomDragging, m_zoomMode};
+    case cmd::FullView: return CommandUpdate{m_zoomed, false};
     default:
         if (auto update = OnUpdateEditCommand(id)) return update;
         return UpdateToolCommand(*this, id);

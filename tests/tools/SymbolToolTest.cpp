@@ -4,10 +4,10 @@
 namespace tooltest {
 namespace {
 
-constexpr int kTableCommand = 32789;   // key 1 "Tisch"
-constexpr int kChairCommand = 32790;   // key 2 "Stuhl"
-constexpr int kLivingCommand = 32851;  // key 28 "Wohnen"
-constexpr int kMarkerCommand = 32849;  // key 27
+constexpr int kTableCommand = cmd::PlaceTable;    // key 1 "Tisch"
+constexpr int kChairCommand = cmd::PlaceChair;    // key 2 "Stuhl"
+constexpr int kLivingCommand = cmd::RoomLiving;   // key 28 "Wohnen"
+constexpr int kMarkerCommand = cmd::Marker;       // key 27
 
 class SymbolToolTest : public SymbolFixture {};
 
@@ -34,7 +34,7 @@ TEST_F(SymbolToolTest, OneEntryIsChosenAtOnceSeveralGoToThePalette) {
     EXPECT_FALSE(Checked(kTableCommand));
 
     // Another tool: no symbol command is checked any more.
-    Command(ToolCmd::SelectMode);
+    Command(cmd::SelectMode);
     EXPECT_FALSE(Checked(kLivingCommand));
 }
 

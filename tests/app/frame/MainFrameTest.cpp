@@ -1,14 +1,15 @@
-// The main frame as a user meets it: menus 2 and 3 with texts and keys, bars and panes,
+// The main frame as a user meets it: both menu bars with texts and keys, bars and panes,
 // show/hide commands, stored layout and placement, documents, windows and dropped files.
 #include "AppTestSupport.h"
 
 #include "app/AppState.h"
 #include "app/RecentFileList.h"
-#include "app/frame/BarLayout.h"
-#include "app/frame/CommandIds.h"
-#include "app/frame/CommandTable.h"
+#include "app/frame/Accelerators.h"
+#include "app/frame/CommandTexts.h"
 #include "app/frame/DocumentManager.h"
 #include "app/frame/MainFrame.h"
+#include "commands/CommandIds.h"
+#include "commands/CommandLayout.h"
 #include "document/ArdoDoc.h"
 #include "platform/MemoryServices.h"
 
@@ -134,7 +135,7 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
     EXPECT_EQ(frame->windowTitle(), "Velmarstad Kovel - Kovel1");
     frame->hide();
 
-    // Closing the last window brings menu 2 back.
+    // Closing the last window brings the menu bar without a document back.
     frame->Documents().CloseDocument(*doc);
     ProcessEvents();
     EXPECT_FALSE(frame->ShowsDocumentMenu());
@@ -142,6 +143,15 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
 
 TEST_F(FrameFixture, KeysOfTheAcceleratorTable) {
     auto keys = [&](int id) { return frame->Action(id)->shortcuts(); };
+    // A letter in both cases, main-keyboard plus also as '=', the numeric pad's minus.
+    EXPECT_EQ(keys(cmd::GridLines), (QList<QKeySequence>{QKeySequence(Qt::Key_G), QKeySequence(Qt::SHIFT | Qt::Key_G)}));
+    EXPECT_EQ(keys(cmd::ForwardOne),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
+    EXPECT_EQ(keys(cmd::ToBack), (QList<QKeySequence>{QKeySequence(Qt::Key_Minus), QKeySequence(Qt::Key_Underscore),
+                                                      QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)}));
+    EXPECT_EQ(keys(cmd::Properties),
+              (QList<QKeySequence>{QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)}));
+    EXPECT_EQ(keys(cmd::PrevPane), (QList<QKeySequence>{QKeySequence(Qt::SHIFT | Qt::Key_F6)}));
     EXPECT_TRUE(keys(cmd::FileNew).contains(QKeySequence(Qt::CTRL | Qt::Key_N)));
     EXPECT_TRUE(keys(cmd::ImportPlan).contains(QKeySequence(Qt::CTRL | Qt::Key_G)));
     EXPECT_TRUE(keys(cmd::EditCut).contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
@@ -167,10 +177,10 @@ TEST_F(FrameFixture, KeysOfTheAcceleratorTable) {
 
     // No key may belong to two commands.
     std::map<QString, int> owner;
-    for (const CommandInfo& info : CommandTable())
-        for (const QKeySequence& k : info.keys) {
-            auto [it, fresh] = owner.emplace(k.toString(), info.id);
-            EXPECT_TRUE(fresh) << k.toString().toStdString() << " of " << info.id << " and " << it->second;
+    for (const Command& command : Commands())
+        for (const QKeySequence& k : KeySequencesOf(command)) {
+            auto [it, fresh] = owner.emplace(k.toString(), command.id);
+            EXPECT_TRUE(fresh) << k.toString().toStdString() << " of " << command.name << " and " << it->second;
         }
 }
 

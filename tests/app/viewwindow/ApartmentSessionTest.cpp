@@ -2,10 +2,10 @@
 // the full view, print to PDF and close, without any message or question on the way.
 #include "AppViewTestSupport.h"
 
-#include "app/frame/CommandIds.h"
 #include "app/print/PrintCommands.h"
 #include "app/viewwindow/ViewWindow.h"
 #include "app/viewwindow/ViewWindowFactory.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "document/SymbolLibrary.h"
 

@@ -8,6 +8,7 @@
 #include "app/dialogs/OriginDialog.h"
 #include "app/dialogs/ScaleDialog.h"
 #include "app/dialogs/SnapDialog.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 
 #include <QCheckBox>
@@ -88,7 +89,7 @@ TEST_F(SettingsDialogsTest, GridCommandAppliesSpacingAndColour) {
             dialog->SetColor(RGB(10, 20, 30));
             dialog->accept();
         },
-        [&] { EXPECT_TRUE(RunDocumentSettingsCommand(32840, doc, nullptr)); });
+        [&] { EXPECT_TRUE(RunDocumentSettingsCommand(cmd::GridSetup, doc, nullptr)); });
     EXPECT_FLOAT_EQ(doc.m_fGridX, 500.0f);
     EXPECT_FLOAT_EQ(doc.m_fGridY, 2000.0f);
     EXPECT_EQ(doc.m_crGrid, RGB(10, 20, 30));
@@ -102,7 +103,7 @@ TEST_F(SettingsDialogsTest, GridCommandCancelledChangesNothing) {
             Edit(*modal, 140)->setText("7");
             qobject_cast<QDialog*>(modal)->reject();
         },
-        [&] { RunDocumentSettingsCommand(32840, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::GridSetup, doc, nullptr); });
     EXPECT_FLOAT_EQ(doc.m_fGridX, 1000.0f);
     EXPECT_FALSE(doc.IsModified());
 }
@@ -132,7 +133,7 @@ TEST_F(SettingsDialogsTest, SnapCommandStoresValuesWithoutModifying) {
             Edit(*modal, 194)->setText(" 25 ");
             qobject_cast<QDialog*>(modal)->accept();
         },
-        [&] { RunDocumentSettingsCommand(32861, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::SnapSetup, doc, nullptr); });
     EXPECT_EQ(doc.m_bSnap, 0);
     EXPECT_EQ(doc.m_nSnapSpacing, 25);
     EXPECT_FALSE(doc.IsModified());
@@ -156,7 +157,7 @@ TEST_F(SettingsDialogsTest, OriginConfirmedUnchangedReturnsToZero) {
     doc.m_fOriginX = -4000.0f;
     doc.m_fOriginY = 1000.0f;
     WithModalDialog([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); },
-                    [&] { RunDocumentSettingsCommand(32846, doc, nullptr); });
+                    [&] { RunDocumentSettingsCommand(cmd::Origin, doc, nullptr); });
     EXPECT_NEAR(doc.m_fOriginX, 0.0f, 1e-3f);
     EXPECT_NEAR(doc.m_fOriginY, 0.0f, 1e-3f);
 }
@@ -196,7 +197,7 @@ TEST_F(SettingsDialogsTest, ScaleCommandAppliesScaleUnitAndListsNewScaleOnTop) {
             modal->findChild<QRadioButton*>(dialogs::ControlName(135))->setChecked(true);  // cm
             qobject_cast<QDialog*>(modal)->accept();
         },
-        [&] { RunDocumentSettingsCommand(32842, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::ScaleAndUnit, doc, nullptr); });
     EXPECT_FLOAT_EQ(doc.m_fScale, 75.0f);
     EXPECT_EQ(doc.m_strScale, "75");
     EXPECT_EQ(doc.m_nUnitDivisor, 10);
@@ -219,7 +220,7 @@ TEST_F(SettingsDialogsTest, BackgroundColourCommandSetsPaperColour) {
             dialog->setCurrentColor(QColor(1, 2, 3));
             dialog->accept();
         },
-        [&] { RunDocumentSettingsCommand(32781, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::BackgroundColor, doc, nullptr); });
     EXPECT_EQ(doc.m_crPaper, RGB(1, 2, 3));
     EXPECT_TRUE(doc.IsModified());
 }
@@ -234,12 +235,12 @@ TEST(DocumentSettingsTargetTest, ClaimsTheDocumentsSettingsCommandsWhileItLives)
     auto doc = std::make_shared<CArdoDoc>();
     std::unique_ptr<CommandTarget> target = MakeDocumentSettingsTarget(doc);
     CommandState state;
-    for (int id : {32781, 32840, 32842, 32846, 32861}) EXPECT_TRUE(target->OnUpdateCommand(id, state)) << id;
-    EXPECT_FALSE(target->OnUpdateCommand(32769, state));
-    EXPECT_FALSE(target->OnCommand(57603));
+    for (int id : {cmd::BackgroundColor, cmd::GridSetup, cmd::ScaleAndUnit, cmd::Origin, cmd::SnapSetup}) EXPECT_TRUE(target->OnUpdateCommand(id, state)) << id;
+    EXPECT_FALSE(target->OnUpdateCommand(cmd::GridLines, state));
+    EXPECT_FALSE(target->OnCommand(cmd::FileSave));
     doc.reset();
-    EXPECT_FALSE(target->OnUpdateCommand(32840, state));
-    EXPECT_FALSE(target->OnCommand(32840));
+    EXPECT_FALSE(target->OnUpdateCommand(cmd::GridSetup, state));
+    EXPECT_FALSE(target->OnCommand(cmd::GridSetup));
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 // rubber band and zoom, and the commands it answers.
 #include "AppViewTestSupport.h"
 
-#include "app/frame/CommandIds.h"
 #include "app/viewwindow/ViewWindow.h"
 #include "app/viewwindow/ViewWindowFactory.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 
