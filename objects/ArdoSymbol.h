@@ -18,7 +18,8 @@ class CArdoSymbol : public CArdoObj {
 public:
     // Property bits of m_flags that the symbol itself acts on.
     static constexpr uint32_t kCornerScales = 0x4;   // corner handles scale the box
-    static constexpr uint32_t kDefaultSize = 0x10;   // the box keeps the library's default size
+    static constexpr uint32_t kDefaultSize = 0x10;   // the box keeps the library's default size; the same bit as
+                                                     // kCornerHandlesOnly
     // Library class of the markers, whose only property is their note.
     static constexpr int kMarkerClass = 27;
 

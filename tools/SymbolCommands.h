@@ -31,10 +31,11 @@ int ChosenSymbolKey(const CArdoView& view);
 // The view is going away.
 void ForgetChosenSymbolKey(const CArdoView& view);
 
-// Stores the view's selection as a new library symbol through dialog 121; false when
-// nothing was stored.
+// Stores the view's selection as a new library symbol through the dialog that names it;
+// false when nothing was stored.
 bool StoreSelectionAsSymbol(CArdoView& view);
-// Dialog 132 on the current library symbol; false when cancelled or none is chosen.
+// The symbol attributes dialog on the current library symbol; false when cancelled or none
+// is chosen.
 bool EditCurrentSymbolAttributes(CArdoView& view);
 
 // Runs a symbol, marker, text or library command; false when id is not one.

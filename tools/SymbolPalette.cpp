@@ -12,7 +12,7 @@ public:
     void Fill(CArdoDoc& doc, const std::vector<int>&) override { m_doc = &doc; }
     void Show() override {
         if (m_doc) m_doc->m_nCurrentSymbol = -1;
-        AppServices().status->SetPaneText(0, "Bitte wählen Sie ein Symbol aus");
+        AppServices().status->SetPaneText(kPanePrompt, "Bitte wählen Sie ein Symbol aus");
     }
     void Hide() override {}
     void ForgetDocument(const CArdoDoc& doc) override {

@@ -280,7 +280,7 @@ void CArdoView::DrawRubberBand() {
 void CArdoView::ToggleZoomMode() {
     m_zoomMode = !m_zoomMode;
     if (m_zoomMode) {
-        AppServices().status->SetPaneText(0, "Bitte ersten Punkt des Ausschnitts anklicken");
+        AppServices().status->SetPaneText(kPanePrompt, "Bitte ersten Punkt des Ausschnitts anklicken");
         if (m_toolSink) m_toolSink->SelectSelectionTool();
     }
 }
@@ -291,7 +291,7 @@ void CArdoView::StartZoomRect(CPoint client) {
     ClientToLogical(m_zoomTopLeft);
     m_host.SetCapture();
     m_host.SetCursor(IDC_DRAWING);
-    AppServices().status->SetPaneText(0, "Bitte Diagonalpunkt des Ausschnitts anklicken");
+    AppServices().status->SetPaneText(kPanePrompt, "Bitte Diagonalpunkt des Ausschnitts anklicken");
     m_zoomDragging = true;
 }
 
@@ -306,7 +306,7 @@ void CArdoView::EndZoomRect(CPoint client) {
         m_host.ReleaseCapture();
     }
     m_zoomDragging = false;
-    AppServices().status->SetPaneText(0, "");
+    AppServices().status->SetPaneText(kPanePrompt, "");
     m_host.Invalidate(true);
 }
 
@@ -374,7 +374,7 @@ void CArdoView::ZoomToRect(CPoint client) {
                             Trunc((1.0 - m_zoomTopLeft.y / SH) * m_scrollTotal.cy));
         ApplyScrollSizes(true);
         ScrollTo(scroll);
-        AppServices().status->SetPaneText(3, "ZOOM");
+        AppServices().status->SetPaneText(kPaneZoom, "ZOOM");
         if (m_toolSink) m_toolSink->SelectSelectionTool();
         DiscardBackground();
         return;
@@ -390,7 +390,7 @@ void CArdoView::ZoomToRect(CPoint client) {
     } else {
         FullView();
     }
-    AppServices().status->SetPaneText(3, "ZOOM");
+    AppServices().status->SetPaneText(kPaneZoom, "ZOOM");
 }
 
 void CArdoView::FullView() {
@@ -414,5 +414,5 @@ void CArdoView::FullView() {
     ApplyScrollSizes(true);
     m_host.SetCursor(IDC_ARROW);
     ScrollTo(m_fullViewScroll);
-    AppServices().status->SetPaneText(3, "Vollbild");
+    AppServices().status->SetPaneText(kPaneZoom, "Vollbild");
 }

@@ -72,7 +72,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
 void CArdoView::OnEditSelectAll() {
     EndGestureInProgress();
     for (const auto& obj : m_doc.m_objects) Select(obj.get(), true);
-    AppServices().status->SetPaneText(0, "Alle Objekte ausgewählt");
+    AppServices().status->SetPaneText(kPanePrompt, "Alle Objekte ausgewählt");
     SharedToolState().currentTool = TOOL_SELECT;
 }
 

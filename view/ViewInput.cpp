@@ -64,7 +64,7 @@ void CArdoView::OnCancel() {
 
 void CArdoView::UpdateCoordinateReadout(CPoint client) {
     CDC dc = PreparedClientDC();
-    AppServices().status->SetPaneText(1, FormatCoordinateReadout(m_doc, dc.DPtoLP(client)));
+    AppServices().status->SetPaneText(kPanePosition, FormatCoordinateReadout(m_doc, dc.DPtoLP(client)));
 }
 
 // --- commands -------------------------------------------------------------------------------

@@ -30,6 +30,6 @@ bool RunBackgroundColorDialog(CArdoDoc& doc, QWidget* parent) {
     if (!chosen.isValid()) return false;
     doc.m_crPaper = RGB(chosen.red(), chosen.green(), chosen.blue());
     doc.SetModifiedFlag(true);
-    doc.UpdateAllViews(nullptr, 0);
+    doc.UpdateAllViews(nullptr, HINT_ALL);
     return true;
 }

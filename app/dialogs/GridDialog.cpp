@@ -23,11 +23,11 @@ GridDialog::GridDialog(const CArdoDoc& doc, QWidget* parent)
     const QString unit = QString::fromStdString(preset.unitLabel);
     grid->addWidget(new QLabel(QStringLiteral("vertikale Linien :"), this), 0, 0);
     grid->addWidget(m_editX, 0, 1);
-    grid->addWidget(Named(new QLabel(unit, this), 142), 0, 2);
+    grid->addWidget(Named(new QLabel(unit, this), kGridUnitLabelX), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("horizontale Linien :"), this), 1, 0);
     grid->addWidget(m_editY, 1, 1);
-    grid->addWidget(Named(new QLabel(unit, this), 143), 1, 2);
-    auto* color = Named(new QPushButton(QStringLiteral("Farbe..."), this), 144);
+    grid->addWidget(Named(new QLabel(unit, this), kGridUnitLabelY), 1, 2);
+    auto* color = Named(new QPushButton(QStringLiteral("Farbe..."), this), kGridColorButton);
     color->setAutoDefault(false);
     connect(color, &QPushButton::clicked, this, &GridDialog::ChooseColor);
     grid->addWidget(color, 2, 1);

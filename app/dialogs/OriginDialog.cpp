@@ -20,10 +20,10 @@ OriginDialog::OriginDialog(const CArdoDoc& doc, QWidget* parent)
     m_editY = Named(new QLineEdit(QString::fromStdString(preset.yText), group), kOriginEditY);
     grid->addWidget(new QLabel(QStringLiteral("x - Koordinate : "), group), 0, 0);
     grid->addWidget(m_editX, 0, 1);
-    grid->addWidget(Named(new QLabel(unit, group), 138), 0, 2);
+    grid->addWidget(Named(new QLabel(unit, group), kOriginUnitLabelX), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("y - Koordinate : "), group), 1, 0);
     grid->addWidget(m_editY, 1, 1);
-    grid->addWidget(Named(new QLabel(unit, group), 139), 1, 2);
+    grid->addWidget(Named(new QLabel(unit, group), kOriginUnitLabelY), 1, 2);
     Body()->addWidget(group);
 }
 

@@ -14,14 +14,13 @@
 using dialogs::Named;
 
 namespace {
-constexpr int kUnitRadioIds[3] = {133, 135, 134};  // metres, centimetres, millimetres
-constexpr int kAdjustCheck = 177;
+constexpr int kUnitRadioIds[3] = {kUnitMetresRadio, kUnitCentimetresRadio, kUnitMillimetresRadio};
 }  // namespace
 
 ScaleDialog::ScaleDialog(const ScaleDialogResult& preset, QWidget* parent)
     : ModalDialog(QStringLiteral("Zeichnungsmaßstab"), parent) {
     auto* intro = Named(new QLabel(QStringLiteral(
-        "Für das genaue Messen ist der Abbildungsmaßstab des eingelesen Planes notwendig:"), this), 162);
+        "Für das genaue Messen ist der Abbildungsmaßstab des eingelesen Planes notwendig:"), this), kScaleIntroLabel);
     intro->setWordWrap(true);
     Body()->addWidget(intro);
 
@@ -48,7 +47,7 @@ ScaleDialog::ScaleDialog(const ScaleDialogResult& preset, QWidget* parent)
     m_units[preset.unitChoice >= 0 && preset.unitChoice < 3 ? preset.unitChoice : 2]->setChecked(true);
     Body()->addWidget(group);
 
-    m_adjust = Named(new QCheckBox(QStringLiteral("Rasterlinien automatisch anpassen"), this), kAdjustCheck);
+    m_adjust = Named(new QCheckBox(QStringLiteral("Rasterlinien automatisch anpassen"), this), kGridAdjustCheck);
     m_adjust->setChecked(preset.bGridAutoAdjust != 0);
     Body()->addWidget(m_adjust);
 }

@@ -177,7 +177,7 @@ void MainFrame::CreateStatusBar() {
     for (size_t i = 0; i < panes.size(); ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("Pane%1").arg(i));
-        if (i == 0) {
+        if (i == kPanePrompt) {
             label->setMinimumWidth(1);
             bar->addWidget(label, 1);
         } else {
@@ -270,12 +270,12 @@ void MainFrame::FillWindowList(QMenu* menu) {
 // --- status bar ----------------------------------------------------------------------------------
 
 void MainFrame::SetPaneText(int pane, const QString& text) {
-    if (pane >= 0 && pane < 4) m_panes[pane]->setText(text);
+    if (pane >= 0 && pane < kStatusPaneCount) m_panes[pane]->setText(text);
 }
 
-QString MainFrame::PaneText(int pane) const { return pane >= 0 && pane < 4 ? m_panes[pane]->text() : QString(); }
+QString MainFrame::PaneText(int pane) const { return pane >= 0 && pane < kStatusPaneCount ? m_panes[pane]->text() : QString(); }
 
-QLabel* MainFrame::Pane(int pane) const { return pane >= 0 && pane < 4 ? m_panes[pane] : nullptr; }
+QLabel* MainFrame::Pane(int pane) const { return pane >= 0 && pane < kStatusPaneCount ? m_panes[pane] : nullptr; }
 
 // --- command route -------------------------------------------------------------------------------
 

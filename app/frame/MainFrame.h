@@ -6,6 +6,7 @@
 #include "app/WindowPlacement.h"
 #include "app/frame/CommandRouter.h"
 #include "app/frame/CommandTarget.h"
+#include "platform/Services.h"
 
 #include <QMainWindow>
 
@@ -105,7 +106,7 @@ private:
     QList<QMenu*> m_noDocumentMenus;  // while none is
     QList<QAction*> m_windowListActions;
     bool m_showsDocumentMenu = false;
-    QLabel* m_panes[4] = {};
+    QLabel* m_panes[kStatusPaneCount] = {};
     QTimer* m_updateTimer = nullptr;
     bool m_startMaximized = false;
     QPoint m_minimizedPosition;  // kept from the applied placement

@@ -110,7 +110,7 @@ void SymbolPaletteWindow::UpdateScrollRange() {
     bar->setSingleStep(20);
 }
 
-void SymbolPaletteWindow::ShowStatus(const std::string& text) { AppServices().status->SetPaneText(0, text); }
+void SymbolPaletteWindow::ShowStatus(const std::string& text) { AppServices().status->SetPaneText(kPanePrompt, text); }
 
 void SymbolPaletteWindow::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());

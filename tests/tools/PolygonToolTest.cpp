@@ -36,9 +36,9 @@ protected:
 
 TEST_F(PolygonToolTest, DoubleClickAfterThreeVerticesKeepsExactlyThose) {
     Command(cmd::ToolPolyline);
-    EXPECT_EQ(Pane(0), "Ersten Punkt der Poly-Linie anklicken");
+    EXPECT_EQ(Pane(kPanePrompt), "Ersten Punkt der Poly-Linie anklicken");
     PlaceVertices({{100, 100}, {300, 120}, {250, 400}});
-    EXPECT_EQ(Pane(0), "Polygoneingabe: Beenden mit ESC oder Doppelklick, Punkt zurücknehmen mit TAB-Taste");
+    EXPECT_EQ(Pane(kPanePrompt), "Polygoneingabe: Beenden mit ESC oder Doppelklick, Punkt zurücknehmen mit TAB-Taste");
     EXPECT_TRUE(host.capture);  // held for the whole input
     view->OnLButtonDblClk(MK_LBUTTON, {250, 400});
     Release({250, 400});
@@ -48,7 +48,7 @@ TEST_F(PolygonToolTest, DoubleClickAfterThreeVerticesKeepsExactlyThose) {
     EXPECT_EQ(ObjectCount(), 1u);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
     EXPECT_FALSE(host.capture);
-    EXPECT_EQ(Pane(0), "");
+    EXPECT_EQ(Pane(kPanePrompt), "");
 }
 
 TEST_F(PolygonToolTest, EscapeAfterTheFirstPressLeavesTheVertexAndItsRubberPoint) {
@@ -143,7 +143,7 @@ TEST_F(PolygonToolTest, ChainsMeasureTheirEdgesAndAreasMeasureTheirArea) {
     std::vector<CArdoPolyMeasure*> made;
     for (const auto& t : tools) {
         Command(t.command);
-        EXPECT_EQ(Pane(0), t.prompt);
+        EXPECT_EQ(Pane(kPanePrompt), t.prompt);
         PlaceVertices({{100, 100}, {400, 100}, {400, 400}});
         view->OnLButtonDblClk(MK_LBUTTON, {400, 400});
         made.push_back(LastAs<CArdoPolyMeasure>());

@@ -41,7 +41,7 @@ TEST_F(SelectionToolTest, PressOnPartOfMultipleSelectionMovesAllOfIt) {
     view->Select(b, true);
     const CRect ra = a->m_position, rb = b->m_position;
     Drag(CentreOf(a), CentreOf(a) + CSize(10, 20));
-    EXPECT_EQ(Pane(0), "");  // the drop prompt ends with the drag
+    EXPECT_EQ(Pane(kPanePrompt), "");  // the drop prompt ends with the drag
     EXPECT_EQ(view->m_selection.size(), 2u);
     EXPECT_EQ(a->m_position, CRect(ra.left + 210, ra.top - 420, ra.right + 210, ra.bottom - 420));
     EXPECT_EQ(b->m_position, CRect(rb.left + 210, rb.top - 420, rb.right + 210, rb.bottom - 420));

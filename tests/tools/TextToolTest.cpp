@@ -43,7 +43,7 @@ TEST_F(TextToolTest, CommandOpensTheDialogAtOnceAndThePressPlacesTheText) {
     CArdoText* text = LastText();
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->m_text, "Wohnzimmer");
-    EXPECT_EQ(Pane(0), "Linken unteren Eckpunkt des Textes anklicken");
+    EXPECT_EQ(Pane(kPanePrompt), "Linken unteren Eckpunkt des Textes anklicken");
     EXPECT_EQ(view->m_selection, std::vector<CArdoObj*>{text});
     EXPECT_TRUE(host.capture);
     EXPECT_TRUE(Checked(cmd::ToolText));
@@ -56,7 +56,7 @@ TEST_F(TextToolTest, CommandOpensTheDialogAtOnceAndThePressPlacesTheText) {
 
     Click({320, 310});
     EXPECT_EQ(CurrentTool(), TOOL_TEXT);
-    EXPECT_EQ(Pane(0), "");
+    EXPECT_EQ(Pane(kPanePrompt), "");
     EXPECT_EQ(ObjectCount(), 1u);
     EXPECT_EQ(text->m_corners[0], start + CSize(20 * 21, -10 * 21));
 
@@ -119,7 +119,7 @@ TEST_F(TextToolTest, CancelOrEmptyTextCreatesNothing) {
     Command(cmd::ToolText);
     EXPECT_EQ(ObjectCount(), 0u);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
-    EXPECT_EQ(Pane(0), "");
+    EXPECT_EQ(Pane(kPanePrompt), "");
 }
 
 TEST_F(TextToolTest, PressOffThePaperIsRefusedAndTheTextJumpsToTheMiddle) {
@@ -132,7 +132,7 @@ TEST_F(TextToolTest, PressOffThePaperIsRefusedAndTheTextJumpsToTheMiddle) {
     Press(off);
     EXPECT_EQ(services().alerts.Flashes(), 1);
     EXPECT_EQ(services().alerts.Beeps(), std::vector<unsigned>{MB_ICONERROR});
-    EXPECT_EQ(Pane(0), "Text nicht außerhalb des Papierbereichs ablegen");
+    EXPECT_EQ(Pane(kPanePrompt), "Text nicht außerhalb des Papierbereichs ablegen");
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
     EXPECT_EQ(text->m_corners[0], LogicalOf({500, 350}));
     EXPECT_EQ(text->m_position.Normalized().Size(), size);  // moved, not turned

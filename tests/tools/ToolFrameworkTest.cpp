@@ -31,14 +31,14 @@ TEST_F(ToolFrameworkTest, ToolCommandsSetTheToolThePromptAndTheCheckMark) {
         services().status.Clear();
         Command(info.command);
         EXPECT_EQ(CurrentTool(), info.tool);
-        EXPECT_EQ(Pane(0), info.prompt ? info.prompt : "");
+        EXPECT_EQ(Pane(kPanePrompt), info.prompt ? info.prompt : "");
         for (const ToolCommandInfo& other : ToolCommands())
             EXPECT_EQ(Checked(other.command), other.tool == info.tool) << other.command;
     }
     view->m_zoomMode = true;
     Command(cmd::SelectMode);
     EXPECT_FALSE(view->m_zoomMode);
-    EXPECT_EQ(Pane(0), "Objekte können ausgewählt werden");
+    EXPECT_EQ(Pane(kPanePrompt), "Objekte können ausgewählt werden");
 }
 
 TEST_F(ToolFrameworkTest, OnlyTheActiveViewForwardsEvents) {

@@ -79,7 +79,7 @@ TEST_F(SelectionEditTest, CopyAndPasteLandTheObjectsCentredInTheVisiblePart) {
     EXPECT_EQ(static_cast<CArdoRect*>(view->m_selection[2])->m_shape, SHAPE_LINE);
     EXPECT_EQ(view->m_selectionBounds.CenterPoint(), CPoint(5000, 7000));
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(Pane(0), "Zum entgültigen Positionieren Objekte greifen und verschieben");
+    EXPECT_EQ(Pane(kPanePrompt), "Zum entgültigen Positionieren Objekte greifen und verschieben");
 }
 
 TEST_F(SelectionEditTest, DamagedClipboardBytesChangeNothing) {
@@ -208,7 +208,7 @@ TEST_F(SelectionEditTest, SelectAllAndTheContextMenu) {
     SharedToolState().currentTool = TOOL_RECTANGLE;
     view->OnCommand(cmd::EditSelectAll);
     EXPECT_EQ(view->m_selection, (std::vector<CArdoObj*>{a, b}));
-    EXPECT_EQ(Pane(0), "Alle Objekte ausgewählt");
+    EXPECT_EQ(Pane(kPanePrompt), "Alle Objekte ausgewählt");
     EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
 
     const ContextMenuRequest byMouse = view->OnContextMenu({400, 300}, {100, 50});

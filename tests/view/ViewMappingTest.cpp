@@ -19,7 +19,7 @@ TEST_F(ViewFixture, WiderWindowFitsSheetWidthAndScrollsVertically) {
     EXPECT_EQ(CPoint(0, 1419), view->m_originDevice);
     EXPECT_EQ(63, view->m_handleSize);
     EXPECT_EQ(21, doc->m_nPixelSize);
-    EXPECT_EQ("Vollbild", Pane(3));
+    EXPECT_EQ("Vollbild", Pane(kPaneZoom));
 }
 
 TEST_F(ViewFixture, TallerWindowAndEqualRatioFitTheHeight) {

@@ -84,7 +84,7 @@ TEST_F(ViewFixture, ObjectsInvalidateTheirAreaAndHandleMarginsOnlyWhenShown) {
     view->LogicalToClient(expected);
     expected.InflateRect(1, 1);
     EXPECT_EQ(expected, host.invalidated.back());
-    EXPECT_EQ("Vollbild", Pane(3));
+    EXPECT_EQ("Vollbild", Pane(kPaneZoom));
 }
 
 TEST_F(ViewFixture, HandlesBeyondTheMarginAreRepaintedToo) {

@@ -8,14 +8,14 @@ TEST_F(ViewFixture, ZoomRectangleGestureZoomsToTheDraggedArea) {
     Prepare();
     view->OnCommand(cmd::Zoom);
     EXPECT_TRUE(view->m_zoomMode);
-    EXPECT_EQ("Bitte ersten Punkt des Ausschnitts anklicken", Pane(0));
+    EXPECT_EQ("Bitte ersten Punkt des Ausschnitts anklicken", Pane(kPanePrompt));
     EXPECT_TRUE(view->OnUpdateCommand(cmd::Zoom)->checked);
 
     view->OnLButtonDown(MK_LBUTTON, CPoint(100, 100));
     EXPECT_TRUE(view->m_zoomDragging);
     EXPECT_TRUE(host.capture);
     EXPECT_EQ(IDC_DRAWING, host.cursor);
-    EXPECT_EQ("Bitte Diagonalpunkt des Ausschnitts anklicken", Pane(0));
+    EXPECT_EQ("Bitte Diagonalpunkt des Ausschnitts anklicken", Pane(kPanePrompt));
     EXPECT_FALSE(view->OnUpdateCommand(cmd::Zoom)->enabled);
 
     // Each move erases the previous band and draws the new one.
@@ -37,8 +37,8 @@ TEST_F(ViewFixture, ZoomRectangleGestureZoomsToTheDraggedArea) {
     EXPECT_EQ(2100, view->m_zoomTopLeft.x);
     EXPECT_NEAR(27699, view->m_zoomTopLeft.y, 1);
     EXPECT_EQ(view->m_zoomTopLeft, view->m_zoomOrigin);
-    EXPECT_EQ("ZOOM", Pane(3));
-    EXPECT_EQ("", Pane(0));
+    EXPECT_EQ("ZOOM", Pane(kPaneZoom));
+    EXPECT_EQ("", Pane(kPanePrompt));
     EXPECT_TRUE(view->OnUpdateCommand(cmd::FullView)->enabled);
     // The scroll position brings the rectangle's top-left corner to the window's.
     EXPECT_NEAR(501, host.scroll.x, 1);
@@ -62,7 +62,7 @@ TEST_F(ViewFixture, ZoomingTwiceMultipliesAndFullViewRestoresTheScroll) {
     EXPECT_DOUBLE_EQ(1.0, view->m_zoomFactor);
     EXPECT_DOUBLE_EQ(1.0, view->m_printZoom);
     EXPECT_EQ(CPoint(0, 300), host.scroll);
-    EXPECT_EQ("Vollbild", Pane(3));
+    EXPECT_EQ("Vollbild", Pane(kPaneZoom));
     EXPECT_FALSE(view->OnUpdateCommand(cmd::FullView)->enabled);
     Prepare();
     EXPECT_DOUBLE_EQ(1000.0 / 21000.0, view->m_pixelsPerUnit);
@@ -102,7 +102,7 @@ TEST_F(ViewFixture, EmptyRectangleEndsTheRequestAndFreesTheMouse) {
     EXPECT_FALSE(view->m_zoomMode);
     EXPECT_FALSE(view->m_zoomDragging);
     EXPECT_FALSE(host.capture);
-    EXPECT_EQ("", Pane(0));
+    EXPECT_EQ("", Pane(kPanePrompt));
 }
 
 TEST_F(ViewFixture, ScrollingDuringTheDragKeepsTheBandOnTheSheet) {

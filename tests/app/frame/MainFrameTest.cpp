@@ -217,17 +217,17 @@ TEST_F(FrameFixture, BarsButtonsHelpAndTooltips) {
 
 TEST_F(FrameFixture, StatusBarPanes) {
     EXPECT_EQ(frame->statusBar()->property("controlId").toInt(), kStatusBarId);
-    EXPECT_EQ(frame->PaneText(1), "Position");
-    EXPECT_EQ(frame->PaneText(2), "M 1:1");
-    EXPECT_EQ(frame->PaneText(3), "ZOOM");
-    EXPECT_EQ(frame->Pane(1)->width(), 180);
-    EXPECT_EQ(frame->Pane(2)->width(), 60);
-    EXPECT_EQ(frame->Pane(3)->width(), 60);
+    EXPECT_EQ(frame->PaneText(kPanePosition), "Position");
+    EXPECT_EQ(frame->PaneText(kPaneScale), "M 1:1");
+    EXPECT_EQ(frame->PaneText(kPaneZoom), "ZOOM");
+    EXPECT_EQ(frame->Pane(kPanePosition)->width(), 180);
+    EXPECT_EQ(frame->Pane(kPaneScale)->width(), 60);
+    EXPECT_EQ(frame->Pane(kPaneZoom)->width(), 60);
     frame->show();
-    frame->SetPaneText(0, "Ersten Punkt der Linie anklicken");
-    EXPECT_EQ(frame->PaneText(0), "Ersten Punkt der Linie anklicken");
+    frame->SetPaneText(kPanePrompt, "Ersten Punkt der Linie anklicken");
+    EXPECT_EQ(frame->PaneText(kPanePrompt), "Ersten Punkt der Linie anklicken");
     // Pane 0 takes the room the fixed panes leave.
-    EXPECT_GT(frame->Pane(0)->width(), frame->width() / 2);
+    EXPECT_GT(frame->Pane(kPanePrompt)->width(), frame->width() / 2);
     frame->hide();
 }
 
@@ -390,7 +390,7 @@ TEST_F(FrameFixture, OpeningPlansDocumentsAndRecentFiles) {
     EXPECT_EQ(env.messages.shown.size(), messagesBefore + 1);
     EXPECT_EQ(frame->Documents().Documents().size(), 2u);
     EXPECT_EQ(frame->Documents().ActiveDocument(), opened);
-    EXPECT_EQ(DefaultMemoryServices().status.PaneText(2), "1:100");
+    EXPECT_EQ(DefaultMemoryServices().status.PaneText(kPaneScale), "1:100");
 
     frame->UpdateCommandStates();
     EXPECT_TRUE(frame->Action(cmd::RecentFile1)->isEnabled());

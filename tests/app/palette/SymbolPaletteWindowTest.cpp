@@ -77,7 +77,7 @@ protected:
         const auto band = palette->Layout().BandOf(i, w, palette->verticalScrollBar()->value());
         return QPoint(onStroke ? w / 4 : w * 3 / 4, int(band.top + band.height / 2));
     }
-    std::string Pane0() { return DefaultMemoryServices().status.PaneText(0); }
+    std::string Pane0() { return DefaultMemoryServices().status.PaneText(kPanePrompt); }
 
     std::shared_ptr<CArdoDoc> doc;
     ViewWindow* window = nullptr;

@@ -10,6 +10,7 @@
 #include "app/dialogs/SnapDialog.h"
 #include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
+#include "view/SettingsDialogs.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -27,7 +28,7 @@ protected:
     CArdoDoc doc;
 };
 
-// --- grid lines (126) ---------------------------------------------------------------------
+// --- grid lines ------------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, GridDialogShowsSpacingInDisplayUnit) {
     doc.m_nUnitDivisor = 10;
@@ -37,7 +38,7 @@ TEST_F(SettingsDialogsTest, GridDialogShowsSpacingInDisplayUnit) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rasterlinien einrichten"));
     EXPECT_EQ(Edit(dialog, 140)->text(), QStringLiteral("100"));
     EXPECT_EQ(Edit(dialog, 141)->text(), QStringLiteral("25"));
-    EXPECT_EQ(dialog.findChild<QLabel*>(dialogs::ControlName(142))->text(), QStringLiteral("cm"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(dialogs::ControlName(kGridUnitLabelX))->text(), QStringLiteral("cm"));
 }
 
 TEST_F(SettingsDialogsTest, GridDialogRefusesBadSpacingAndStaysOpen) {
@@ -108,7 +109,7 @@ TEST_F(SettingsDialogsTest, GridCommandCancelledChangesNothing) {
     EXPECT_FALSE(doc.IsModified());
 }
 
-// --- snap grid (136) ------------------------------------------------------------------------
+// --- snap grid -------------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, SnapDialogRefusesAnythingButAnUnsignedInteger) {
     SnapDialog dialog(doc);
@@ -129,7 +130,7 @@ TEST_F(SettingsDialogsTest, SnapDialogRefusesAnythingButAnUnsignedInteger) {
 TEST_F(SettingsDialogsTest, SnapCommandStoresValuesWithoutModifying) {
     WithModalDialog(
         [](QWidget* modal) {
-            modal->findChild<QCheckBox*>(dialogs::ControlName(192))->setChecked(false);
+            modal->findChild<QCheckBox*>(dialogs::ControlName(kSnapCheck))->setChecked(false);
             Edit(*modal, 194)->setText(" 25 ");
             qobject_cast<QDialog*>(modal)->accept();
         },
@@ -139,7 +140,7 @@ TEST_F(SettingsDialogsTest, SnapCommandStoresValuesWithoutModifying) {
     EXPECT_FALSE(doc.IsModified());
 }
 
-// --- origin (125) ---------------------------------------------------------------------------
+// --- origin ----------------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, OriginDialogRefusesNonNumbers) {
     OriginDialog dialog(doc);
@@ -162,12 +163,12 @@ TEST_F(SettingsDialogsTest, OriginConfirmedUnchangedReturnsToZero) {
     EXPECT_NEAR(doc.m_fOriginY, 0.0f, 1e-3f);
 }
 
-// --- scale and unit (123) -------------------------------------------------------------------
+// --- scale and unit --------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, ScaleDialogRefusesTextWithoutNumber) {
     ScaleDialog dialog(doc.ScaleDialogPreset());
     dialog.show();
-    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(131));
+    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(kScaleCombo));
     combo->setEditText("abc");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
@@ -180,7 +181,7 @@ TEST_F(SettingsDialogsTest, ScaleDialogRefusesTextWithoutNumber) {
 
 TEST_F(SettingsDialogsTest, ScaleDialogTakesAbsoluteValueAndRaisesBelowOne) {
     ScaleDialog dialog(doc.ScaleDialogPreset());
-    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(131));
+    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(kScaleCombo));
     combo->setEditText("-50");
     dialog.accept();
     EXPECT_FLOAT_EQ(dialog.Result().scale, 50.0f);
@@ -193,8 +194,8 @@ TEST_F(SettingsDialogsTest, ScaleDialogTakesAbsoluteValueAndRaisesBelowOne) {
 TEST_F(SettingsDialogsTest, ScaleCommandAppliesScaleUnitAndListsNewScaleOnTop) {
     WithModalDialog(
         [](QWidget* modal) {
-            modal->findChild<QComboBox*>(dialogs::ControlName(131))->setEditText("75");
-            modal->findChild<QRadioButton*>(dialogs::ControlName(135))->setChecked(true);  // cm
+            modal->findChild<QComboBox*>(dialogs::ControlName(kScaleCombo))->setEditText("75");
+            modal->findChild<QRadioButton*>(dialogs::ControlName(kUnitCentimetresRadio))->setChecked(true);
             qobject_cast<QDialog*>(modal)->accept();
         },
         [&] { RunDocumentSettingsCommand(cmd::ScaleAndUnit, doc, nullptr); });
@@ -204,10 +205,10 @@ TEST_F(SettingsDialogsTest, ScaleCommandAppliesScaleUnitAndListsNewScaleOnTop) {
     EXPECT_TRUE(doc.IsModified());
 
     ScaleDialog again(doc.ScaleDialogPreset());
-    auto* combo = again.findChild<QComboBox*>(dialogs::ControlName(131));
+    auto* combo = again.findChild<QComboBox*>(dialogs::ControlName(kScaleCombo));
     EXPECT_EQ(combo->itemText(0), QStringLiteral("75"));
     EXPECT_EQ(combo->currentIndex(), 0);
-    EXPECT_TRUE(again.findChild<QRadioButton*>(dialogs::ControlName(135))->isChecked());
+    EXPECT_TRUE(again.findChild<QRadioButton*>(dialogs::ControlName(kUnitCentimetresRadio))->isChecked());
 }
 
 // --- colour around the sheet ------------------------------------------------------------------
