@@ -1,5 +1,6 @@
 #include "app/dialogs/DocumentSettingsCommands.h"
 
+#include "app/ShellTexts.h"
 #include "app/dialogs/GridDialog.h"
 #include "app/dialogs/OriginDialog.h"
 #include "app/dialogs/ScaleDialog.h"
@@ -26,7 +27,7 @@ bool RunDocumentSettingsCommand(int id, CArdoDoc& doc, QWidget* parent) {
 }
 
 bool RunBackgroundColorDialog(CArdoDoc& doc, QWidget* parent) {
-    const QColor chosen = QColorDialog::getColor(Qt::black, parent, QStringLiteral("Hintergrundfarbe ändern"));
+    const QColor chosen = QColorDialog::getColor(Qt::black, parent, ShellText(IDS_BACKGROUND_COLOR_CAPTION));
     if (!chosen.isValid()) return false;
     doc.m_crPaper = RGB(chosen.red(), chosen.green(), chosen.blue());
     doc.SetModifiedFlag(true);

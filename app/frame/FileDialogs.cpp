@@ -1,5 +1,6 @@
 #include "app/frame/FileDialogs.h"
 
+#include "app/ShellTexts.h"
 #include "app/dialogs/ScaleDialog.h"
 
 #include "platform/StringTable.h"
@@ -16,7 +17,7 @@ constexpr int IDS_SAVE_AS_TITLE = 61441;  // "Speichern unter"
 void SetDocumentFilters(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters({QString::fromUtf8(kDocumentFilterName) + QStringLiteral(" (*.cpr *.cap)"),
-                           QStringLiteral("Alle Dateien (*.*) (*)")});
+                           ShellText(IDS_ALL_FILES_FILTER)});
 }
 }  // namespace
 

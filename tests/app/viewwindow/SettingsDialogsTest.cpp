@@ -36,16 +36,16 @@ TEST_F(SettingsDialogsTest, GridDialogShowsSpacingInDisplayUnit) {
     doc.m_fGridY = 250.0f;
     GridDialog dialog(doc);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rasterlinien einrichten"));
-    EXPECT_EQ(Edit(dialog, 140)->text(), QStringLiteral("100"));
-    EXPECT_EQ(Edit(dialog, 141)->text(), QStringLiteral("25"));
+    EXPECT_EQ(Edit(dialog, kGridEditX)->text(), QStringLiteral("100"));
+    EXPECT_EQ(Edit(dialog, kGridEditY)->text(), QStringLiteral("25"));
     EXPECT_EQ(dialog.findChild<QLabel*>(dialogs::ControlName(kGridUnitLabelX))->text(), QStringLiteral("cm"));
 }
 
 TEST_F(SettingsDialogsTest, GridDialogRefusesBadSpacingAndStaysOpen) {
     GridDialog dialog(doc);
     dialog.show();
-    QLineEdit* x = Edit(dialog, 140);
-    QLineEdit* y = Edit(dialog, 141);
+    QLineEdit* x = Edit(dialog, kGridEditX);
+    QLineEdit* y = Edit(dialog, kGridEditY);
 
     // No number at all: nothing happens, no message.
     x->setText("abc");
@@ -114,7 +114,7 @@ TEST_F(SettingsDialogsTest, GridCommandCancelledChangesNothing) {
 TEST_F(SettingsDialogsTest, SnapDialogRefusesAnythingButAnUnsignedInteger) {
     SnapDialog dialog(doc);
     dialog.show();
-    QLineEdit* edit = Edit(dialog, 194);
+    QLineEdit* edit = Edit(dialog, kSnapEdit);
     EXPECT_EQ(edit->text(), QStringLiteral("10"));
     for (const char* bad : {"-1", "abc", "1.5", ""}) {
         Messages().Clear();
@@ -146,12 +146,12 @@ TEST_F(SettingsDialogsTest, OriginDialogRefusesNonNumbers) {
     OriginDialog dialog(doc);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Koordinatenursprung festlegen"));
-    Edit(dialog, 137)->setText("1,5");
+    Edit(dialog, kOriginEditY)->setText("1,5");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_NE(Messages().LastCall(), nullptr);
     EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine Zahl ein.");
-    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, 137));
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, kOriginEditY));
 }
 
 TEST_F(SettingsDialogsTest, OriginConfirmedUnchangedReturnsToZero) {
