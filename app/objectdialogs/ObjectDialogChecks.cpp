@@ -1,6 +1,7 @@
 #include "app/objectdialogs/ObjectDialogChecks.h"
 
 #include "app/ShellTexts.h"
+#include "objects/ArdoSymbol.h"
 #include "platform/GdiTypes.h"
 #include "platform/StringTable.h"
 #include "view/SettingsDialogs.h"
@@ -159,17 +160,18 @@ FieldCheck CheckTextHeight(const std::string& text) { return CheckMaxChars(ctl::
 
 SymbolAttributeBoxes BoxesFromFlags(uint32_t flags) {
     SymbolAttributeBoxes boxes;
-    boxes.length = flags & 1;
-    boxes.width = flags & 2;
-    boxes.corner = flags & 4;
-    boxes.rotate = flags & 8;
-    boxes.defaultSize = flags & 0x10;
+    boxes.length = flags & CArdoSymbol::kLengthChanges;
+    boxes.width = flags & CArdoSymbol::kWidthChanges;
+    boxes.corner = flags & CArdoSymbol::kCornerScales;
+    boxes.rotate = flags & CArdoSymbol::kRotates;
+    boxes.defaultSize = flags & CArdoSymbol::kDefaultSize;
     return boxes;
 }
 
 uint32_t FlagsFromBoxes(const SymbolAttributeBoxes& boxes) {
-    return (boxes.length ? 1u : 0u) | (boxes.width ? 2u : 0u) | (boxes.corner ? 4u : 0u) | (boxes.rotate ? 8u : 0u) |
-           (boxes.defaultSize ? 0x10u : 0u);
+    return (boxes.length ? CArdoSymbol::kLengthChanges : 0u) | (boxes.width ? CArdoSymbol::kWidthChanges : 0u) |
+           (boxes.corner ? CArdoSymbol::kCornerScales : 0u) | (boxes.rotate ? CArdoSymbol::kRotates : 0u) |
+           (boxes.defaultSize ? CArdoSymbol::kDefaultSize : 0u);
 }
 
 FieldCheck ApplySymbolAttributes(const std::string& name, const SymbolAttributeBoxes& boxes,
