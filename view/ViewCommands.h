@@ -18,7 +18,7 @@ enum ScrollCode {
 };
 enum ScrollBar { SB_HORZ = 0, SB_VERT = 1 };
 
-// The drawing cursor of the zoom rectangle (cursor resource 139).
+// The drawing cursor of the zoom rectangle.
 constexpr int IDC_DRAWING = 139;
 
 // Enabled and checked state of a command, for menus and toolbar buttons.

@@ -4,6 +4,7 @@
 
 #include "app/objectdialogs/QtObjectDialogs.h"
 #include "objects/ArdoPoly.h"
+#include "objects/ArdoSymbol.h"
 #include "objects/ObjectDialogs.h"
 #include "view/ViewCommands.h"
 
@@ -171,7 +172,7 @@ TEST_F(DrawingTest, RefusedDragsAndTurningHandlesUseTheProgramsOwnCursors) {
     // The refusal cursor and the turning cursor are pictures of their own, not the arrow.
     window->SetCursor(IDC_REFUSE);
     EXPECT_FALSE(Port()->cursor().pixmap().isNull());
-    window->SetCursor(134);
+    window->SetCursor(IDC_SYMBOL_TURN);
     EXPECT_FALSE(Port()->cursor().pixmap().isNull());
     window->SetCursor(IDC_DRAWING);
     EXPECT_EQ(Port()->cursor().hotSpot(), QPoint(16, 16));
