@@ -1,6 +1,7 @@
 // Choosing symbols by key, the text command, and the two commands on the symbol library.
 #include "tools/SymbolCommands.h"
 
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"

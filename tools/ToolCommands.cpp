@@ -1,6 +1,7 @@
 // Choosing tools by command, with their prompts and check marks.
 #include "tools/ToolCommands.h"
 
+#include "commands/CommandIds.h"
 #include "tools/InputTool.h"
 #include "tools/SymbolCommands.h"
 #include "tools/ToolFramework.h"

@@ -2,6 +2,7 @@
 // Esc and where the context menu opens.
 #include "view/ArdoView.h"
 
+#include "commands/CommandIds.h"
 #include "commands/CommandLayout.h"
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"

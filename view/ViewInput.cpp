@@ -2,6 +2,7 @@
 // readout, the scroll and grid commands, and forwarding to the current tool.
 #include "view/ArdoView.h"
 
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
 #include "tools/ToolCommands.h"
