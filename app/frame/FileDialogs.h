@@ -26,6 +26,3 @@ public:
     std::string AskSaveFileName(QWidget* parent, const std::string& proposed, bool bReplace) override;
     void AskPlanScale(CArdoDoc& doc, QWidget* parent) override;
 };
-
-// The filter name the document type shows.
-inline constexpr const char* kDocumentFilterName = "Kovel Datei (*.cpr;*.cap)";
