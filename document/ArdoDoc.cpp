@@ -184,7 +184,7 @@ void CArdoDoc::SetPaperSize(int widthMm, int heightMm, int bFit) {
 void CArdoDoc::UpdateScaleText() {
     m_fRealPerUnit = m_fScale / m_fUnitsPerMm / float(m_nUnitDivisor);
     std::strncpy(m_szUnit, UnitLabel(m_nUnitDivisor), sizeof m_szUnit - 1);
-    AppServices().status->SetPaneText(2, FormatScaleText(m_fScale));
+    AppServices().status->SetPaneText(kPaneScale, FormatScaleText(m_fScale));
 }
 
 ScaleDialogResult CArdoDoc::ScaleDialogPreset() const {

@@ -149,7 +149,7 @@ void CArdoObj::DrawTracker(CDC* pDC, TrackerState state, float) {
     pDC->DPtoLP(&size);
     const int a = std::abs(size.cx);
     const int b = std::abs(size.cy);
-    const bool cornersOnly = (m_flags & 0x10) != 0;
+    const bool cornersOnly = (m_flags & kCornerHandlesOnly) != 0;
     const int count = GetHandleCount();
     for (int n = 1; n <= count; ++n) {
         if (cornersOnly && n % 2 == 0) continue;
@@ -162,7 +162,7 @@ void CArdoObj::DrawTracker(CDC* pDC, TrackerState state, float) {
 
 int CArdoObj::HitTest(CPoint point, ObjectView* pView, int bSelected) const {
     if (bSelected) {
-        const bool cornersOnly = (m_flags & 0x10) != 0;
+        const bool cornersOnly = (m_flags & kCornerHandlesOnly) != 0;
         const int count = GetHandleCount();
         for (int n = 1; n <= count; ++n) {
             if (cornersOnly && n % 2 == 0) continue;

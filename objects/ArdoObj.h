@@ -73,6 +73,11 @@ public:
     ObjectOwner* GetDocument() const { return m_pDocument; }
     void SetDocument(ObjectOwner* pDoc) { m_pDocument = pDoc; }
 
+    // Bit of m_flags: the box has corner handles only (the side handles are not drawn or hit).
+    static constexpr uint32_t kCornerHandlesOnly = 0x10;
+    // m_flags of a new object: every bit but kCornerHandlesOnly.
+    static constexpr uint32_t kNewObjectFlags = ~kCornerHandlesOnly;
+
     // --- fields -------------------------------------------------------------------------------
     CRect m_position;
     ObjectOwner* m_pDocument = nullptr;
@@ -80,7 +85,7 @@ public:
     LOGPEN m_logpen{PS_INSIDEFRAME, {1, 1}, 0};
     int m_bBrush = 0;
     LOGBRUSH m_logbrush{BS_SOLID, RGB(192, 192, 192), 0};
-    uint32_t m_flags = 0xFFFFFFEF;
+    uint32_t m_flags = kNewObjectFlags;
 
 protected:
     // Redraw request: the view's InvalidateObject when a view is given, else Invalidate().

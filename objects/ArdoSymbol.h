@@ -16,9 +16,14 @@ constexpr int IDC_SYMBOL_TURN = 134;
 class CArdoSymbol : public CArdoObj {
     DECLARE_SERIAL(CArdoSymbol)
 public:
-    // Property bits of m_flags that the symbol itself acts on.
+    // Property bits of m_flags (and of the library's symbol entries). The symbol itself acts
+    // on kCornerScales and kDefaultSize; the attributes dialog shows all five.
+    static constexpr uint32_t kLengthChanges = 0x1;  // the length may be changed
+    static constexpr uint32_t kWidthChanges = 0x2;   // the width may be changed
     static constexpr uint32_t kCornerScales = 0x4;   // corner handles scale the box
-    static constexpr uint32_t kDefaultSize = 0x10;   // the box keeps the library's default size
+    static constexpr uint32_t kRotates = 0x8;        // the symbol may be turned
+    static constexpr uint32_t kDefaultSize = 0x10;   // the box keeps the library's default size; the same bit as
+                                                     // kCornerHandlesOnly
     // Library class of the markers, whose only property is their note.
     static constexpr int kMarkerClass = 27;
 

@@ -14,11 +14,11 @@ class ImportBusyScope {
 public:
     ImportBusyScope() {
         AppServices().cursors->SetCursor(IDC_WAIT);
-        AppServices().status->SetPaneText(0, LoadString(IDS_PLAN_READING));
+        AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_PLAN_READING));
     }
     ~ImportBusyScope() {
         AppServices().cursors->SetCursor(IDC_ARROW);
-        AppServices().status->SetPaneText(0, std::string());
+        AppServices().status->SetPaneText(kPanePrompt, std::string());
     }
     ImportBusyScope(const ImportBusyScope&) = delete;
     ImportBusyScope& operator=(const ImportBusyScope&) = delete;

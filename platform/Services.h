@@ -28,6 +28,15 @@ public:
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
 };
 
+// The panes of the status bar, by number.
+enum StatusPane : int {
+    kPanePrompt = 0,    // prompts and fly-by help; stretches
+    kPanePosition = 1,  // the pointer's position on the sheet
+    kPaneScale = 2,     // the drawing's scale ("M 1:50")
+    kPaneZoom = 3,      // "ZOOM" or "Vollbild"
+};
+constexpr int kStatusPaneCount = 4;
+
 class IStatusBar {
 public:
     virtual ~IStatusBar() = default;

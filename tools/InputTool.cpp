@@ -38,7 +38,7 @@ bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj) {
                        [obj](const auto& p) { return p.get() == obj; });
 }
 
-void ShowPrompt(const char* text) { AppServices().status->SetPaneText(0, text); }
+void ShowPrompt(const char* text) { AppServices().status->SetPaneText(kPanePrompt, text); }
 
 void ShowPrompt(int textId) { AppServices().status->SetPaneText(0, LoadString(textId)); }
 

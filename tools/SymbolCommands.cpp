@@ -1,6 +1,7 @@
 // Choosing symbols by key, the text command, and the two commands on the symbol library.
 #include "tools/SymbolCommands.h"
 
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"
@@ -63,23 +64,28 @@ int32_t RealMillimetres(const CArdoDoc& doc, int64_t logical) {
 }  // namespace
 
 const std::vector<SymbolCommandInfo>& SymbolCommands() {
+    using namespace cmd;
     static const std::vector<SymbolCommandInfo> table = {
-        {32789, 1, 0, 0},   {32790, 2, 0, 0},   {32791, 4, 0, 0},
-        {32792, 5, 0, 0},   {32793, 6, 0, 0},   {32794, 7, 0, 0},
-        {32795, 8, 0, 0},   {32835, 9, 0, 0},   {32796, 10, 0, 0},
-        {32797, 11, 0, 0},  {32798, 12, 0, 0},  {32799, 13, 0, 0},
-        {32800, 14, 0, 0},  {32801, 15, 0, 0},  {32802, 16, 0, 0},
-        {32825, 17, 0, 0},  {32826, 18, 0, 0},  {32827, 20, 0, 0},
-        {32828, 21, 0, 0},  {32829, 22, 0, 0},  {32830, 23, 0, 0},
-        {32831, 24, 0, 0},  {32836, 25, 0, 0},  {32837, 26, 0, 0},
-        {SymbolCmd::Marker, 27, 0, 41080},  // "Marker absetzen und anschließend ausrichten"
-        {32851, 28, 41081, 0},  // "Wohnen: Gegenstand anklicken"
-        {32852, 29, 41082, 0},  // "Schlafzimmer: Gegenstand anklicken"
-        {32853, 30, 41083, 0},  // "Küche: Gegenstand anklicken"
-        {32854, 31, 41084, 0},  // "Bad: Gegenstand anklicken"
-        {32855, 32, 41085, 0},  // "Büro: Gegenstand anklicken"
-        {32856, 33, 41086, 0},  // "Maschine anklicken"
-        {32857, 34, 41087, 0},  // "Anschluß anklicken"
+        {PlaceTable, 1, 0, 0},          {PlaceChair, 2, 0, 0},
+        {PlaceArmchair, 4, 0, 0},       {PlaceBed, 5, 0, 0},
+        {PlaceCupboard, 6, 0, 0},       {PlaceCarpet, 7, 0, 0},
+        {PlaceTelevision, 8, 0, 0},     {PlacePiano, 9, 0, 0},
+        {PlaceFloorVase, 10, 0, 0},     {PlacePlant, 11, 0, 0},
+        {PlaceFloorLamp, 12, 0, 0},     {PlaceMachine, 13, 0, 0},
+        {PlacePowerOutlet, 14, 0, 0},   {PlaceWaterConnection, 15, 0, 0},
+        {PlaceDrain, 16, 0, 0},         {PlaceGardenChair, 17, 0, 0},
+        {PlaceGardenTable, 18, 0, 0},   {PlaceSwingSeat, 20, 0, 0},
+        {PlacePlanter, 21, 0, 0},       {PlaceFlowerBed, 22, 0, 0},
+        {PlaceTree, 23, 0, 0},          {PlaceShrub, 24, 0, 0},
+        {PlacePool, 25, 0, 0},          {PlaceFountain, 26, 0, 0},
+        {Marker, 27, 0, 41080},  // "Marker absetzen und anschließend ausrichten"
+        {RoomLiving, 28, 41081, 0},  // "Wohnen: Gegenstand anklicken"
+        {RoomSleeping, 29, 41082, 0},  // "Schlafzimmer: Gegenstand anklicken"
+        {RoomKitchen, 30, 41083, 0},  // "Küche: Gegenstand anklicken"
+        {RoomBath, 31, 41084, 0},  // "Bad: Gegenstand anklicken"
+        {RoomOffice, 32, 41085, 0},  // "Büro: Gegenstand anklicken"
+        {RoomAppliances, 33, 41086, 0},  // "Maschine anklicken"
+        {RoomConnections, 34, 41087, 0},  // "Anschluß anklicken"
     };
     return table;
 }
@@ -173,17 +179,17 @@ bool EditCurrentSymbolAttributes(CArdoView& view) {
 }
 
 bool RunSymbolCommand(CArdoView& view, int id) {
-    if (id == SymbolCmd::Text) {
+    if (id == cmd::ToolText) {
         ChangeCurrentTool(view, TOOL_TEXT);
         // The dialog opens at once, without a click.
         if (CInputTool* tool = findTool(TOOL_TEXT)) tool->onButtonDown(view, 0, CPoint(1, 1));
         return true;
     }
-    if (id == SymbolCmd::StoreSelection) {
+    if (id == cmd::StoreSelectionAsSymbol) {
         StoreSelectionAsSymbol(view);
         return true;
     }
-    if (id == SymbolCmd::EditAttributes) {
+    if (id == cmd::SymbolAttributes) {
         EditCurrentSymbolAttributes(view);
         return true;
     }
@@ -199,9 +205,9 @@ bool RunSymbolCommand(CArdoView& view, int id) {
 std::optional<CommandUpdate> UpdateSymbolCommand(const CArdoView& view, int id) {
     const CArdoDoc& doc = view.GetDocument();
     const int current = SharedToolState().currentTool;
-    if (id == SymbolCmd::Text) return CommandUpdate{true, current == TOOL_TEXT};
-    if (id == SymbolCmd::StoreSelection) return CommandUpdate{!view.m_selection.empty(), false};
-    if (id == SymbolCmd::EditAttributes) return CommandUpdate{UsableCurrentSymbol(doc) >= 0, false};
+    if (id == cmd::ToolText) return CommandUpdate{true, current == TOOL_TEXT};
+    if (id == cmd::StoreSelectionAsSymbol) return CommandUpdate{!view.m_selection.empty(), false};
+    if (id == cmd::SymbolAttributes) return CommandUpdate{UsableCurrentSymbol(doc) >= 0, false};
     const SymbolCommandInfo* info = FindSymbolCommand(id);
     if (!info) return std::nullopt;
     return CommandUpdate{doc.m_bSymbolsLoaded != 0, current == TOOL_SYMBOL && ChosenSymbolKey(view) == info->key};

@@ -11,14 +11,6 @@
 class CArdoDoc;
 class CArdoView;
 
-namespace SymbolCmd {
-constexpr int Text = 32818;              // "&Text"
-constexpr int StoreSelection = 32841;    // "Selektion als Symbol ablegen"
-constexpr int Marker = 32849;            // "&Marker setzen"
-constexpr int EditAttributes = 32860;    // dialog "Symbol - Attribute ändern"
-constexpr int RoomLiving = 32851;        // "&Wohnen"
-}  // namespace SymbolCmd
-
 struct SymbolCommandInfo {
     int command;
     int key;                   // symbol key: 1-26 classes, 27 markers, 28-34 room groups
@@ -39,10 +31,11 @@ int ChosenSymbolKey(const CArdoView& view);
 // The view is going away.
 void ForgetChosenSymbolKey(const CArdoView& view);
 
-// Stores the view's selection as a new library symbol through dialog 121; false when
-// nothing was stored.
+// Stores the view's selection as a new library symbol through the dialog that names it;
+// false when nothing was stored.
 bool StoreSelectionAsSymbol(CArdoView& view);
-// Dialog 132 on the current library symbol; false when cancelled or none is chosen.
+// The symbol attributes dialog on the current library symbol; false when cancelled or none
+// is chosen.
 bool EditCurrentSymbolAttributes(CArdoView& view);
 
 // Runs a symbol, marker, text or library command; false when id is not one.

@@ -15,7 +15,7 @@ public:
     void Fill(CArdoDoc& doc, const std::vector<int>&) override { m_doc = &doc; }
     void Show() override {
         if (m_doc) m_doc->m_nCurrentSymbol = -1;
-        AppServices().status->SetPaneText(0, LoadString(IDS_CHOOSE_SYMBOL));
+        AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_CHOOSE_SYMBOL));
     }
     void Hide() override {}
     void ForgetDocument(const CArdoDoc& doc) override {

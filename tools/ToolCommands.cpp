@@ -1,6 +1,7 @@
 // Choosing tools by command, with their prompts and check marks.
 #include "tools/ToolCommands.h"
 
+#include "commands/CommandIds.h"
 #include "tools/InputTool.h"
 #include "tools/SymbolCommands.h"
 #include "tools/ToolFramework.h"
@@ -8,18 +9,18 @@
 
 const std::vector<ToolCommandInfo>& ToolCommands() {
     static const std::vector<ToolCommandInfo> table = {
-        {ToolCmd::SelectMode, TOOL_SELECT, 41060},  // "Objekte können ausgewählt werden"
-        {ToolCmd::Line, TOOL_LINE, 41061},  // "Ersten Punkt der Linie anklicken"
-        {ToolCmd::Rectangle, TOOL_RECTANGLE, 41062},  // "Ersten Eckpunkt des Rechtecks anklicken"
-        {ToolCmd::RoundRect, TOOL_ROUNDRECT, 41063},  // "Ersten Eckpunkt des abgerundeten Rechtecks anklicken"
-        {ToolCmd::Ellipse, TOOL_ELLIPSE, 41064},  // "Ersten Eckunkt des umgebenden Rechtecks der Ellipse anklicken"
-        {ToolCmd::Polygon, TOOL_POLYGON, 41065},  // "Ersten Punkt des Polygons anklicken"
-        {ToolCmd::DimLine, TOOL_DIMLINE, 41066},  // "Ersten Punkt der Maßlinie anklicken"
-        {ToolCmd::DimChain, TOOL_DIMCHAIN, 41067},  // "Ersten Punkt der Poly-Maßlinie anklicken"
-        {ToolCmd::DimRect, TOOL_DIMRECT, 41068},  // "Ersten Punkt des Vermaßungs-Rechtecks anklicken"
-        {ToolCmd::DimPolyArea, TOOL_DIMPOLYAREA, 41069},  // "Ersten Punkt des Vermaßungs-Polygons anklicken"
-        {ToolCmd::Bezier, TOOL_BEZIER, 0},
-        {ToolCmd::Polyline, TOOL_POLYLINE, 41070},  // "Ersten Punkt der Poly-Linie anklicken"
+        {cmd::SelectMode, TOOL_SELECT, 41060},  // "Objekte können ausgewählt werden"
+        {cmd::ToolLine, TOOL_LINE, 41061},  // "Ersten Punkt der Linie anklicken"
+        {cmd::ToolRect, TOOL_RECTANGLE, 41062},  // "Ersten Eckpunkt des Rechtecks anklicken"
+        {cmd::ToolRoundRect, TOOL_ROUNDRECT, 41063},  // "Ersten Eckpunkt des abgerundeten Rechtecks anklicken"
+        {cmd::ToolEllipse, TOOL_ELLIPSE, 41064},  // "Ersten Eckunkt des umgebenden Rechtecks der Ellipse anklicken"
+        {cmd::ToolPolygon, TOOL_POLYGON, 41065},  // "Ersten Punkt des Polygons anklicken"
+        {cmd::MeasureLine, TOOL_DIMLINE, 41066},  // "Ersten Punkt der Maßlinie anklicken"
+        {cmd::MeasureChain, TOOL_DIMCHAIN, 41067},  // "Ersten Punkt der Poly-Maßlinie anklicken"
+        {cmd::MeasureRect, TOOL_DIMRECT, 41068},  // "Ersten Punkt des Vermaßungs-Rechtecks anklicken"
+        {cmd::MeasurePolygon, TOOL_DIMPOLYAREA, 41069},  // "Ersten Punkt des Vermaßungs-Polygons anklicken"
+        {cmd::ToolBezier, TOOL_BEZIER, 0},
+        {cmd::ToolPolyline, TOOL_POLYLINE, 41070},  // "Ersten Punkt der Poly-Linie anklicken"
     };
     return table;
 }
@@ -33,7 +34,7 @@ const ToolCommandInfo* FindToolCommand(int id) {
 }  // namespace
 
 bool RunToolCommand(CArdoView& view, int id) {
-    if (id == ToolCmd::Properties) {
+    if (id == cmd::Properties) {
         // Only the selection tool opens properties; with another tool the command does nothing.
         if (SharedToolState().currentTool == TOOL_SELECT)
             if (CInputTool* tool = findTool(TOOL_SELECT)) tool->onDoubleClick(view, 0, CPoint(0, 0));
@@ -42,25 +43,15 @@ bool RunToolCommand(CArdoView& view, int id) {
     const ToolCommandInfo* info = FindToolCommand(id);
     if (!info) return RunSymbolCommand(view, id);
     ChangeCurrentTool(view, info->tool);
-    if (id == ToolCmd::SelectMode) view.m_zoomMode = false;
+    if (id == cmd::SelectMode) view.m_zoomMode = false;
     if (info->prompt) ShowPrompt(info->prompt);
     return true;
 }
 
 std::optional<CommandUpdate> UpdateToolCommand(const CArdoView& view, int id) {
     const int current = SharedToolState().currentTool;
-    if (id == ToolCmd::Properties) return CommandUpdate{!view.m_selection.empty() && current == TOOL_SELECT, false};
+    if (id == cmd::Properties) return CommandUpdate{!view.m_selection.empty() && current == TOOL_SELECT, false};
     const ToolCommandInfo* info = FindToolCommand(id);
     if (!info) return UpdateSymbolCommand(view, id);
     return CommandUpdate{true, current == info->tool};
-}
-
-const std::vector<Accelerator>& ToolAccelerators() {
-    static const std::vector<Accelerator> keys = {
-        {Accelerator::character, 'L', 0, ToolCmd::Line},      {Accelerator::character, 'l', 0, ToolCmd::Line},
-        {Accelerator::character, 'R', 0, ToolCmd::Rectangle}, {Accelerator::character, 'r', 0, ToolCmd::Rectangle},
-        {Accelerator::character, 'N', 0, ToolCmd::RoundRect}, {Accelerator::character, 'n', 0, ToolCmd::RoundRect},
-        {Accelerator::character, 'E', 0, ToolCmd::Ellipse},   {Accelerator::character, 'e', 0, ToolCmd::Ellipse},
-    };
-    return keys;
 }

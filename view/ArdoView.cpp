@@ -286,7 +286,7 @@ void CArdoView::DrawRubberBand() {
 void CArdoView::ToggleZoomMode() {
     m_zoomMode = !m_zoomMode;
     if (m_zoomMode) {
-        AppServices().status->SetPaneText(0, LoadString(IDS_ZOOM_FIRST_POINT));
+        AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_ZOOM_FIRST_POINT));
         if (m_toolSink) m_toolSink->SelectSelectionTool();
     }
 }
@@ -297,7 +297,7 @@ void CArdoView::StartZoomRect(CPoint client) {
     ClientToLogical(m_zoomTopLeft);
     m_host.SetCapture();
     m_host.SetCursor(IDC_DRAWING);
-    AppServices().status->SetPaneText(0, LoadString(IDS_ZOOM_SECOND_POINT));
+    AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_ZOOM_SECOND_POINT));
     m_zoomDragging = true;
 }
 
@@ -312,7 +312,7 @@ void CArdoView::EndZoomRect(CPoint client) {
         m_host.ReleaseCapture();
     }
     m_zoomDragging = false;
-    AppServices().status->SetPaneText(0, "");
+    AppServices().status->SetPaneText(kPanePrompt, "");
     m_host.Invalidate(true);
 }
 
@@ -380,7 +380,7 @@ void CArdoView::ZoomToRect(CPoint client) {
                             Trunc((1.0 - m_zoomTopLeft.y / SH) * m_scrollTotal.cy));
         ApplyScrollSizes(true);
         ScrollTo(scroll);
-        AppServices().status->SetPaneText(3, LoadString(IDS_PANE_ZOOMED));
+        AppServices().status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_ZOOMED));
         if (m_toolSink) m_toolSink->SelectSelectionTool();
         DiscardBackground();
         return;
@@ -396,7 +396,7 @@ void CArdoView::ZoomToRect(CPoint client) {
     } else {
         FullView();
     }
-    AppServices().status->SetPaneText(3, LoadString(IDS_PANE_ZOOMED));
+    AppServices().status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_ZOOMED));
 }
 
 void CArdoView::FullView() {
@@ -420,5 +420,5 @@ void CArdoView::FullView() {
     ApplyScrollSizes(true);
     m_host.SetCursor(IDC_ARROW);
     ScrollTo(m_fullViewScroll);
-    AppServices().status->SetPaneText(3, LoadString(IDS_PANE_FULL_VIEW));
+    AppServices().status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_FULL_VIEW));
 }

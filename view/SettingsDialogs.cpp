@@ -99,7 +99,7 @@ bool ParseUnsignedField(const std::string& text, unsigned& value) {
     return true;
 }
 
-// --- dialog 123 -------------------------------------------------------------------------------
+// --- scale and unit --------------------------------------------------------------------------
 
 ScaleDialogList ScaleDialogListFor(float scale) {
     ScaleDialogList list;
@@ -128,7 +128,7 @@ DialogVerdict CheckScaleDialog(const std::string& comboText, float& scale) {
     return Accepted();
 }
 
-// --- dialog 125 -------------------------------------------------------------------------------
+// --- origin ----------------------------------------------------------------------------------
 
 OriginDialogPreset OriginDialogPresetFor(const CArdoDoc& doc) {
     const float divisor = float(doc.m_nUnitDivisor);
@@ -151,7 +151,7 @@ void ApplyOriginDialog(CArdoDoc& doc, float x, float y) {
     doc.m_fOriginY = doc.m_fOriginY - divisor * y * doc.m_fUnitsPerMm / doc.m_fScale;
 }
 
-// --- dialog 126 -------------------------------------------------------------------------------
+// --- grid lines ------------------------------------------------------------------------------
 
 GridDialogPreset GridDialogPresetFor(const CArdoDoc& doc) {
     GridDialogPreset preset;
@@ -181,10 +181,10 @@ void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color) {
     doc.m_fGridX = float(doc.m_nUnitDivisor) * x;
     doc.m_fGridY = float(doc.m_nUnitDivisor) * y;
     doc.SetModifiedFlag(true);
-    doc.UpdateAllViews(nullptr, 0);
+    doc.UpdateAllViews(nullptr, HINT_ALL);
 }
 
-// --- dialog 136 -------------------------------------------------------------------------------
+// --- snap grid -------------------------------------------------------------------------------
 
 SnapDialogPreset SnapDialogPresetFor(const CArdoDoc& doc) {
     SnapDialogPreset preset;

@@ -1,5 +1,5 @@
-// The checks and apply steps of the document settings dialogs: scale and unit (123), origin
-// (125), grid lines (126) and snap grid (136). The shell's dialogs show the presets, hand
+// The checks and apply steps of the document settings dialogs: scale and unit, origin, grid
+// lines and snap grid. The shell's dialogs show the presets, hand
 // the typed texts to the check on OK, act on the verdict, and on acceptance call apply.
 #pragma once
 
@@ -34,7 +34,7 @@ bool ScanFloat(const std::string& text, size_t maxChars, float& value);
 bool ParseFloatField(const std::string& text, float& value);
 bool ParseUnsignedField(const std::string& text, unsigned& value);
 
-// --- dialog 123 "Zeichnungsmaßstab" -------------------------------------------------------
+// --- the scale dialog "Zeichnungsmaßstab" ----------------------------------------------------
 constexpr int kScaleCombo = 131;
 struct ScaleDialogList {
     std::vector<std::string> items;  // the fixed list, with the current scale on top when new
@@ -47,7 +47,7 @@ ScaleDialogList ScaleDialogListFor(float scale);
 // Text that holds no number (or no finite one) is refused with the message.
 DialogVerdict CheckScaleDialog(const std::string& comboText, float& scale);
 
-// --- dialog 125 "Koordinatenursprung festlegen" ------------------------------------------
+// --- the origin dialog "Koordinatenursprung festlegen" ---------------------------------------
 constexpr int kOriginEditX = 136;
 constexpr int kOriginEditY = 137;
 struct OriginDialogPreset {
@@ -59,7 +59,7 @@ DialogVerdict CheckOriginDialog(const std::string& xText, const std::string& yTe
 // The entered point (display unit) becomes the new (0, 0) of the readout. No redraw.
 void ApplyOriginDialog(CArdoDoc& doc, float x, float y);
 
-// --- dialog 126 "Rasterlinien einrichten" ------------------------------------------------
+// --- the grid dialog "Rasterlinien einrichten" -----------------------------------------------
 constexpr int kGridEditX = 140;
 constexpr int kGridEditY = 141;
 struct GridDialogPreset {
@@ -74,7 +74,7 @@ DialogVerdict CheckGridDialog(const std::string& xText, const std::string& yText
 // Stores colour (also in the user settings) and spacings, marks modified, hint 0.
 void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color);
 
-// --- dialog 136 "Fangraster" -------------------------------------------------------------
+// --- the snap dialog "Fangraster" ------------------------------------------------------------
 constexpr int kSnapCheck = 192;
 constexpr int kSnapEdit = 194;
 struct SnapDialogPreset {

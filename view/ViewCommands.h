@@ -1,29 +1,15 @@
-// Command ids the view handles and the key and scroll codes its entry points take.
+// The key, mouse and scroll codes the view's entry points take, and the state of a command.
+// The command ids are in commands/CommandIds.h.
 #pragma once
 
-namespace ViewCmd {
-constexpr int GridLines = 32769;       // "&Rasterlinien"
-constexpr int PrintGrid = 32807;       // "&Rasterlinien drucken"
-constexpr int Zoom = 32810;            // "Zoomen"
-constexpr int FullView = 32811;        // "Vollbild"
-constexpr int ScrollDown = 32812;      // Down arrow: the sheet moves up
-constexpr int ScrollUp = 32813;        // Up arrow
-constexpr int ScrollLeft = 32814;      // Left arrow
-constexpr int ScrollRight = 32815;     // Right arrow
-constexpr int Print = 57607;           // "&Drucken..."
-}  // namespace ViewCmd
+#include "commands/CommandIds.h"
+#include "commands/CommandKeys.h"
 
 // Mouse-key flags of the button and move events.
 constexpr unsigned MK_LBUTTON = 0x0001;
 constexpr unsigned MK_RBUTTON = 0x0002;
 constexpr unsigned MK_SHIFT = 0x0004;
 constexpr unsigned MK_CONTROL = 0x0008;
-
-// Virtual key codes OnKeyDown understands.
-constexpr unsigned VK_LEFT = 0x25;
-constexpr unsigned VK_UP = 0x26;
-constexpr unsigned VK_RIGHT = 0x27;
-constexpr unsigned VK_DOWN = 0x28;
 
 // Scroll bar codes of OnScroll.
 enum ScrollCode {
@@ -32,7 +18,7 @@ enum ScrollCode {
 };
 enum ScrollBar { SB_HORZ = 0, SB_VERT = 1 };
 
-// The drawing cursor of the zoom rectangle (cursor resource 139).
+// The drawing cursor of the zoom rectangle.
 constexpr int IDC_DRAWING = 139;
 
 // Enabled and checked state of a command, for menus and toolbar buttons.

@@ -81,7 +81,7 @@ void CArdoView::OnEditPaste() {
     const CSize d(ClampToInt32(int64_t(target.x) - centre.x), ClampToInt32(int64_t(target.y) - centre.y));
     for (CArdoObj* obj : m_selection) obj->MoveTo(OffsetClamped(obj->m_position, d), this);
     RecalcSelectionBounds();
-    AppServices().status->SetPaneText(0, LoadString(IDS_PASTE_PROMPT));
+    AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_PASTE_PROMPT));
 
     m_doc.SetModifiedFlag(true);
     m_doc.UpdateAllViews(nullptr, HINT_OBJECTS, UpdateHint{nullptr, &m_selection});

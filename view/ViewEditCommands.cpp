@@ -1,12 +1,13 @@
 // The edit commands of the view: routing and update rules, select all, z-order, colours,
-// Esc, the keys and the context menu.
+// Esc and where the context menu opens.
 #include "view/ArdoView.h"
 
+#include "commands/CommandIds.h"
+#include "commands/CommandLayout.h"
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 #include "tools/InputTool.h"
-#include "tools/ToolCommands.h"
 
 #include <algorithm>
 
@@ -16,49 +17,9 @@ constexpr int IDS_ALL_SELECTED = 41022;  // "Alle Objekte ausgewählt"
 
 bool g_showEmbeddedObjects = true;
 
-const std::vector<Accelerator>& EditAccelerators() {
-    using A = Accelerator;
-    static const std::vector<Accelerator> keys = {
-        {A::virtualKey, 'A', A::kControl, EditCmd::SelectAll},
-        {A::virtualKey, 'C', A::kControl, EditCmd::Copy},
-        {A::virtualKey, VK_INSERT, A::kControl, EditCmd::Copy},
-        {A::virtualKey, 'V', A::kControl, EditCmd::Paste},
-        {A::virtualKey, VK_INSERT, A::kShift, EditCmd::Paste},
-        {A::virtualKey, 'X', A::kControl, EditCmd::Cut},
-        {A::virtualKey, VK_DELETE, A::kShift, EditCmd::Cut},
-        {A::virtualKey, VK_DELETE, A::kNone, EditCmd::Delete},
-        {A::virtualKey, VK_ESCAPE, A::kNone, EditCmd::Cancel},
-        {A::virtualKey, VK_RETURN, A::kAlt, ToolCmd::Properties},
-        {A::character, '+', 0, EditCmd::ToFront},
-        {A::character, '-', 0, EditCmd::ToBack},
-        {A::character, '_', 0, EditCmd::ToBack},
-        {A::virtualKey, VK_OEM_PLUS, A::kControl, EditCmd::Forward},
-        {A::virtualKey, VK_OEM_MINUS, A::kControl, EditCmd::Backward},
-        {A::virtualKey, VK_SUBTRACT, A::kNone, EditCmd::Backward},
-        {A::virtualKey, VK_SUBTRACT, A::kControl, EditCmd::ToBack},
-        {A::character, 'S', 0, ToolCmd::SelectMode},
-        {A::character, 's', 0, ToolCmd::SelectMode},
-    };
-    return keys;
-}
-
-const std::vector<MenuItem>& ContextMenuItems() {
-    static const std::vector<MenuItem> items = {
-        {ToolCmd::SelectMode, LoadString(41030)},  // "&Auswahl-Modus"
-        {EditCmd::Cut, LoadString(41031)},  // "Ausschneiden"
-        {EditCmd::Copy, LoadString(41032)},  // "&Kopieren"
-        {EditCmd::Paste, LoadString(41033)},  // "&Einfügen"
-        {ViewCmd::Zoom, LoadString(41034)},  // "Zoomen"
-        {ViewCmd::FullView, LoadString(41035)},  // "Vollbild"
-        {32861, LoadString(41036)},  // "Fangraster..."
-        {ToolCmd::Properties, LoadString(41037)},  // "Eigenschaften..."
-    };
-    return items;
-}
-
 ContextMenuRequest CArdoView::OnContextMenu(CPoint screenPoint, CPoint clientOriginOnScreen) const {
     ContextMenuRequest request;
-    request.items = &ContextMenuItems();
+    request.items = &ViewContextMenu();
     request.screenPoint = screenPoint == CPoint(-1, -1)
                               ? CPoint(clientOriginOnScreen.x + 5, clientOriginOnScreen.y + 5)
                               : screenPoint;
@@ -72,19 +33,19 @@ void CArdoView::EndGestureInProgress() {
 
 bool CArdoView::OnEditCommand(int id) {
     switch (id) {
-    case EditCmd::Cancel: OnCancel(); return true;
-    case EditCmd::Cut: OnEditCut(); return true;
-    case EditCmd::Copy: OnEditCopy(); return true;
-    case EditCmd::Paste: OnEditPaste(); return true;
-    case EditCmd::Delete: OnEditDelete(); return true;
-    case EditCmd::SelectAll: OnEditSelectAll(); return true;
-    case EditCmd::ToFront:
-    case EditCmd::ToBack:
-    case EditCmd::Forward:
-    case EditCmd::Backward: OnZOrder(id); return true;
-    case EditCmd::LineColor: OnLineColor(); return true;
-    case EditCmd::FillColor: OnFillColor(); return true;
-    case EditCmd::ShowObjects:
+    case cmd::Cancel: OnCancel(); return true;
+    case cmd::EditCut: OnEditCut(); return true;
+    case cmd::EditCopy: OnEditCopy(); return true;
+    case cmd::EditPaste: OnEditPaste(); return true;
+    case cmd::EditDelete: OnEditDelete(); return true;
+    case cmd::EditSelectAll: OnEditSelectAll(); return true;
+    case cmd::ToFront:
+    case cmd::ToBack:
+    case cmd::ForwardOne:
+    case cmd::BackOne: OnZOrder(id); return true;
+    case cmd::LineColor: OnLineColor(); return true;
+    case cmd::FillColor: OnFillColor(); return true;
+    case cmd::ShowEmbedded:
         g_showEmbeddedObjects = !g_showEmbeddedObjects;
         m_doc.UpdateAllViews(nullptr, HINT_EMBEDDED);
         return true;
@@ -95,19 +56,19 @@ bool CArdoView::OnEditCommand(int id) {
 std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
     const bool any = !m_selection.empty();
     switch (id) {
-    case EditCmd::Cut:
-    case EditCmd::Copy:
-    case EditCmd::Delete: return CommandUpdate{any, false};
-    case EditCmd::Paste: return CommandUpdate{AppServices().clipboard->HasFormat(kKovelClipboardFormat), false};
-    case EditCmd::SelectAll: return CommandUpdate{!m_doc.m_objects.empty(), false};
-    case EditCmd::ToFront:
-    case EditCmd::ToBack:
-    case EditCmd::Forward:
-    case EditCmd::Backward: return CommandUpdate{m_selection.size() == 1, false};
-    case EditCmd::ShowObjects: return CommandUpdate{true, g_showEmbeddedObjects};
-    case EditCmd::Cancel:
-    case EditCmd::LineColor:
-    case EditCmd::FillColor: return CommandUpdate{true, false};
+    case cmd::EditCut:
+    case cmd::EditCopy:
+    case cmd::EditDelete: return CommandUpdate{any, false};
+    case cmd::EditPaste: return CommandUpdate{AppServices().clipboard->HasFormat(kKovelClipboardFormat), false};
+    case cmd::EditSelectAll: return CommandUpdate{!m_doc.m_objects.empty(), false};
+    case cmd::ToFront:
+    case cmd::ToBack:
+    case cmd::ForwardOne:
+    case cmd::BackOne: return CommandUpdate{m_selection.size() == 1, false};
+    case cmd::ShowEmbedded: return CommandUpdate{true, g_showEmbeddedObjects};
+    case cmd::Cancel:
+    case cmd::LineColor:
+    case cmd::FillColor: return CommandUpdate{true, false};
     default: return std::nullopt;
     }
 }
@@ -115,7 +76,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
 void CArdoView::OnEditSelectAll() {
     EndGestureInProgress();
     for (const auto& obj : m_doc.m_objects) Select(obj.get(), true);
-    AppServices().status->SetPaneText(0, LoadString(IDS_ALL_SELECTED));
+    AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_ALL_SELECTED));
     SharedToolState().currentTool = TOOL_SELECT;
 }
 
@@ -127,13 +88,13 @@ void CArdoView::OnZOrder(int id) {
     if (it == list.end()) return;
     const auto before = it;
     switch (id) {
-    case EditCmd::ToFront: std::rotate(it, it + 1, list.end()); break;
-    case EditCmd::ToBack: std::rotate(list.begin(), it, it + 1); break;
-    case EditCmd::Forward:
+    case cmd::ToFront: std::rotate(it, it + 1, list.end()); break;
+    case cmd::ToBack: std::rotate(list.begin(), it, it + 1); break;
+    case cmd::ForwardOne:
         if (it + 1 == list.end()) return;
         std::iter_swap(it, it + 1);
         break;
-    case EditCmd::Backward:
+    case cmd::BackOne:
         if (it == list.begin()) return;
         std::iter_swap(it, it - 1);
         break;

@@ -2,6 +2,7 @@
 // readout, the scroll and grid commands, and forwarding to the current tool.
 #include "view/ArdoView.h"
 
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
 #include "view/SheetGrid.h"
@@ -41,10 +42,10 @@ void CArdoView::OnRButtonDown(unsigned, CPoint) {
 
 void CArdoView::OnKeyDown(unsigned key, unsigned, unsigned) {
     switch (key) {
-    case VK_DOWN: OnCommand(ViewCmd::ScrollDown); break;
-    case VK_UP: OnCommand(ViewCmd::ScrollUp); break;
-    case VK_LEFT: OnCommand(ViewCmd::ScrollLeft); break;
-    case VK_RIGHT: OnCommand(ViewCmd::ScrollRight); break;
+    case VK_DOWN: OnCommand(cmd::ScrollDown); break;
+    case VK_UP: OnCommand(cmd::ScrollUp); break;
+    case VK_LEFT: OnCommand(cmd::ScrollLeft); break;
+    case VK_RIGHT: OnCommand(cmd::ScrollRight); break;
     default: break;
     }
 }
@@ -63,7 +64,7 @@ void CArdoView::OnCancel() {
 
 void CArdoView::UpdateCoordinateReadout(CPoint client) {
     CDC dc = PreparedClientDC();
-    AppServices().status->SetPaneText(1, FormatCoordinateReadout(m_doc, dc.DPtoLP(client)));
+    AppServices().status->SetPaneText(kPanePosition, FormatCoordinateReadout(m_doc, dc.DPtoLP(client)));
 }
 
 // --- commands -------------------------------------------------------------------------------
@@ -82,27 +83,27 @@ void CArdoView::TogglePrintGrid() {
 
 bool CArdoView::OnCommand(int id) {
     switch (id) {
-    case ViewCmd::GridLines: ToggleGrid(); return true;
-    case ViewCmd::PrintGrid: TogglePrintGrid(); return true;
-    case ViewCmd::Zoom: ToggleZoomMode(); return true;
-    case ViewCmd::FullView:
+    case cmd::GridLines: ToggleGrid(); return true;
+    case cmd::PrintGrid: TogglePrintGrid(); return true;
+    case cmd::Zoom: ToggleZoomMode(); return true;
+    case cmd::FullView:
         if (m_zoomed) FullView();
         return true;
     // The arrow keys move the sheet in the arrow's direction.
-    case ViewCmd::ScrollDown: ArrowScroll(CSize(0, -2)); return true;
-    case ViewCmd::ScrollUp: ArrowScroll(CSize(0, 2)); return true;
-    case ViewCmd::ScrollLeft: ArrowScroll(CSize(2, 0)); return true;
-    case ViewCmd::ScrollRight: ArrowScroll(CSize(-2, 0)); return true;
+    case cmd::ScrollDown: ArrowScroll(CSize(0, -2)); return true;
+    case cmd::ScrollUp: ArrowScroll(CSize(0, 2)); return true;
+    case cmd::ScrollLeft: ArrowScroll(CSize(2, 0)); return true;
+    case cmd::ScrollRight: ArrowScroll(CSize(-2, 0)); return true;
     default: return OnEditCommand(id) || (m_toolSink && m_toolSink->OnCommand(*this, id));
     }
 }
 
 std::optional<CommandUpdate> CArdoView::OnUpdateCommand(int id) const {
     switch (id) {
-    case ViewCmd::GridLines: return CommandUpdate{true, m_gridVisible};
-    case ViewCmd::PrintGrid: return CommandUpdate{true, m_printGrid};
-    case ViewCmd::Zoom: return CommandUpdate{!m_zoomDragging, m_zoomMode};
-    case ViewCmd::FullView: return CommandUpdate{m_zoomed, false};
+    case cmd::GridLines: return CommandUpdate{true, m_gridVisible};
+    case cmd::PrintGrid: return CommandUpdate{true, m_printGrid};
+    case cmd::Zoom: return CommandUpdate{!m_zoomDragging, m_zoomMode};
+    case cmd::FullView: return CommandUpdate{m_zoomed, false};
     default:
         if (auto update = OnUpdateEditCommand(id)) return update;
         if (m_toolSink) return m_toolSink->OnUpdateCommand(*this, id);

@@ -1,11 +1,11 @@
-// The document's settings commands: scale and unit (32842), origin (32846), grid lines
-// (32840), snap grid (32861) and the colour around the sheet (32781).
+// The document's settings commands: scale and unit, origin, grid lines, snap grid and the
+// colour around the sheet (cmd::ScaleAndUnit, Origin, GridSetup, SnapSetup, BackgroundColor).
 #pragma once
 
 class CArdoDoc;
 class QWidget;
 
-// True for the five command ids above (always enabled).
+// True for the five commands above (always enabled).
 bool IsDocumentSettingsCommand(int id);
 // Runs one of them with its dialog over parent; false for any other id.
 bool RunDocumentSettingsCommand(int id, CArdoDoc& doc, QWidget* parent);

@@ -1,5 +1,6 @@
 #include "app/dialogs/GridDialog.h"
 
+#include "app/ShellTexts.h"
 #include "app/dialogs/DialogSupport.h"
 #include "platform/qt/QtConvert.h"
 #include "view/SettingsDialogs.h"
@@ -13,7 +14,7 @@
 using dialogs::Named;
 
 GridDialog::GridDialog(const CArdoDoc& doc, QWidget* parent)
-    : ModalDialog(QStringLiteral("Rasterlinien einrichten"), parent) {
+    : ModalDialog(ShellText(IDS_GRID_CAPTION), parent) {
     const GridDialogPreset preset = GridDialogPresetFor(doc);
     m_color = preset.color;
 
@@ -21,13 +22,13 @@ GridDialog::GridDialog(const CArdoDoc& doc, QWidget* parent)
     m_editX = Named(new QLineEdit(QString::fromStdString(preset.xText), this), kGridEditX);
     m_editY = Named(new QLineEdit(QString::fromStdString(preset.yText), this), kGridEditY);
     const QString unit = QString::fromStdString(preset.unitLabel);
-    grid->addWidget(new QLabel(QStringLiteral("vertikale Linien :"), this), 0, 0);
+    grid->addWidget(new QLabel(ShellText(IDS_GRID_VERTICAL), this), 0, 0);
     grid->addWidget(m_editX, 0, 1);
-    grid->addWidget(Named(new QLabel(unit, this), 142), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("horizontale Linien :"), this), 1, 0);
+    grid->addWidget(Named(new QLabel(unit, this), kGridUnitLabelX), 0, 2);
+    grid->addWidget(new QLabel(ShellText(IDS_GRID_HORIZONTAL), this), 1, 0);
     grid->addWidget(m_editY, 1, 1);
-    grid->addWidget(Named(new QLabel(unit, this), 143), 1, 2);
-    auto* color = Named(new QPushButton(QStringLiteral("Farbe..."), this), 144);
+    grid->addWidget(Named(new QLabel(unit, this), kGridUnitLabelY), 1, 2);
+    auto* color = Named(new QPushButton(ShellText(IDS_COLOR_BUTTON), this), kGridColorButton);
     color->setAutoDefault(false);
     connect(color, &QPushButton::clicked, this, &GridDialog::ChooseColor);
     grid->addWidget(color, 2, 1);

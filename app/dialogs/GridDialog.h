@@ -1,6 +1,11 @@
-// Dialog 126 "Rasterlinien einrichten": the grid line spacings in the display unit and the
+// The grid dialog "Rasterlinien einrichten": the grid line spacings in the display unit and the
 // grid colour.
 #pragma once
+
+// Control ids of the dialog's own controls (the edits are in view/SettingsDialogs.h).
+constexpr int kGridUnitLabelX = 142;
+constexpr int kGridUnitLabelY = 143;
+constexpr int kGridColorButton = 144;
 
 #include "app/dialogs/ModalDialog.h"
 #include "platform/GdiTypes.h"

@@ -11,7 +11,8 @@ class QBoxLayout;
 class ModalDialog : public QDialog {
     Q_OBJECT
 public:
-    ModalDialog(const QString& caption, QWidget* parent, const QString& okText = QStringLiteral("OK"));
+    // An empty okText gives the button its usual "OK".
+    ModalDialog(const QString& caption, QWidget* parent, const QString& okText = QString());
 
     // OK: closes only when Validate() accepts.
     void accept() override;

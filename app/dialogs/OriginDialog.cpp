@@ -1,5 +1,6 @@
 #include "app/dialogs/OriginDialog.h"
 
+#include "app/ShellTexts.h"
 #include "app/dialogs/DialogSupport.h"
 #include "view/SettingsDialogs.h"
 
@@ -11,19 +12,19 @@
 using dialogs::Named;
 
 OriginDialog::OriginDialog(const CArdoDoc& doc, QWidget* parent)
-    : ModalDialog(QStringLiteral("Koordinatenursprung festlegen"), parent) {
+    : ModalDialog(ShellText(IDS_ORIGIN_CAPTION), parent) {
     const OriginDialogPreset preset = OriginDialogPresetFor(doc);
     const QString unit = QString::fromStdString(preset.unitLabel);
-    auto* group = new QGroupBox(QStringLiteral("Neuer Ursprung"), this);
+    auto* group = new QGroupBox(ShellText(IDS_ORIGIN_GROUP), this);
     auto* grid = new QGridLayout(group);
     m_editX = Named(new QLineEdit(QString::fromStdString(preset.xText), group), kOriginEditX);
     m_editY = Named(new QLineEdit(QString::fromStdString(preset.yText), group), kOriginEditY);
-    grid->addWidget(new QLabel(QStringLiteral("x - Koordinate : "), group), 0, 0);
+    grid->addWidget(new QLabel(ShellText(IDS_ORIGIN_X), group), 0, 0);
     grid->addWidget(m_editX, 0, 1);
-    grid->addWidget(Named(new QLabel(unit, group), 138), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("y - Koordinate : "), group), 1, 0);
+    grid->addWidget(Named(new QLabel(unit, group), kOriginUnitLabelX), 0, 2);
+    grid->addWidget(new QLabel(ShellText(IDS_ORIGIN_Y), group), 1, 0);
     grid->addWidget(m_editY, 1, 1);
-    grid->addWidget(Named(new QLabel(unit, group), 139), 1, 2);
+    grid->addWidget(Named(new QLabel(unit, group), kOriginUnitLabelY), 1, 2);
     Body()->addWidget(group);
 }
 

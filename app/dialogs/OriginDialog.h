@@ -1,6 +1,10 @@
-// Dialog 125 "Koordinatenursprung festlegen": the point, in the coordinates the readout
+// The origin dialog "Koordinatenursprung festlegen": the point, in the coordinates the readout
 // shows now, that becomes the new origin of the readout.
 #pragma once
+
+// Control ids of the unit labels beside the edits (the edits are in view/SettingsDialogs.h).
+constexpr int kOriginUnitLabelX = 138;
+constexpr int kOriginUnitLabelY = 139;
 
 #include "app/dialogs/ModalDialog.h"
 

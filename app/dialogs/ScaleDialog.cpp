@@ -1,5 +1,6 @@
 #include "app/dialogs/ScaleDialog.h"
 
+#include "app/ShellTexts.h"
 #include "app/dialogs/DialogSupport.h"
 #include "view/SettingsDialogs.h"
 
@@ -14,19 +15,17 @@
 using dialogs::Named;
 
 namespace {
-constexpr int kUnitRadioIds[3] = {133, 135, 134};  // metres, centimetres, millimetres
-constexpr int kAdjustCheck = 177;
+constexpr int kUnitRadioIds[3] = {kUnitMetresRadio, kUnitCentimetresRadio, kUnitMillimetresRadio};
 }  // namespace
 
 ScaleDialog::ScaleDialog(const ScaleDialogResult& preset, QWidget* parent)
-    : ModalDialog(QStringLiteral("Zeichnungsmaßstab"), parent) {
-    auto* intro = Named(new QLabel(QStringLiteral(
-        "Für das genaue Messen ist der Abbildungsmaßstab des eingelesen Planes notwendig:"), this), 162);
+    : ModalDialog(ShellText(IDS_SCALE_CAPTION), parent) {
+    auto* intro = Named(new QLabel(ShellText(IDS_SCALE_INTRO), this), kScaleIntroLabel);
     intro->setWordWrap(true);
     Body()->addWidget(intro);
 
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("Maßstab               M 1 :"), this);
+    auto* label = new QLabel(ShellText(IDS_SCALE_LABEL), this);
     label->setTextFormat(Qt::PlainText);
     row->addWidget(label);
     m_combo = Named(new QComboBox(this), kScaleCombo);
@@ -38,17 +37,17 @@ ScaleDialog::ScaleDialog(const ScaleDialogResult& preset, QWidget* parent)
     row->addWidget(m_combo);
     Body()->addLayout(row);
 
-    auto* group = new QGroupBox(QStringLiteral("Ausgabeeinheit"), this);
+    auto* group = new QGroupBox(ShellText(IDS_SCALE_UNIT_GROUP), this);
     auto* units = new QVBoxLayout(group);
-    const char* unitTexts[3] = {"Meter [m]", "Zentimeter [cm]", "Millimeter [mm]"};
+    const int unitTexts[3] = {IDS_SCALE_UNIT_METRES, IDS_SCALE_UNIT_CENTIMETRES, IDS_SCALE_UNIT_MILLIMETRES};
     for (int i = 0; i < 3; ++i) {
-        m_units[i] = Named(new QRadioButton(QString::fromUtf8(unitTexts[i]), group), kUnitRadioIds[i]);
+        m_units[i] = Named(new QRadioButton(ShellText(unitTexts[i]), group), kUnitRadioIds[i]);
         units->addWidget(m_units[i]);
     }
     m_units[preset.unitChoice >= 0 && preset.unitChoice < 3 ? preset.unitChoice : 2]->setChecked(true);
     Body()->addWidget(group);
 
-    m_adjust = Named(new QCheckBox(QStringLiteral("Rasterlinien automatisch anpassen"), this), kAdjustCheck);
+    m_adjust = Named(new QCheckBox(ShellText(IDS_SCALE_GRID_ADJUST), this), kGridAdjustCheck);
     m_adjust->setChecked(preset.bGridAutoAdjust != 0);
     Body()->addWidget(m_adjust);
 }

@@ -1,6 +1,13 @@
-// Dialog 123 "Zeichnungsmaßstab": the drawing scale 1 : n, the output unit and whether the
+// The scale dialog "Zeichnungsmaßstab": the drawing scale 1 : n, the output unit and whether the
 // grid lines follow a change of scale.
 #pragma once
+
+// Control ids of the dialog's own controls (the shared ones are in view/SettingsDialogs.h).
+constexpr int kScaleIntroLabel = 162;
+constexpr int kUnitMetresRadio = 133;
+constexpr int kUnitMillimetresRadio = 134;
+constexpr int kUnitCentimetresRadio = 135;
+constexpr int kGridAdjustCheck = 177;
 
 #include "app/dialogs/ModalDialog.h"
 #include "document/ArdoDoc.h"

@@ -1,5 +1,6 @@
 #include "app/dialogs/SnapDialog.h"
 
+#include "app/ShellTexts.h"
 #include "app/dialogs/DialogSupport.h"
 #include "view/SettingsDialogs.h"
 
@@ -11,17 +12,17 @@
 using dialogs::Named;
 
 SnapDialog::SnapDialog(const CArdoDoc& doc, QWidget* parent)
-    : ModalDialog(QStringLiteral("Fangraster"), parent) {
+    : ModalDialog(ShellText(IDS_SNAP_CAPTION), parent) {
     const SnapDialogPreset preset = SnapDialogPresetFor(doc);
-    m_check = Named(new QCheckBox(QStringLiteral("Fangraster ein"), this), kSnapCheck);
+    m_check = Named(new QCheckBox(ShellText(IDS_SNAP_ON), this), kSnapCheck);
     m_check->setChecked(preset.snap);
     m_edit = Named(new QLineEdit(QString::fromStdString(preset.spacingText), this), kSnapEdit);
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_check, 0, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Abstand der Rasterpunkte"), this), 1, 0);
+    grid->addWidget(new QLabel(ShellText(IDS_SNAP_SPACING), this), 1, 0);
     grid->addWidget(m_edit, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("mm"), this), 1, 2);
+    grid->addWidget(new QLabel(ShellText(IDS_UNIT_MM), this), 1, 2);
     Body()->addLayout(grid);
 }
 

@@ -1,4 +1,4 @@
-// Dialog 136 "Fangraster": snap on or off and the distance of the snap points in mm.
+// The snap dialog "Fangraster": snap on or off and the distance of the snap points in mm.
 #pragma once
 
 #include "app/dialogs/ModalDialog.h"

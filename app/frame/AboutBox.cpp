@@ -1,5 +1,7 @@
 #include "app/frame/AboutBox.h"
 
+#include "app/ShellTexts.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -10,10 +12,10 @@
 QDialog* CreateAboutBox(QWidget* parent) {
     auto* box = new QDialog(parent);
     box->setObjectName(QStringLiteral("AboutBox"));
-    box->setWindowTitle(QStringLiteral("About Kovel"));
+    box->setWindowTitle(ShellText(IDS_ABOUT_CAPTION));
     auto* icon = new QLabel(box);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/kovel.svg")).pixmap(48, 48));
-    auto* version = new QLabel(QStringLiteral("Kovel      Version 2.31"), box);
+    auto* version = new QLabel(ShellText(IDS_ABOUT_VERSION), box);
     version->setObjectName(QStringLiteral("VersionLine"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);

@@ -1,9 +1,5 @@
 #include "app/frame/Accelerators.h"
 
-#include "tools/ToolCommands.h"
-#include "view/ViewEditCommands.h"
-
-#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -16,9 +12,9 @@ QKeySequence Sequence(Qt::KeyboardModifiers modifiers, Qt::Key key) { return QKe
 
 Qt::KeyboardModifiers ModifiersOf(unsigned bits) {
     Qt::KeyboardModifiers m;
-    if (bits & Accelerator::kShift) m |= Qt::ShiftModifier;
-    if (bits & Accelerator::kControl) m |= Qt::ControlModifier;
-    if (bits & Accelerator::kAlt) m |= Qt::AltModifier;
+    if (bits & CommandKey::kShift) m |= Qt::ShiftModifier;
+    if (bits & CommandKey::kControl) m |= Qt::ControlModifier;
+    if (bits & CommandKey::kAlt) m |= Qt::AltModifier;
     return m;
 }
 
@@ -40,8 +36,14 @@ std::vector<Qt::Key> VirtualKeys(unsigned vk) {
     case VK_TAB: return {Qt::Key_Tab};
     case VK_RETURN: return {Qt::Key_Return, Qt::Key_Enter};
     case VK_ESCAPE: return {Qt::Key_Escape};
+    case VK_LEFT: return {Qt::Key_Left};
+    case VK_UP: return {Qt::Key_Up};
+    case VK_RIGHT: return {Qt::Key_Right};
+    case VK_DOWN: return {Qt::Key_Down};
     case VK_INSERT: return {Qt::Key_Insert};
     case VK_DELETE: return {Qt::Key_Delete};
+    case VK_F1: return {Qt::Key_F1};
+    case VK_F6: return {Qt::Key_F6};
     case VK_OEM_PLUS: return {Qt::Key_Plus, Qt::Key_Equal};
     case VK_OEM_MINUS: return {Qt::Key_Minus};
     default: return {};
@@ -70,50 +72,24 @@ private:
     std::function<void()> m_refresh;
 };
 
-void AddUnique(std::vector<QKeySequence>& to, const std::vector<QKeySequence>& keys) {
-    for (const QKeySequence& k : keys)
-        if (std::find(to.begin(), to.end(), k) == to.end()) to.push_back(k);
-}
-
 }  // namespace
 
-std::vector<QKeySequence> KeySequencesFor(const Accelerator& a) {
-    if (a.kind == Accelerator::character) return CharacterKeys(a.key);
-    const Qt::KeyboardModifiers modifiers = ModifiersOf(a.modifiers);
+std::vector<QKeySequence> KeySequencesFor(const CommandKey& k) {
+    if (k.kind == CommandKey::character) return CharacterKeys(k.key);
+    const Qt::KeyboardModifiers modifiers = ModifiersOf(k.modifiers);
     // The numeric pad's minus is the minus key with the keypad modifier.
-    if (a.key == VK_SUBTRACT) return {Sequence(modifiers | Qt::KeypadModifier, Qt::Key_Minus)};
+    if (k.key == VK_SUBTRACT) return {Sequence(modifiers | Qt::KeypadModifier, Qt::Key_Minus)};
     std::vector<QKeySequence> keys;
-    for (Qt::Key key : VirtualKeys(a.key)) keys.push_back(Sequence(modifiers, key));
+    for (Qt::Key key : VirtualKeys(k.key)) keys.push_back(Sequence(modifiers, key));
     return keys;
 }
 
-std::map<int, std::vector<QKeySequence>> CoreAcceleratorKeys() {
-    std::map<int, std::vector<QKeySequence>> byCommand;
-    for (const auto* table : {&EditAccelerators(), &ToolAccelerators()})
-        for (const Accelerator& a : *table) AddUnique(byCommand[a.command], KeySequencesFor(a));
-    return byCommand;
-}
-
-void AddCoreAccelerators(const std::map<int, QAction*>& actions) {
-    std::map<QKeySequence, QAction*> owner;
-    for (const auto& [id, action] : actions)
-        for (const QKeySequence& key : action->shortcuts()) owner.emplace(key, action);
-    for (const auto& [command, keys] : CoreAcceleratorKeys()) {
-        const auto it = actions.find(command);
-        if (it == actions.end()) continue;
-        QAction* action = it->second;
-        QList<QKeySequence> shortcuts = action->shortcuts();
-        bool added = false;
-        for (const QKeySequence& key : keys) {
-            if (owner.count(key)) continue;
-            shortcuts << key;
-            owner.emplace(key, action);
-            added = true;
-        }
-        if (!added) continue;
-        action->setShortcuts(shortcuts);
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
+QList<QKeySequence> KeySequencesOf(const Command& command) {
+    QList<QKeySequence> sequences;
+    for (const CommandKey& key : command.keys)
+        for (const QKeySequence& sequence : KeySequencesFor(key))
+            if (!sequences.contains(sequence)) sequences << sequence;
+    return sequences;
 }
 
 void RefreshCommandStatesBeforeKeys(QWidget* frame, std::function<void()> refresh) {

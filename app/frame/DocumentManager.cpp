@@ -175,7 +175,7 @@ std::shared_ptr<CArdoDoc> DocumentManager::OpenDocumentFile(const std::string& r
         if (auto active = ActiveDocument())
             active->UpdateScaleText();
         else
-            AppServices().status->SetPaneText(2, LoadString(IDS_SCALE_INDICATOR));
+            AppServices().status->SetPaneText(kPaneScale, LoadString(IDS_SCALE_INDICATOR));
         return nullptr;
     }
     doc->SetPathName(pathName);

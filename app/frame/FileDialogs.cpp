@@ -1,7 +1,7 @@
 #include "app/frame/FileDialogs.h"
 
+#include "app/ShellTexts.h"
 #include "app/dialogs/ScaleDialog.h"
-
 #include "platform/StringTable.h"
 
 #include <QFileDialog>
@@ -9,14 +9,17 @@
 
 namespace {
 constexpr int IDS_SAVE_AS_TITLE = 61441;  // "Speichern unter"
+// The document type's names, one a line; line 3 is its filter name "Kovel Datei (*.cpr;*.cap)".
+constexpr int IDS_DOCUMENT_TYPE = 3;
 
 // Qt takes the patterns from the last parenthesis and separates them by blanks, so
 // "(*.cpr;*.cap)" would be one pattern. Each filter carries its patterns in a last group
 // that the dialog hides, and shows the document type's own text.
 void SetDocumentFilters(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    dialog.setNameFilters({QString::fromUtf8(kDocumentFilterName) + QStringLiteral(" (*.cpr *.cap)"),
-                           QStringLiteral("Alle Dateien (*.*) (*)")});
+    const QString filterName = ShellText(IDS_DOCUMENT_TYPE).split(u'\n').value(3);
+    dialog.setNameFilters({filterName + QStringLiteral(" (*.cpr *.cap)"),
+                           ShellText(IDS_ALL_FILES_FILTER)});
 }
 }  // namespace
 

@@ -15,7 +15,7 @@ public:
     // The name to save under, starting from proposed; empty on cancel. bReplace: the document
     // takes the new name ("Speichern unter"), else a copy is saved.
     virtual std::string AskSaveFileName(QWidget* parent, const std::string& proposed, bool bReplace) = 0;
-    // After a plan was imported into doc: asks for the plan's scale (dialog 123).
+    // After a plan was imported into doc: asks for the plan's scale (the scale dialog).
     virtual void AskPlanScale(CArdoDoc& doc, QWidget* parent) = 0;
 };
 
@@ -26,6 +26,3 @@ public:
     std::string AskSaveFileName(QWidget* parent, const std::string& proposed, bool bReplace) override;
     void AskPlanScale(CArdoDoc& doc, QWidget* parent) override;
 };
-
-// The filter name the document type shows.
-inline constexpr const char* kDocumentFilterName = "Kovel Datei (*.cpr;*.cap)";

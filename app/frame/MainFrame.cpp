@@ -3,13 +3,13 @@
 #include "app/AppState.h"
 #include "app/RecentFileList.h"
 #include "app/frame/Accelerators.h"
-#include "app/frame/BarLayout.h"
 #include "app/frame/CommandHooks.h"
-#include "app/frame/CommandIds.h"
-#include "app/frame/CommandTable.h"
+#include "app/frame/CommandTexts.h"
 #include "app/frame/DocumentManager.h"
-#include "app/frame/MenuLayout.h"
 #include "app/frame/ShellCommands.h"
+#include "app/frame/StatusPanes.h"
+#include "commands/CommandIds.h"
+#include "commands/CommandLayout.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 
@@ -42,8 +42,6 @@ QStringList LocalFiles(const QMimeData* data) {
         if (url.isLocalFile()) files << url.toLocalFile();
     return files;
 }
-
-QString PlainText(const char* menuText) { return QString::fromUtf8(menuText).remove(u'&'); }
 }  // namespace
 
 MainFrame::MainFrame(ISettingsStore& settings, RecentFileList& recent, IFileDialogs& dialogs, QWidget* parent)
@@ -99,37 +97,35 @@ MainFrame::~MainFrame() {
 // --- actions, menus, bars ------------------------------------------------------------------------
 
 void MainFrame::CreateActions() {
-    for (const CommandInfo& info : CommandTable()) {
-        auto* action = new QAction(MenuItemText(info), this);
-        action->setData(info.id);
-        action->setObjectName(QStringLiteral("cmd%1").arg(info.id));
-        action->setCheckable(info.checkable);
-        if (!info.keys.empty()) {
-            action->setShortcuts(QList<QKeySequence>(info.keys.begin(), info.keys.end()));
+    for (const Command& command : Commands()) {
+        auto* action = new QAction(MenuItemText(command), this);
+        action->setData(command.id);
+        action->setObjectName(QString::fromUtf8(command.name));
+        action->setCheckable(command.checkable);
+        if (const QList<QKeySequence> keys = KeySequencesOf(command); !keys.isEmpty()) {
+            action->setShortcuts(keys);
             action->setShortcutContext(Qt::WindowShortcut);
         }
-        if (info.icon) action->setIcon(QIcon(QStringLiteral(":/icons/") + QString::fromUtf8(info.icon)));
-        action->setStatusTip(HelpLine(info.id));
-        const QString tip = ToolTipText(info.id);
-        action->setToolTip(tip.isEmpty() ? PlainText(info.menuText) : tip);
-        const int id = info.id;
+        if (command.icon) action->setIcon(QIcon(QStringLiteral(":/icons/") + QString::fromUtf8(command.icon)));
+        action->setStatusTip(HelpLine(command.id));
+        const QString tip = ToolTipText(command.id);
+        action->setToolTip(tip.isEmpty() ? PlainMenuText(command) : tip);
+        const int id = command.id;
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         // On the frame, so keys work without a menu showing the command.
         addAction(action);
-        m_actions[info.id] = action;
+        m_actions[command.id] = action;
     }
-    // The keys the view and the tools define, where the table does not name them already.
-    AddCoreAccelerators(m_actions);
     RefreshCommandStatesBeforeKeys(this, [this] { UpdateCommandStates(); });
 }
 
 QList<QMenu*> MainFrame::BuildMenuSet(bool documentMenu) {
     QList<QMenu*> menus;
-    for (const PopupLayout& popup : documentMenu ? DocumentMenuLayout() : NoDocumentMenuLayout()) {
+    for (const MenuPopup& popup : documentMenu ? DocumentMenuBar() : NoDocumentMenuBar()) {
         auto* menu = new QMenu(QString::fromUtf8(popup.title), this);
         bool hasWindowList = false;
         for (int id : popup.items) {
-            if (id == 0) {
+            if (id == kSeparator) {
                 menu->addSeparator();
             } else if (id == kRecentFilesPlaceholder) {
                 for (int mru = cmd::RecentFile1; mru <= cmd::RecentFileLast; ++mru) menu->addAction(m_actions[mru]);
@@ -163,7 +159,7 @@ void MainFrame::CreateBars() {
         bar->setFloatable(true);
         bar->setIconSize(QSize(24, 24));
         for (int id : def.buttons) {
-            if (id == 0)
+            if (id == kSeparator)
                 bar->addSeparator();
             else
                 bar->addAction(Action(id));
@@ -181,7 +177,7 @@ void MainFrame::CreateStatusBar() {
     for (size_t i = 0; i < panes.size(); ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("Pane%1").arg(i));
-        if (i == 0) {
+        if (i == kPanePrompt) {
             label->setMinimumWidth(1);
             bar->addWidget(label, 1);
         } else {
@@ -198,9 +194,7 @@ void MainFrame::CreateStatusBar() {
 QMenu* MainFrame::createPopupMenu() {
     UpdateCommandStates();
     auto* menu = new QMenu(this);
-    for (int id : {cmd::ViewToolbar, cmd::ToggleFurnitureBox, cmd::ToggleLinesBox, cmd::ToggleMeasureBox,
-                   cmd::ViewStatusBar})
-        menu->addAction(Action(id));
+    for (int id : BarsContextMenu()) menu->addAction(Action(id));
     return menu;
 }
 
@@ -276,12 +270,12 @@ void MainFrame::FillWindowList(QMenu* menu) {
 // --- status bar ----------------------------------------------------------------------------------
 
 void MainFrame::SetPaneText(int pane, const QString& text) {
-    if (pane >= 0 && pane < 4) m_panes[pane]->setText(text);
+    if (pane >= 0 && pane < kStatusPaneCount) m_panes[pane]->setText(text);
 }
 
-QString MainFrame::PaneText(int pane) const { return pane >= 0 && pane < 4 ? m_panes[pane]->text() : QString(); }
+QString MainFrame::PaneText(int pane) const { return pane >= 0 && pane < kStatusPaneCount ? m_panes[pane]->text() : QString(); }
 
-QLabel* MainFrame::Pane(int pane) const { return pane >= 0 && pane < 4 ? m_panes[pane] : nullptr; }
+QLabel* MainFrame::Pane(int pane) const { return pane >= 0 && pane < kStatusPaneCount ? m_panes[pane] : nullptr; }
 
 // --- command route -------------------------------------------------------------------------------
 

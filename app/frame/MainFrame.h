@@ -6,6 +6,7 @@
 #include "app/WindowPlacement.h"
 #include "app/frame/CommandRouter.h"
 #include "app/frame/CommandTarget.h"
+#include "platform/Services.h"
 
 #include <QMainWindow>
 
@@ -37,9 +38,9 @@ public:
 
     // The action of a command (menus, buttons and keys share it); null for unknown ids.
     QAction* Action(int id) const;
-    // A bar by control id (BarLayout.h).
+    // A bar by control id (commands/CommandLayout.h).
     QToolBar* Bar(int controlId) const;
-    // Whether menu 3 (a document is open) is shown rather than menu 2.
+    // Whether the menu bar of an open document is shown rather than the one without.
     bool ShowsDocumentMenu() const { return m_showsDocumentMenu; }
     // The popup menus of the bar in use.
     QList<QMenu*> CurrentMenus() const;
@@ -101,11 +102,11 @@ private:
 
     std::map<int, QAction*> m_actions;
     std::map<int, QToolBar*> m_bars;
-    QList<QMenu*> m_documentMenus;    // menu 3
-    QList<QMenu*> m_noDocumentMenus;  // menu 2
+    QList<QMenu*> m_documentMenus;    // while a document window is open
+    QList<QMenu*> m_noDocumentMenus;  // while none is
     QList<QAction*> m_windowListActions;
     bool m_showsDocumentMenu = false;
-    QLabel* m_panes[4] = {};
+    QLabel* m_panes[kStatusPaneCount] = {};
     QTimer* m_updateTimer = nullptr;
     bool m_startMaximized = false;
     QPoint m_minimizedPosition;  // kept from the applied placement

@@ -2,9 +2,9 @@
 
 #include "app/RecentFileList.h"
 #include "app/frame/AboutBox.h"
-#include "app/frame/CommandIds.h"
 #include "app/frame/DocumentManager.h"
 #include "app/frame/FileDialogs.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
 

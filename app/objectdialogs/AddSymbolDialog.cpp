@@ -1,38 +1,33 @@
 #include "app/objectdialogs/AddSymbolDialog.h"
 
+#include "app/ShellTexts.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-const char* const kRoomGroupNames[8] = {"Marker", "Wohnen", "Schlafen", "Küche",
-                                        "Bad",    "Büro",   "Maschine", "Anschlüsse"};
-const char* const kSymbolClassNames[27] = {
-    "Tisch", "Stuhl", "Bank", "Sessel / Sofa", "Bett", "Schrank / Sideboard", "Teppich", "Hifi / TV",
-    "Musikinstrument", "Krug / Bodenvase", "Blume", "Stehlampe", "Maschine / Heizanlage", "Elektroanschluß",
-    "Wasseranschluß", "Abfluß / Senkkasten", "Gartenstuhl", "Gartentisch", "Gartenbank", "Hollywood-Schaukel",
-    "Pflanzschale", "Blumenbeet", "Baum", "Strauch", "Pool / Teich", "Springbrunnen", "Marker"};
-
 namespace {
 // A drop-down list with nothing chosen (-1) unless the index is one of its entries.
-QComboBox* DropDown(QWidget* parent, const char* const* names, int count, int selected) {
+// The entries are the count strings from firstString on.
+QComboBox* DropDown(QWidget* parent, int firstString, int count, int selected) {
     auto* combo = new QComboBox(parent);
-    for (int i = 0; i < count; ++i) combo->addItem(QString::fromUtf8(names[i]));
+    for (int i = 0; i < count; ++i) combo->addItem(ShellText(firstString + i));
     combo->setCurrentIndex(selected >= 0 && selected < count ? selected : -1);
     return combo;
 }
 }  // namespace
 
 AddSymbolDialog::AddSymbolDialog(const AddSymbolValues& preset, QWidget* parent)
-    : ObjectDialog(QStringLiteral("Symbol hinzufügen"), parent, QStringLiteral("Hinzufügen")), m_values(preset) {
+    : ObjectDialog(ShellText(IDS_ADD_SYMBOL_CAPTION), parent, ShellText(IDS_ADD_SYMBOL_OK)), m_values(preset) {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Symbol-Klasse:"), this), 0, 0);
-    m_group = dialogs::Named(DropDown(this, kRoomGroupNames, 8, preset.nGroup), ctl::kAddGroup);
+    grid->addWidget(new QLabel(ShellText(IDS_ADD_SYMBOL_CLASS), this), 0, 0);
+    m_group = dialogs::Named(DropDown(this, IDS_FIRST_ROOM_GROUP, kRoomGroupCount, preset.nGroup), ctl::kAddGroup);
     grid->addWidget(m_group, 0, 1);
-    m_class = dialogs::Named(DropDown(this, kSymbolClassNames, 27, preset.nClass), ctl::kAddClass);
+    m_class = dialogs::Named(DropDown(this, IDS_FIRST_SYMBOL_CLASS, kSymbolClassCount, preset.nClass), ctl::kAddClass);
     m_class->setEnabled(false);
     grid->addWidget(m_class, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Beschreibungs-Kurztext:"), this), 2, 0);
+    grid->addWidget(new QLabel(ShellText(IDS_SHORT_DESCRIPTION_LABEL), this), 2, 0);
     m_name = dialogs::Named(new QLineEdit(QString::fromStdString(preset.strName), this), ctl::kAddName);
     grid->addWidget(m_name, 2, 1);
     Body()->addLayout(grid);

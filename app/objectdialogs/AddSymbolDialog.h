@@ -6,10 +6,6 @@
 
 class QComboBox;
 
-// The room groups (index 0 "Marker" ... 7 "Anschlüsse") and the 27 symbol classes in key order.
-extern const char* const kRoomGroupNames[8];
-extern const char* const kSymbolClassNames[27];
-
 class AddSymbolDialog : public ObjectDialog {
 public:
     explicit AddSymbolDialog(const AddSymbolValues& preset, QWidget* parent = nullptr);

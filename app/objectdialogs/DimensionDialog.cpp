@@ -1,5 +1,7 @@
 #include "app/objectdialogs/DimensionDialog.h"
 
+#include "app/ShellTexts.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,13 +10,13 @@
 #include <QVBoxLayout>
 
 DimensionDialog::DimensionDialog(const DimensionDialogValues& preset, QWidget* parent)
-    : ObjectDialog(QStringLiteral("Maßlinien"), parent), m_values(preset) {
-    auto* group = new QGroupBox(QStringLiteral("Vermaßung"), this);
+    : ObjectDialog(ShellText(IDS_DIMENSION_CAPTION), parent), m_values(preset) {
+    auto* group = new QGroupBox(ShellText(IDS_DIMENSION_GROUP), this);
     auto* choices = new QVBoxLayout(group);
     const int ids[3] = {ctl::kEdges, ctl::kArea, ctl::kEdgesAndArea};
-    const char* texts[3] = {"Randlinien vermaßen", "Fläche vermaßen", "Randlinien und Flächen vermaßen"};
+    const int texts[3] = {IDS_DIMENSION_EDGES, IDS_DIMENSION_AREA, IDS_DIMENSION_EDGES_AND_AREA};
     for (int i = 0; i < 3; ++i) {
-        m_choices[i] = dialogs::Named(new QRadioButton(QString::fromUtf8(texts[i]), group), ids[i]);
+        m_choices[i] = dialogs::Named(new QRadioButton(ShellText(texts[i]), group), ids[i]);
         choices->addWidget(m_choices[i]);
     }
     // Only a polygon offers the choice; the rectangle kinds always dimension their area.
@@ -27,7 +29,7 @@ DimensionDialog::DimensionDialog(const DimensionDialogValues& preset, QWidget* p
     Body()->addWidget(group);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Schrifthöhe :"), this));
+    row->addWidget(new QLabel(ShellText(IDS_DIMENSION_TEXT_HEIGHT), this));
     m_height = dialogs::Named(new QLabel(QString::fromStdString(preset.strTextHeight), this), ctl::kTextHeight);
     m_height->setTextFormat(Qt::PlainText);
     m_height->setMinimumWidth(m_height->fontMetrics().horizontalAdvance(QStringLiteral("000")));

@@ -1,5 +1,6 @@
 #include "app/objectdialogs/FontChoice.h"
 
+#include "app/ShellTexts.h"
 #include "app/objectdialogs/ObjectDialog.h"
 #include "platform/Win1252.h"
 #include "platform/qt/QtConvert.h"
@@ -23,7 +24,7 @@ constexpr double kPointsPerInch = 72.0;
 class FontAndColorDialog : public QDialog {
 public:
     FontAndColorDialog(const QFont& font, COLORREF color, QWidget* parent) : QDialog(parent), m_color(color) {
-        setWindowTitle(QStringLiteral("Schriftart"));
+        setWindowTitle(ShellText(IDS_FONT_CAPTION));
         setModal(true);
         auto* layout = new QVBoxLayout(this);
         m_fonts = new QFontDialog(font, this);
@@ -32,8 +33,8 @@ public:
         layout->addWidget(m_fonts);
 
         auto* colorRow = new QHBoxLayout;
-        colorRow->addWidget(new QLabel(QStringLiteral("Farbe:"), this));
-        auto* colorButton = new QPushButton(QStringLiteral("Farbe..."), this);
+        colorRow->addWidget(new QLabel(ShellText(IDS_FONT_COLOR), this));
+        auto* colorButton = new QPushButton(ShellText(IDS_COLOR_BUTTON), this);
         ShowColorOnButton(colorButton, m_color);
         connect(colorButton, &QPushButton::clicked, this, [this, colorButton] {
             COLORREF chosen = m_color;
@@ -46,8 +47,8 @@ public:
         layout->addLayout(colorRow);
 
         auto* buttons = new QDialogButtonBox(this);
-        buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-        buttons->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
+        buttons->addButton(ShellText(IDS_OK_BUTTON), QDialogButtonBox::AcceptRole)->setDefault(true);
+        buttons->addButton(ShellText(IDS_CANCEL_BUTTON), QDialogButtonBox::RejectRole);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         layout->addWidget(buttons);

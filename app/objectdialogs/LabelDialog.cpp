@@ -1,5 +1,6 @@
 #include "app/objectdialogs/LabelDialog.h"
 
+#include "app/ShellTexts.h"
 #include "app/objectdialogs/FontChoice.h"
 
 #include <QCheckBox>
@@ -9,21 +10,21 @@
 #include <QPushButton>
 
 LabelDialog::LabelDialog(const TextDialogValues& preset, QWidget* parent)
-    : ObjectDialog(QStringLiteral("Beschriftung"), parent),
+    : ObjectDialog(ShellText(IDS_LABEL_CAPTION), parent),
       m_values(preset),
       m_font(preset.lf),
       m_color(preset.crText),
       m_chooseFont(ChooseFontAndColor) {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Text:"), this), 0, 0);
+    grid->addWidget(new QLabel(ShellText(IDS_LABEL_TEXT), this), 0, 0);
     m_text = dialogs::Named(new QLineEdit(QString::fromStdString(preset.strText), this), ctl::kLabelText);
     grid->addWidget(m_text, 0, 1, 1, 2);
-    m_fixAngle = dialogs::Named(new QCheckBox(QStringLiteral("Drehwinkel fixieren :"), this), ctl::kFixAngle);
+    m_fixAngle = dialogs::Named(new QCheckBox(ShellText(IDS_LABEL_FIX_ANGLE), this), ctl::kFixAngle);
     m_fixAngle->setChecked(preset.bFixedAngle != 0);
     grid->addWidget(m_fixAngle, 1, 0);
     m_angle = dialogs::Named(new QLineEdit(QString::number(preset.nAngle), this), ctl::kLabelAngle);
     grid->addWidget(m_angle, 1, 1);
-    auto* fontButton = dialogs::Named(new QPushButton(QStringLiteral("Schriftart..."), this), ctl::kFont);
+    auto* fontButton = dialogs::Named(new QPushButton(ShellText(IDS_LABEL_FONT), this), ctl::kFont);
     grid->addWidget(fontButton, 2, 0);
     Body()->addLayout(grid);
 

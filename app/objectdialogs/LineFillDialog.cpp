@@ -1,5 +1,7 @@
 #include "app/objectdialogs/LineFillDialog.h"
 
+#include "app/ShellTexts.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,26 +10,26 @@
 #include <QPushButton>
 
 LineFillDialog::LineFillDialog(const LineFillValues& preset, QWidget* parent)
-    : ObjectDialog(QStringLiteral("Hilfslinien"), parent),
+    : ObjectDialog(ShellText(IDS_LINE_FILL_CAPTION), parent),
       m_values(preset),
       m_lineColor(preset.lineColor),
       m_fillColor(preset.fillColor) {
-    auto* border = new QGroupBox(QStringLiteral("Randlinie"), this);
+    auto* border = new QGroupBox(ShellText(IDS_LINE_FILL_BORDER), this);
     auto* borderGrid = new QGridLayout(border);
-    borderGrid->addWidget(new QLabel(QStringLiteral("Dicke"), border), 0, 0);
+    borderGrid->addWidget(new QLabel(ShellText(IDS_LINE_FILL_THICKNESS), border), 0, 0);
     m_width = dialogs::Named(new QLineEdit(QString::number(preset.lineWidth), border), ctl::kLineWidth);
     borderGrid->addWidget(m_width, 0, 1);
-    borderGrid->addWidget(new QLabel(QStringLiteral("1/100 mm"), border), 0, 2);
-    m_lineColorButton = dialogs::Named(new QPushButton(QStringLiteral("Farbe..."), border), ctl::kLineColor);
+    borderGrid->addWidget(new QLabel(ShellText(IDS_LINE_FILL_HUNDREDTHS), border), 0, 2);
+    m_lineColorButton = dialogs::Named(new QPushButton(ShellText(IDS_COLOR_BUTTON), border), ctl::kLineColor);
     borderGrid->addWidget(m_lineColorButton, 1, 0, 1, 3);
     Body()->addWidget(border);
 
-    auto* area = new QGroupBox(QStringLiteral("Fläche"), this);
+    auto* area = new QGroupBox(ShellText(IDS_LINE_FILL_AREA), this);
     auto* areaGrid = new QGridLayout(area);
-    m_useFill = dialogs::Named(new QCheckBox(QStringLiteral("Füllfarbe verwenden"), area), ctl::kUseFill);
+    m_useFill = dialogs::Named(new QCheckBox(ShellText(IDS_LINE_FILL_USE_FILL), area), ctl::kUseFill);
     m_useFill->setChecked(preset.bFill != 0);
     areaGrid->addWidget(m_useFill, 0, 0);
-    m_fillColorButton = dialogs::Named(new QPushButton(QStringLiteral("Farbe..."), area), ctl::kFillColor);
+    m_fillColorButton = dialogs::Named(new QPushButton(ShellText(IDS_COLOR_BUTTON), area), ctl::kFillColor);
     areaGrid->addWidget(m_fillColorButton, 1, 0);
     Body()->addWidget(area);
 

@@ -1,20 +1,14 @@
 #include "app/objectdialogs/ObjectDialogChecks.h"
 
+#include "app/ShellTexts.h"
+#include "objects/ArdoSymbol.h"
 #include "platform/GdiTypes.h"
+#include "platform/StringTable.h"
 #include "view/SettingsDialogs.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
-
-const char* const kMsgWholeNumber = "Geben Sie bitte eine ganze Zahl ein.";
-const char* const kMsgWholeNumberRange = "Geben Sie bitte eine ganze Zahl zwischen %1 und %2 ein.";
-const char* const kMsgNumber = "Geben Sie bitte eine Zahl ein.";
-const char* const kMsgNumberRange = "Geben Sie bitte eine Zahl zwischen %1 und %2 ein.";
-const char* const kMsgMaxChars = "Geben Sie bitte nicht mehr als %1 Zeichen ein.";
-const char* const kMsgLengthPositive = "Länge muß größer als 0 sein";
-const char* const kMsgWidthPositive = "Breite muß größer als 0 sein";
-const char* const kCaptionInputError = "Eingabefehler";
 
 namespace {
 
@@ -25,8 +19,8 @@ FieldRefusal FrameworkRefusal(int control, std::string message) {
     return FieldRefusal{control, std::move(message), std::string(), MB_ICONEXCLAMATION};
 }
 
-FieldRefusal OwnRefusal(int control, const char* message) {
-    return FieldRefusal{control, message, kCaptionInputError, MB_ICONERROR};
+FieldRefusal OwnRefusal(int control, int message) {
+    return FieldRefusal{control, LoadString(message), LoadString(IDS_CAPTION_INPUT_ERROR), MB_ICONERROR};
 }
 
 std::string FixedText(double value, int decimals) {
@@ -82,18 +76,19 @@ bool ParseWholeField(const std::string& text, int64_t& value) {
 
 FieldCheck CheckWholeField(int control, const std::string& text, int64_t lo, int64_t hi, int& value) {
     int64_t v = 0;
-    if (!ParseWholeField(text, v)) return FrameworkRefusal(control, kMsgWholeNumber);
+    if (!ParseWholeField(text, v)) return FrameworkRefusal(control, LoadString(IDS_MSG_WHOLE_NUMBER));
     if (v < lo || v > hi)
-        return FrameworkRefusal(control, FillMessage(kMsgWholeNumberRange, BoundText(double(lo)), BoundText(double(hi))));
+        return FrameworkRefusal(control, FillMessage(LoadString(IDS_MSG_WHOLE_NUMBER_RANGE), BoundText(double(lo)),
+                                                     BoundText(double(hi))));
     value = int(v);
     return std::nullopt;
 }
 
 FieldCheck CheckFloatField(int control, const std::string& text, float lo, float hi, float& value) {
     float v = 0.0f;
-    if (!ParseFloatField(text, v)) return FrameworkRefusal(control, kMsgNumber);
+    if (!ParseFloatField(text, v)) return FrameworkRefusal(control, LoadString(IDS_MSG_NUMBER));
     if (!(v >= lo && v <= hi))
-        return FrameworkRefusal(control, FillMessage(kMsgNumberRange, BoundText(lo), BoundText(hi)));
+        return FrameworkRefusal(control, FillMessage(LoadString(IDS_MSG_NUMBER_RANGE), BoundText(lo), BoundText(hi)));
     value = v;
     return std::nullopt;
 }
@@ -103,7 +98,7 @@ FieldCheck CheckMaxChars(int control, const std::string& text, int maxChars) {
     for (unsigned char c : text)
         if ((c & 0xC0) != 0x80) ++count;  // count code points, not bytes
     if (count <= maxChars) return std::nullopt;
-    return FrameworkRefusal(control, FillMessage(kMsgMaxChars, std::to_string(maxChars)));
+    return FrameworkRefusal(control, FillMessage(LoadString(IDS_MSG_MAX_CHARS), std::to_string(maxChars)));
 }
 
 FieldCheck CheckLineWidth(const std::string& text, int& width) {
@@ -128,8 +123,8 @@ DefaultSizeDisplay DefaultSizeFor(float defaultLength, float defaultWidth) {
 
 FieldCheck CheckSymbolFields(const SymbolFieldTexts& texts, SymbolDialogValues& values) {
     // The dialog's own test reads the texts leniently and looks at the height first.
-    if (!(LenientFloat(texts.height) > 0.0f)) return OwnRefusal(ctl::kSymbolHeight, kMsgLengthPositive);
-    if (!(LenientFloat(texts.width) > 0.0f)) return OwnRefusal(ctl::kSymbolWidth, kMsgWidthPositive);
+    if (!(LenientFloat(texts.height) > 0.0f)) return OwnRefusal(ctl::kSymbolHeight, IDS_MSG_LENGTH_POSITIVE);
+    if (!(LenientFloat(texts.width) > 0.0f)) return OwnRefusal(ctl::kSymbolWidth, IDS_MSG_WIDTH_POSITIVE);
 
     float width = 0.0f, height = 0.0f, angle = 0.0f, x = 0.0f, y = 0.0f;
     if (auto r = CheckFloatField(ctl::kSymbolWidth, texts.width, 0.0f, kSymbolMaxValue, width)) return r;
@@ -165,17 +160,18 @@ FieldCheck CheckTextHeight(const std::string& text) { return CheckMaxChars(ctl::
 
 SymbolAttributeBoxes BoxesFromFlags(uint32_t flags) {
     SymbolAttributeBoxes boxes;
-    boxes.length = flags & 1;
-    boxes.width = flags & 2;
-    boxes.corner = flags & 4;
-    boxes.rotate = flags & 8;
-    boxes.defaultSize = flags & 0x10;
+    boxes.length = flags & CArdoSymbol::kLengthChanges;
+    boxes.width = flags & CArdoSymbol::kWidthChanges;
+    boxes.corner = flags & CArdoSymbol::kCornerScales;
+    boxes.rotate = flags & CArdoSymbol::kRotates;
+    boxes.defaultSize = flags & CArdoSymbol::kDefaultSize;
     return boxes;
 }
 
 uint32_t FlagsFromBoxes(const SymbolAttributeBoxes& boxes) {
-    return (boxes.length ? 1u : 0u) | (boxes.width ? 2u : 0u) | (boxes.corner ? 4u : 0u) | (boxes.rotate ? 8u : 0u) |
-           (boxes.defaultSize ? 0x10u : 0u);
+    return (boxes.length ? CArdoSymbol::kLengthChanges : 0u) | (boxes.width ? CArdoSymbol::kWidthChanges : 0u) |
+           (boxes.corner ? CArdoSymbol::kCornerScales : 0u) | (boxes.rotate ? CArdoSymbol::kRotates : 0u) |
+           (boxes.defaultSize ? CArdoSymbol::kDefaultSize : 0u);
 }
 
 FieldCheck ApplySymbolAttributes(const std::string& name, const SymbolAttributeBoxes& boxes,

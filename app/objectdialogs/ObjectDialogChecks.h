@@ -31,15 +31,7 @@ constexpr int kAddGroup = 131, kAddClass = 129, kAddName = 130;
 constexpr int kNoteText = 188;
 }  // namespace ctl
 
-// The framework's transfer messages and the dialogs' own ones.
-extern const char* const kMsgWholeNumber;        // "Geben Sie bitte eine ganze Zahl ein."
-extern const char* const kMsgWholeNumberRange;   // "... ganze Zahl zwischen %1 und %2 ein."
-extern const char* const kMsgNumber;             // "Geben Sie bitte eine Zahl ein."
-extern const char* const kMsgNumberRange;        // "... Zahl zwischen %1 und %2 ein."
-extern const char* const kMsgMaxChars;           // "... nicht mehr als %1 Zeichen ein."
-extern const char* const kMsgLengthPositive;     // "Länge muß größer als 0 sein"
-extern const char* const kMsgWidthPositive;      // "Breite muß größer als 0 sein"
-extern const char* const kCaptionInputError;     // "Eingabefehler"
+// The messages are the string table entries IDS_MSG_... (app/ShellTexts.h).
 
 // Why OK was refused: the message box to show and the control that takes the focus.
 struct FieldRefusal {

@@ -1,5 +1,7 @@
 #include "app/objectdialogs/SymbolAttributesDialog.h"
 
+#include "app/ShellTexts.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,42 +10,42 @@
 #include <QVBoxLayout>
 
 SymbolAttributesDialog::SymbolAttributesDialog(const SymbolAttributeValues& preset, QWidget* parent)
-    : ObjectDialog(QStringLiteral("Symbol - Attribute ändern"), parent), m_values(preset) {
+    : ObjectDialog(ShellText(IDS_ATTRIBUTES_CAPTION), parent), m_values(preset) {
     auto* nameRow = new QGridLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Beschreibungs-Kurztext:"), this), 0, 0);
+    nameRow->addWidget(new QLabel(ShellText(IDS_SHORT_DESCRIPTION_LABEL), this), 0, 0);
     m_name = dialogs::Named(new QLineEdit(QString::fromStdString(preset.strDescription), this), ctl::kAttrName);
     nameRow->addWidget(m_name, 0, 1);
     Body()->addLayout(nameRow);
 
     const SymbolAttributeBoxes boxes = BoxesFromFlags(preset.nFlags);
-    auto* flags = new QGroupBox(QStringLiteral("Property Flags"), this);
+    auto* flags = new QGroupBox(ShellText(IDS_ATTRIBUTES_FLAGS), this);
     auto* flagList = new QVBoxLayout(flags);
-    auto box = [&](const char* text, int id, bool checked, bool enabled) {
-        auto* check = dialogs::Named(new QCheckBox(QString::fromUtf8(text), flags), id);
+    auto box = [&](int text, int id, bool checked, bool enabled) {
+        auto* check = dialogs::Named(new QCheckBox(ShellText(text), flags), id);
         check->setChecked(checked);
         check->setEnabled(enabled);
         flagList->addWidget(check);
         return check;
     };
-    m_width = box("Breite darf geändert werden", ctl::kAttrWidth, boxes.width, false);
-    m_length = box("Länge darf geändert werden", ctl::kAttrLength, boxes.length, false);
-    m_corner = box("Breite und Höhe darf gleichzeitig geändert werden (Eck-Handle)", ctl::kAttrCorner, boxes.corner, true);
-    m_rotate = box("Drehen erlaubt", ctl::kAttrRotate, boxes.rotate, false);
+    m_width = box(IDS_ATTRIBUTES_WIDTH_CHANGES, ctl::kAttrWidth, boxes.width, false);
+    m_length = box(IDS_ATTRIBUTES_LENGTH_CHANGES, ctl::kAttrLength, boxes.length, false);
+    m_corner = box(IDS_ATTRIBUTES_CORNER_CHANGES, ctl::kAttrCorner, boxes.corner, true);
+    m_rotate = box(IDS_ATTRIBUTES_ROTATES, ctl::kAttrRotate, boxes.rotate, false);
     Body()->addWidget(flags);
 
-    auto* size = new QGroupBox(QStringLiteral("Breite und Höhe"), this);
+    auto* size = new QGroupBox(ShellText(IDS_ATTRIBUTES_SIZE), this);
     auto* sizeGrid = new QGridLayout(size);
-    m_default = dialogs::Named(new QCheckBox(QStringLiteral("Voreinstellung  verwenden :"), size), ctl::kAttrDefault);
+    m_default = dialogs::Named(new QCheckBox(ShellText(IDS_ATTRIBUTES_DEFAULT), size), ctl::kAttrDefault);
     m_default->setChecked(boxes.defaultSize);
     sizeGrid->addWidget(m_default, 0, 0, 1, 3);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("Länge"), size), 1, 0);
+    sizeGrid->addWidget(new QLabel(ShellText(IDS_ATTRIBUTES_LENGTH), size), 1, 0);
     m_lengthMm = dialogs::Named(new QLineEdit(QString::number(preset.nLength), size), ctl::kAttrLengthMm);
     sizeGrid->addWidget(m_lengthMm, 1, 1);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("mm"), size), 1, 2);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("Breite"), size), 2, 0);
+    sizeGrid->addWidget(new QLabel(ShellText(IDS_UNIT_MM), size), 1, 2);
+    sizeGrid->addWidget(new QLabel(ShellText(IDS_ATTRIBUTES_WIDTH), size), 2, 0);
     m_widthMm = dialogs::Named(new QLineEdit(QString::number(preset.nWidth), size), ctl::kAttrWidthMm);
     sizeGrid->addWidget(m_widthMm, 2, 1);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("mm"), size), 2, 2);
+    sizeGrid->addWidget(new QLabel(ShellText(IDS_UNIT_MM), size), 2, 2);
     Body()->addWidget(size);
 
     connect(m_default, &QCheckBox::clicked, this, [this] { UpdateCornerBox(); });

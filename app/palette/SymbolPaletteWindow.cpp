@@ -1,8 +1,10 @@
 #include "app/palette/SymbolPaletteWindow.h"
 
+#include "app/ShellTexts.h"
 #include "document/ArdoDoc.h"
 #include "platform/DeviceContext.h"
 #include "platform/Services.h"
+#include "platform/StringTable.h"
 #include "platform/qt/QtPainterBackend.h"
 
 #include <QApplication>
@@ -16,8 +18,6 @@
 #include <algorithm>
 
 namespace {
-constexpr const char* kChoosePrompt = "Bitte wählen Sie ein Symbol aus";
-constexpr const char* kPlacePrompt = "Bitte legen Sie das Symbol im Plan ab";
 constexpr int kInitialWidth = 170;
 
 QPointer<SymbolPaletteWindow>& ProgramPalette() {
@@ -34,7 +34,7 @@ QMainWindow* MainFrameWindow() {
 
 SymbolPaletteWindow::SymbolPaletteWindow(QWidget* parent) : QAbstractScrollArea(parent) {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Symbole"));
+    setWindowTitle(ShellText(IDS_SYMBOL_PALETTE_CAPTION));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setMouseTracking(true);
@@ -60,7 +60,7 @@ void SymbolPaletteWindow::Show() {
     if (isVisible()) {
         // Already shown: showing again starts a new choice.
         if (m_doc) m_doc->m_nCurrentSymbol = -1;
-        ShowStatus(kChoosePrompt);
+        ShowStatus(LoadString(IDS_PALETTE_CHOOSE_PROMPT));
     }
     show();
     raise();
@@ -110,7 +110,7 @@ void SymbolPaletteWindow::UpdateScrollRange() {
     bar->setSingleStep(20);
 }
 
-void SymbolPaletteWindow::ShowStatus(const std::string& text) { AppServices().status->SetPaneText(0, text); }
+void SymbolPaletteWindow::ShowStatus(const std::string& text) { AppServices().status->SetPaneText(kPanePrompt, text); }
 
 void SymbolPaletteWindow::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
@@ -129,14 +129,14 @@ void SymbolPaletteWindow::resizeEvent(QResizeEvent* event) {
 void SymbolPaletteWindow::showEvent(QShowEvent* event) {
     QAbstractScrollArea::showEvent(event);
     if (m_doc) m_doc->m_nCurrentSymbol = -1;
-    ShowStatus(kChoosePrompt);
+    ShowStatus(LoadString(IDS_PALETTE_CHOOSE_PROMPT));
 }
 
 void SymbolPaletteWindow::scrollContentsBy(int, int) { viewport()->update(); }
 
 void SymbolPaletteWindow::mouseMoveEvent(QMouseEvent* event) {
     const int hit = CandidateAt(event->position().toPoint());
-    ShowStatus(hit >= 0 ? m_layout.Description(size_t(hit)) : std::string(kChoosePrompt));
+    ShowStatus(hit >= 0 ? m_layout.Description(size_t(hit)) : LoadString(IDS_PALETTE_CHOOSE_PROMPT));
 }
 
 void SymbolPaletteWindow::mousePressEvent(QMouseEvent* event) {
@@ -149,7 +149,7 @@ void SymbolPaletteWindow::mousePressEvent(QMouseEvent* event) {
     // The palette held the activation; hand it back to the frame so that its document
     // window is active again and the very next press in the plan drops the symbol.
     if (QWidget* frame = parentWidget()) frame->activateWindow();
-    ShowStatus(kPlacePrompt);
+    ShowStatus(LoadString(IDS_PALETTE_PLACE_PROMPT));
 }
 
 bool SymbolPaletteWindow::event(QEvent* event) {

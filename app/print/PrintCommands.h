@@ -1,6 +1,6 @@
-// Printing a view: "&Drucken..." (57607) with the print dialog, "Seiten&ansicht" (57609)
-// with the print preview, "Drucker &einrichten..." (57606), and printing without dialogs
-// when the program was started to print a file. A document prints as one page.
+// Printing a view: "&Drucken..." (cmd::FilePrint) with the print dialog, "Seiten&ansicht"
+// (cmd::PrintPreview) with the print preview, "Drucker &einrichten..." (cmd::PrintSetup), and
+// printing without dialogs when the program was started to print a file. A document prints as one page.
 #pragma once
 
 #include "view/PrintInfo.h"

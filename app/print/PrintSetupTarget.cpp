@@ -1,8 +1,8 @@
-// "Drucker &einrichten..." (57606) is the application's command: it works with or without
-// an open document, on the printer every later print uses.
+// "Drucker &einrichten..." (cmd::PrintSetup) is the application's command: it works with or
+// without an open document, on the printer every later print uses.
 #include "app/frame/CommandHooks.h"
-#include "app/frame/CommandIds.h"
 #include "app/print/PrintCommands.h"
+#include "commands/CommandIds.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-// The pop-up menu of a document window (menu 187) as a QMenu: the items the view lists,
+// The pop-up menu of a document window as a QMenu: the items the view lists,
 // each enabled and checked by the command route, and run through it when chosen.
 #pragma once
 

@@ -1,5 +1,6 @@
-// The program's own cursors: the symbol turning cursor (134), the drawing cursor (139) and
-// the refusal cursor (141), drawn from the SVG pictures in the resources.
+// The program's own cursors: the symbol turning cursor (IDC_SYMBOL_TURN), the drawing cursor
+// (IDC_DRAWING) and the refusal cursor (IDC_REFUSE), drawn from the SVG pictures in the
+// resources.
 #pragma once
 
 #include <QCursor>

@@ -34,7 +34,7 @@ public:
     void SetActive(bool active);
     // The picture the window shows now (for tests and screenshots).
     QImage Picture();
-    // Shows the pop-up menu 187 at a screen point; (-1, -1) asks for the keyboard's place
+    // Shows the view's pop-up menu at a screen point; (-1, -1) asks for the keyboard's place
     // (the client area's top-left moved by (5, 5)). Returns the menu while it is open.
     QMenu* ShowContextMenu(CPoint screenPoint);
     // The pop-up menu while it is open, else null.

@@ -102,7 +102,7 @@ TEST_F(DocumentFileFormatTest, EmptyDocumentReadsBackWithItsSettings) {
     EXPECT_EQ(doc.m_fUnitsPerMm, 100.0f);
     EXPECT_EQ(doc.m_sizeExtent, CSize(29700, 21000));
     EXPECT_EQ(doc.m_fRealPerUnit, 12.5f / 100.0f / 10.0f);
-    EXPECT_EQ(services().status.PaneText(2), "1:12.50");
+    EXPECT_EQ(services().status.PaneText(kPaneScale), "1:12.50");
 }
 
 TEST_F(DocumentFileFormatTest, PositiveFirstFloatIsVersionOneWithoutVersionWord) {

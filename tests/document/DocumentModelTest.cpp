@@ -16,7 +16,7 @@ CArdoRect* NewRect(int l, int t, int r, int b) { return new CArdoRect(CRect(l, t
 
 TEST_F(DocumentModelTest, NewDocumentHasDefaultSheetScaleAndFont) {
     CArdoDoc doc;
-    EXPECT_EQ(services().status.PaneText(2), "1:100");
+    EXPECT_EQ(services().status.PaneText(kPaneScale), "1:100");
     EXPECT_STREQ(doc.m_szUnit, "m");
     EXPECT_EQ(doc.m_sizeExtent, CSize(21000, 29800));
     EXPECT_EQ(doc.m_sizePaper, CSize(105, 149));
@@ -44,10 +44,10 @@ TEST_F(DocumentModelTest, ScaleTextShowsFractionOnlyBeyondOneThousandth) {
     CArdoDoc doc;
     doc.m_fScale = 12.5f;
     doc.UpdateScaleText();
-    EXPECT_EQ(services().status.PaneText(2), "1:12.50");
+    EXPECT_EQ(services().status.PaneText(kPaneScale), "1:12.50");
     doc.m_fScale = 100.0004f;
     doc.UpdateScaleText();
-    EXPECT_EQ(services().status.PaneText(2), "1:100");
+    EXPECT_EQ(services().status.PaneText(kPaneScale), "1:100");
     doc.m_nUnitDivisor = 10;
     doc.UpdateScaleText();
     EXPECT_STREQ(doc.m_szUnit, "cm");
@@ -184,7 +184,7 @@ TEST_F(DocumentModelTest, ScaleDialogAutoAdjustKeepsGridOnPaper) {
     EXPECT_EQ(doc.m_fGridX, 500.0f);
     EXPECT_EQ(doc.m_fGridY, 500.0f);
     EXPECT_EQ(doc.m_fScale, 50.0f);
-    EXPECT_EQ(services().status.PaneText(2), "1:50");
+    EXPECT_EQ(services().status.PaneText(kPaneScale), "1:50");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.hints, std::vector<int>{HINT_MEASURES});
 }

@@ -41,7 +41,7 @@ TEST_F(PlanImportHeaderTest, NotAPlanShowsTheReadErrorAndKeepsTheBackground) {
     EXPECT_EQ("Lesefehler", call.caption);
     EXPECT_EQ(MB_OK | MB_ICONERROR, call.type);
     // The prompt was shown while reading and cleared afterwards.
-    EXPECT_EQ("", DefaultMemoryServices().status.PaneText(0));
+    EXPECT_EQ("", DefaultMemoryServices().status.PaneText(kPanePrompt));
     EXPECT_EQ(IDC_ARROW, DefaultMemoryServices().cursors.LastCursor());
 }
 

@@ -26,7 +26,7 @@ TEST_F(ServicesTest, ResetRestoresPointersAndClearsState) {
     RecordingMessageBoxes replacement;
     AppServices().messages = &replacement;
     AppServices().settings->WriteProfileInt("Options", "Grid", 5);
-    AppServices().status->SetPaneText(0, "Bereit");
+    AppServices().status->SetPaneText(kPanePrompt, "Bereit");
     AppServices().cursors->SetCursor(IDC_CROSS);
     DefaultMemoryServices().messages.SetAnswer(IDCANCEL);
     DefaultMemoryServices().messages.MessageBox("a", "b", MB_OK);
@@ -35,7 +35,7 @@ TEST_F(ServicesTest, ResetRestoresPointersAndClearsState) {
     MemoryServices& m = DefaultMemoryServices();
     EXPECT_EQ(AppServices().messages, &m.messages);
     EXPECT_FALSE(m.settings.Contains("Options", "Grid"));
-    EXPECT_EQ(m.status.PaneText(0), "");
+    EXPECT_EQ(m.status.PaneText(kPanePrompt), "");
     EXPECT_EQ(m.cursors.LastCursor(), 0);
     EXPECT_TRUE(m.messages.Calls().empty());
     EXPECT_EQ(AppServices().messages->MessageBox("x", "y", MB_OK), IDOK);
@@ -75,10 +75,10 @@ TEST_F(ServicesTest, MessageBoxesRecordCallsAndAnswerFromScript) {
 }
 
 TEST_F(ServicesTest, StatusCursorsAndTextMeasure) {
-    AppServices().status->SetPaneText(1, "x: 10");
-    AppServices().status->SetPaneText(1, "x: 11");
-    EXPECT_EQ(DefaultMemoryServices().status.PaneText(1), "x: 11");
-    EXPECT_EQ(DefaultMemoryServices().status.PaneText(2), "");
+    AppServices().status->SetPaneText(kPanePosition, "x: 10");
+    AppServices().status->SetPaneText(kPanePosition, "x: 11");
+    EXPECT_EQ(DefaultMemoryServices().status.PaneText(kPanePosition), "x: 11");
+    EXPECT_EQ(DefaultMemoryServices().status.PaneText(kPaneScale), "");
 
     AppServices().cursors->SetCursor(IDC_SIZEWE);
     EXPECT_EQ(DefaultMemoryServices().cursors.LastCursor(), IDC_SIZEWE);

@@ -35,10 +35,10 @@ protected:
 };
 
 TEST_F(PolygonToolTest, DoubleClickAfterThreeVerticesKeepsExactlyThose) {
-    Command(ToolCmd::Polyline);
-    EXPECT_EQ(Pane(0), "Ersten Punkt der Poly-Linie anklicken");
+    Command(cmd::ToolPolyline);
+    EXPECT_EQ(Pane(kPanePrompt), "Ersten Punkt der Poly-Linie anklicken");
     PlaceVertices({{100, 100}, {300, 120}, {250, 400}});
-    EXPECT_EQ(Pane(0), "Polygoneingabe: Beenden mit ESC oder Doppelklick, Punkt zurücknehmen mit TAB-Taste");
+    EXPECT_EQ(Pane(kPanePrompt), "Polygoneingabe: Beenden mit ESC oder Doppelklick, Punkt zurücknehmen mit TAB-Taste");
     EXPECT_TRUE(host.capture);  // held for the whole input
     view->OnLButtonDblClk(MK_LBUTTON, {250, 400});
     Release({250, 400});
@@ -48,13 +48,13 @@ TEST_F(PolygonToolTest, DoubleClickAfterThreeVerticesKeepsExactlyThose) {
     EXPECT_EQ(ObjectCount(), 1u);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
     EXPECT_FALSE(host.capture);
-    EXPECT_EQ(Pane(0), "");
+    EXPECT_EQ(Pane(kPanePrompt), "");
 }
 
 TEST_F(PolygonToolTest, EscapeAfterTheFirstPressLeavesTheVertexAndItsRubberPoint) {
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     Press({100, 100});
-    view->OnCommand(EditCmd::Cancel);
+    view->OnCommand(cmd::Cancel);
     auto* poly = LastAs<CArdoPoly>();
     ASSERT_NE(poly, nullptr);
     const CPoint p = LogicalOf({100, 100});
@@ -67,7 +67,7 @@ TEST_F(PolygonToolTest, EscapeAfterTheFirstPressLeavesTheVertexAndItsRubberPoint
 }
 
 TEST_F(PolygonToolTest, TabTakesTheLastVertexBackToFollowTheMouse) {
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     Press({100, 100});
     view->OnChar('\t', 1, 0);  // only the first vertex: nothing to take back
     auto* poly = LastAs<CArdoPoly>();
@@ -86,7 +86,7 @@ TEST_F(PolygonToolTest, TabTakesTheLastVertexBackToFollowTheMouse) {
 }
 
 TEST_F(PolygonToolTest, PressOnTheFirstVertexClosesOrDiscardsTheInput) {
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     PlaceVertices({{100, 100}, {300, 100}, {300, 300}});
     MoveTo({100, 100});
     Press({100, 100});
@@ -97,7 +97,7 @@ TEST_F(PolygonToolTest, PressOnTheFirstVertexClosesOrDiscardsTheInput) {
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
 
     // A press on the first vertex right after it was placed leaves too little: discarded.
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     Press({500, 500});
     Release({500, 500});
     Press({500, 500});
@@ -112,7 +112,7 @@ TEST_F(PolygonToolTest, SnapAppliesToVerticesExceptForBezierAreas) {
     doc->m_crFill = RGB(2, 2, 2);
     doc->m_nLineWidth = 50;
     doc->m_bFill = 0;
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     PlaceVertices({{101, 101}, {203, 101}, {203, 307}});
     view->OnLButtonDblClk(MK_LBUTTON, {203, 307});
     auto* poly = LastAs<CArdoPoly>();
@@ -121,8 +121,8 @@ TEST_F(PolygonToolTest, SnapAppliesToVerticesExceptForBezierAreas) {
     EXPECT_EQ(poly->m_logpen.lopnWidth.x, 50);
     EXPECT_EQ(poly->IsFilled(), 0);
 
-    Command(ToolCmd::Bezier);  // no menu item, but reachable by its id
-    EXPECT_TRUE(Checked(ToolCmd::Bezier));
+    Command(cmd::ToolBezier);  // no menu item, but reachable by its id
+    EXPECT_TRUE(Checked(cmd::ToolBezier));
     PlaceVertices({{101, 101}, {203, 101}, {203, 307}});
     view->OnLButtonDblClk(MK_LBUTTON, {203, 307});
     auto* bezier = LastAs<CArdoBezier>();
@@ -137,13 +137,13 @@ TEST_F(PolygonToolTest, SnapAppliesToVerticesExceptForBezierAreas) {
 TEST_F(PolygonToolTest, ChainsMeasureTheirEdgesAndAreasMeasureTheirArea) {
     doc->m_crLine = RGB(5, 5, 5);
     const struct { int command; const char* prompt; } tools[] = {
-        {ToolCmd::DimChain, "Ersten Punkt der Poly-Maßlinie anklicken"},
-        {ToolCmd::DimPolyArea, "Ersten Punkt des Vermaßungs-Polygons anklicken"},
+        {cmd::MeasureChain, "Ersten Punkt der Poly-Maßlinie anklicken"},
+        {cmd::MeasurePolygon, "Ersten Punkt des Vermaßungs-Polygons anklicken"},
     };
     std::vector<CArdoPolyMeasure*> made;
     for (const auto& t : tools) {
         Command(t.command);
-        EXPECT_EQ(Pane(0), t.prompt);
+        EXPECT_EQ(Pane(kPanePrompt), t.prompt);
         PlaceVertices({{100, 100}, {400, 100}, {400, 400}});
         view->OnLButtonDblClk(MK_LBUTTON, {400, 400});
         made.push_back(LastAs<CArdoPolyMeasure>());
@@ -165,16 +165,16 @@ TEST_F(PolygonToolTest, ChainsMeasureTheirEdgesAndAreasMeasureTheirArea) {
 }
 
 TEST_F(PolygonToolTest, DeletingTheObjectUnderConstructionEndsTheInputSafely) {
-    Command(ToolCmd::Polyline);
+    Command(cmd::ToolPolyline);
     PlaceVertices({{100, 100}, {300, 100}});
-    view->OnCommand(EditCmd::Delete);
+    view->OnCommand(cmd::EditDelete);
     EXPECT_EQ(ObjectCount(), 0u);
     EXPECT_FALSE(host.capture);
     // Further events of the ended input reach no freed object.
     MoveTo({350, 200});
     view->OnChar('\t', 1, 0);
     view->OnLButtonDblClk(MK_LBUTTON, {350, 200});
-    Command(ToolCmd::Polyline);
+    Command(cmd::ToolPolyline);
     PlaceVertices({{100, 100}, {300, 100}});
     view->OnLButtonDblClk(MK_LBUTTON, {300, 100});
     ASSERT_EQ(ObjectCount(), 1u);

@@ -41,7 +41,7 @@ TEST_F(SelectionToolTest, PressOnPartOfMultipleSelectionMovesAllOfIt) {
     view->Select(b, true);
     const CRect ra = a->m_position, rb = b->m_position;
     Drag(CentreOf(a), CentreOf(a) + CSize(10, 20));
-    EXPECT_EQ(Pane(0), "");  // the drop prompt ends with the drag
+    EXPECT_EQ(Pane(kPanePrompt), "");  // the drop prompt ends with the drag
     EXPECT_EQ(view->m_selection.size(), 2u);
     EXPECT_EQ(a->m_position, CRect(ra.left + 210, ra.top - 420, ra.right + 210, ra.bottom - 420));
     EXPECT_EQ(b->m_position, CRect(rb.left + 210, rb.top - 420, rb.right + 210, rb.bottom - 420));
@@ -130,7 +130,7 @@ TEST_F(SelectionToolTest, MovesNeverSnapAndTheSnapFlagComesBack) {
 
     // Esc in the middle of a drag puts the flag back as well.
     Press(CentreOf(a));
-    view->OnCommand(EditCmd::Cancel);
+    view->OnCommand(cmd::Cancel);
     EXPECT_EQ(doc->m_bSnap, 1);
     EXPECT_FALSE(host.capture);
 }
@@ -170,7 +170,7 @@ TEST_F(SelectionToolTest, DoubleClickEditsOneObjectOrTheCommonAttributesOfSevera
     EXPECT_EQ(a->GetLineColor(), RGB(10, 20, 30));
 
     dialogs.answer = {40, RGB(1, 1, 1), RGB(2, 2, 2), 0};
-    view->OnCommand(EditCmd::SelectAll);
+    view->OnCommand(cmd::EditSelectAll);
     const LOGPEN measurePen = measure->m_logpen;
     const LOGPEN chainPen = chain->m_logpen;
     view->OnLButtonDblClk(0, {700, 600});
@@ -194,13 +194,13 @@ TEST_F(SelectionToolTest, PropertiesCommandOnlyWithTheSelectionTool) {
     SetObjectDialogs(&dialogs);
     CArdoRect* a = AddBox({100, 100});
     view->Select(a);
-    EXPECT_TRUE(Enabled(ToolCmd::Properties));
-    Command(ToolCmd::Rectangle);
-    EXPECT_FALSE(Enabled(ToolCmd::Properties));
-    Command(ToolCmd::Properties);
+    EXPECT_TRUE(Enabled(cmd::Properties));
+    Command(cmd::ToolRect);
+    EXPECT_FALSE(Enabled(cmd::Properties));
+    Command(cmd::Properties);
     EXPECT_EQ(dialogs.calls, 0);
-    Command(ToolCmd::SelectMode);
-    Command(ToolCmd::Properties);
+    Command(cmd::SelectMode);
+    Command(cmd::Properties);
     EXPECT_EQ(dialogs.calls, 1);
 }
 

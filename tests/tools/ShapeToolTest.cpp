@@ -12,21 +12,21 @@ TEST_F(ShapeToolTest, DragDrawsTheShapeWithTheDocumentAttributesAndKeepsTheTool)
     doc->m_bFill = 1;
     doc->m_nLineWidth = 35;
     const struct { int command, tool, shape; const char* prompt; } cases[] = {
-        {ToolCmd::Line, TOOL_LINE, SHAPE_LINE, "Endpunkt der Linie absetzen"},
-        {ToolCmd::Rectangle, TOOL_RECTANGLE, SHAPE_RECTANGLE, "Rechteck bis zum  zweiten Eckpunkt aufziehen"},
-        {ToolCmd::RoundRect, TOOL_ROUNDRECT, SHAPE_ROUNDRECT, "Rechteck bis zum  zweiten Eckpunkt aufziehen"},
-        {ToolCmd::Ellipse, TOOL_ELLIPSE, SHAPE_ELLIPSE, "Ellipse is zur gewünschten Größe aufziehen"},
+        {cmd::ToolLine, TOOL_LINE, SHAPE_LINE, "Endpunkt der Linie absetzen"},
+        {cmd::ToolRect, TOOL_RECTANGLE, SHAPE_RECTANGLE, "Rechteck bis zum  zweiten Eckpunkt aufziehen"},
+        {cmd::ToolRoundRect, TOOL_ROUNDRECT, SHAPE_ROUNDRECT, "Rechteck bis zum  zweiten Eckpunkt aufziehen"},
+        {cmd::ToolEllipse, TOOL_ELLIPSE, SHAPE_ELLIPSE, "Ellipse is zur gewünschten Größe aufziehen"},
     };
     int y = 100;
     for (const auto& c : cases) {
         Command(c.command);
         EXPECT_TRUE(Checked(c.command));
         Press({100, y});
-        EXPECT_EQ(Pane(0), c.prompt);
+        EXPECT_EQ(Pane(kPanePrompt), c.prompt);
         MoveTo({200, y + 50});
         EXPECT_EQ(host.cursor, IDC_DRAWING);
         Release({200, y + 50});
-        EXPECT_EQ(Pane(0), "");
+        EXPECT_EQ(Pane(kPanePrompt), "");
         auto* shape = LastAs<CArdoRect>();
         ASSERT_NE(shape, nullptr);
         EXPECT_EQ(shape->m_shape, c.shape);
@@ -48,15 +48,15 @@ TEST_F(ShapeToolTest, MeasureShapesKeepTheirOwnAttributes) {
     doc->m_crLine = RGB(9, 8, 7);
     doc->m_nLineWidth = 35;
     const CArdoRect defaults(CRect(), SHAPE_DIMLINE);
-    Command(ToolCmd::DimLine);
-    EXPECT_EQ(Pane(0), "Ersten Punkt der Maßlinie anklicken");
+    Command(cmd::MeasureLine);
+    EXPECT_EQ(Pane(kPanePrompt), "Ersten Punkt der Maßlinie anklicken");
     Press({100, 100});
-    EXPECT_EQ(Pane(0), "Endpunkt der Maßlinie absetzen");
+    EXPECT_EQ(Pane(kPanePrompt), "Endpunkt der Maßlinie absetzen");
     MoveTo({300, 100});
     Release({300, 100});
-    Command(ToolCmd::DimRect);
+    Command(cmd::MeasureRect);
     Press({100, 200});
-    EXPECT_EQ(Pane(0), "Vermaßungs-Rechteck bis zum  zweiten Eckpunkt aufziehen");
+    EXPECT_EQ(Pane(kPanePrompt), "Vermaßungs-Rechteck bis zum  zweiten Eckpunkt aufziehen");
     MoveTo({300, 300});
     Release({300, 300});
     ASSERT_EQ(ObjectCount(), 2u);
@@ -75,7 +75,7 @@ TEST_F(ShapeToolTest, MeasureShapesKeepTheirOwnAttributes) {
 TEST_F(ShapeToolTest, AClickCreatesNothingAndSelectsWhatLiesUnderIt) {
     const CPoint a = LogicalOf({100, 100});
     CArdoRect* under = AddRect(CRect(a.x, a.y, a.x + 4200, a.y - 4200));
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     Click({150, 150});
     EXPECT_EQ(ObjectCount(), 1u);
     EXPECT_EQ(view->m_selection, std::vector<CArdoObj*>{under});
@@ -83,7 +83,7 @@ TEST_F(ShapeToolTest, AClickCreatesNothingAndSelectsWhatLiesUnderIt) {
     EXPECT_FALSE(host.capture);
 
     // On empty paper the click selects nothing.
-    Command(ToolCmd::Ellipse);
+    Command(cmd::ToolEllipse);
     Click({700, 600});
     EXPECT_EQ(ObjectCount(), 1u);
     EXPECT_TRUE(view->m_selection.empty());
@@ -92,7 +92,7 @@ TEST_F(ShapeToolTest, AClickCreatesNothingAndSelectsWhatLiesUnderIt) {
 
 TEST_F(ShapeToolTest, SnappedCornersLandOnTheGrid) {
     doc->m_bSnap = 1;  // 20 units; pixels are 21 units apart, so raw points are off the grid
-    Command(ToolCmd::DimRect);
+    Command(cmd::MeasureRect);
     Press({101, 101});
     const CRect atPress = Last()->m_position;
     EXPECT_EQ(atPress.left % 20, 0);
@@ -107,7 +107,7 @@ TEST_F(ShapeToolTest, SnappedCornersLandOnTheGrid) {
 }
 
 TEST_F(ShapeToolTest, DraggingOffThePaperHoldsTheCornerAtItsLastPlace) {
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     Press({100, 100});
     MoveTo({50, 50});
     const CRect inside = Last()->m_position;
@@ -119,9 +119,9 @@ TEST_F(ShapeToolTest, DraggingOffThePaperHoldsTheCornerAtItsLastPlace) {
 }
 
 TEST_F(ShapeToolTest, EscapeAndToolChangesLeaveNoEmptyShapeAndNoCapture) {
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     Press({100, 100});
-    view->OnCommand(EditCmd::Cancel);
+    view->OnCommand(cmd::Cancel);
     EXPECT_EQ(ObjectCount(), 0u);
     EXPECT_FALSE(host.capture);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
@@ -129,10 +129,10 @@ TEST_F(ShapeToolTest, EscapeAndToolChangesLeaveNoEmptyShapeAndNoCapture) {
     EXPECT_EQ(ObjectCount(), 0u);
 
     // A shape that already has a size stays when another tool is chosen mid-drag.
-    Command(ToolCmd::Line);
+    Command(cmd::ToolLine);
     Press({100, 100});
     MoveTo({200, 200});
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     EXPECT_EQ(ObjectCount(), 1u);
     EXPECT_FALSE(host.capture);
     EXPECT_EQ(CurrentTool(), TOOL_POLYGON);

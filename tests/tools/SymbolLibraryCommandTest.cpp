@@ -43,14 +43,14 @@ protected:
         view->Select(frame);
         view->Select(part, true);
     }
-    bool Run() { return view->OnCommand(SymbolCmd::StoreSelection); }
+    bool Run() { return view->OnCommand(cmd::StoreSelectionAsSymbol); }
 
     LibraryDialogs dialogs;
 };
 
 TEST_F(SymbolLibraryCommandTest, StoresSelectionUnderTheGroupKeyWithPartsAtTheFrameOrigin) {
     SelectFrameAndPart();
-    ASSERT_TRUE(Enabled(SymbolCmd::StoreSelection));
+    ASSERT_TRUE(Enabled(cmd::StoreSelectionAsSymbol));
     ASSERT_TRUE(Run());
     ASSERT_EQ(doc->m_nSymbols, 2);
     const SymbolInfo& info = doc->m_symbolInfo[1];
@@ -86,7 +86,7 @@ TEST_F(SymbolLibraryCommandTest, CancelOrEmptySelectionStoresNothing) {
     EXPECT_EQ(dialogs.addCalls, 1);
 
     view->Select(nullptr);
-    EXPECT_FALSE(Enabled(SymbolCmd::StoreSelection));
+    EXPECT_FALSE(Enabled(cmd::StoreSelectionAsSymbol));
     dialogs.ok = true;
     Run();
     EXPECT_EQ(doc->m_nSymbols, 1);
@@ -94,13 +94,13 @@ TEST_F(SymbolLibraryCommandTest, CancelOrEmptySelectionStoresNothing) {
 }
 
 TEST_F(SymbolLibraryCommandTest, AttributesOfTheCurrentSymbolSizeOnlyWithDefaultSize) {
-    EXPECT_FALSE(Enabled(SymbolCmd::EditAttributes));
-    view->OnCommand(32789);
+    EXPECT_FALSE(Enabled(cmd::SymbolAttributes));
+    view->OnCommand(cmd::PlaceTable);
     ASSERT_EQ(doc->m_nCurrentSymbol, 0);
-    EXPECT_TRUE(Enabled(SymbolCmd::EditAttributes));
+    EXPECT_TRUE(Enabled(cmd::SymbolAttributes));
 
     dialogs.answer = {"Tisch, groß", 0x1 | 0x2, 1600, 900};
-    view->OnCommand(SymbolCmd::EditAttributes);
+    view->OnCommand(cmd::SymbolAttributes);
     EXPECT_EQ(dialogs.seen.strDescription, "Tisch");
     EXPECT_EQ(dialogs.seen.nLength, 1000);
     SymbolInfo& info = doc->m_symbolInfo[0];
@@ -109,13 +109,13 @@ TEST_F(SymbolLibraryCommandTest, AttributesOfTheCurrentSymbolSizeOnlyWithDefault
     EXPECT_EQ(info.nLength, 1000);  // no default size: the size stays
 
     dialogs.answer = {"Tisch, groß", 0x10, 1600, 900};
-    view->OnCommand(SymbolCmd::EditAttributes);
+    view->OnCommand(cmd::SymbolAttributes);
     EXPECT_EQ(info.nLength, 1600);
     EXPECT_EQ(info.nWidth, 900);
 
     dialogs.ok = false;
     dialogs.answer = {"anders", 0, 1, 1};
-    view->OnCommand(SymbolCmd::EditAttributes);
+    view->OnCommand(cmd::SymbolAttributes);
     EXPECT_EQ(info.strDescription, "Tisch, groß");
 }
 

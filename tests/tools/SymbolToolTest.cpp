@@ -4,10 +4,10 @@
 namespace tooltest {
 namespace {
 
-constexpr int kTableCommand = 32789;   // key 1 "Tisch"
-constexpr int kChairCommand = 32790;   // key 2 "Stuhl"
-constexpr int kLivingCommand = 32851;  // key 28 "Wohnen"
-constexpr int kMarkerCommand = 32849;  // key 27
+constexpr int kTableCommand = cmd::PlaceTable;    // key 1 "Tisch"
+constexpr int kChairCommand = cmd::PlaceChair;    // key 2 "Stuhl"
+constexpr int kLivingCommand = cmd::RoomLiving;   // key 28 "Wohnen"
+constexpr int kMarkerCommand = cmd::Marker;       // key 27
 
 class SymbolToolTest : public SymbolFixture {};
 
@@ -29,12 +29,12 @@ TEST_F(SymbolToolTest, OneEntryIsChosenAtOnceSeveralGoToThePalette) {
     EXPECT_EQ(palette.filled, (std::vector<int>{sofa, armchair}));
     EXPECT_EQ(palette.shows, 1);
     EXPECT_EQ(doc->m_nCurrentSymbol, -1);
-    EXPECT_EQ(Pane(0), "Wohnen: Gegenstand anklicken");
+    EXPECT_EQ(Pane(kPanePrompt), "Wohnen: Gegenstand anklicken");
     EXPECT_TRUE(Checked(kLivingCommand));
     EXPECT_FALSE(Checked(kTableCommand));
 
     // Another tool: no symbol command is checked any more.
-    Command(ToolCmd::SelectMode);
+    Command(cmd::SelectMode);
     EXPECT_FALSE(Checked(kLivingCommand));
 }
 
@@ -93,7 +93,7 @@ TEST_F(SymbolToolTest, SymbolDroppedAtTheRightEdgeLandsOnTheEdge) {
     EXPECT_EQ(r.top, 10500);
     EXPECT_EQ(services().alerts.Flashes(), 1);
     EXPECT_EQ(services().alerts.Beeps(), std::vector<unsigned>{MB_ICONERROR});
-    EXPECT_EQ(Pane(0), "Symbol  wurde vollständig in Papierbereich geschoben");
+    EXPECT_EQ(Pane(kPanePrompt), "Symbol  wurde vollständig in Papierbereich geschoben");
     EXPECT_EQ(SharedToolState().lastLogicalPoint, CPoint(20790 - 1790, 10500));
     EXPECT_EQ(view->m_selectionBounds, r);
 
@@ -157,7 +157,7 @@ TEST_F(SymbolToolTest, MarkerEntryGetsCornerFlagAndPromptAfterChoosing) {
     Command(kMarkerCommand);
     EXPECT_EQ(doc->m_nCurrentSymbol, marker);
     EXPECT_EQ(doc->m_symbolInfo[marker].nFlags & CArdoSymbol::kCornerScales, CArdoSymbol::kCornerScales);
-    EXPECT_EQ(Pane(0), "Marker absetzen und anschließend ausrichten");
+    EXPECT_EQ(Pane(kPanePrompt), "Marker absetzen und anschließend ausrichten");
     Click(ClientOf({4200, 10500}));
     EXPECT_EQ(LastSymbol()->m_flags & CArdoSymbol::kCornerScales, CArdoSymbol::kCornerScales);
 }

@@ -37,16 +37,16 @@ protected:
 };
 
 TEST_F(TextToolTest, CommandOpensTheDialogAtOnceAndThePressPlacesTheText) {
-    Command(SymbolCmd::Text);
+    Command(cmd::ToolText);
     EXPECT_EQ(dialogs.calls, 1);
     ASSERT_EQ(ObjectCount(), 1u);
     CArdoText* text = LastText();
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->m_text, "Wohnzimmer");
-    EXPECT_EQ(Pane(0), "Linken unteren Eckpunkt des Textes anklicken");
+    EXPECT_EQ(Pane(kPanePrompt), "Linken unteren Eckpunkt des Textes anklicken");
     EXPECT_EQ(view->m_selection, std::vector<CArdoObj*>{text});
     EXPECT_TRUE(host.capture);
-    EXPECT_TRUE(Checked(SymbolCmd::Text));
+    EXPECT_TRUE(Checked(cmd::ToolText));
 
     // The text follows the pointer without a button held.
     view->OnMouseMove(0, CPoint(300, 300));
@@ -56,7 +56,7 @@ TEST_F(TextToolTest, CommandOpensTheDialogAtOnceAndThePressPlacesTheText) {
 
     Click({320, 310});
     EXPECT_EQ(CurrentTool(), TOOL_TEXT);
-    EXPECT_EQ(Pane(0), "");
+    EXPECT_EQ(Pane(kPanePrompt), "");
     EXPECT_EQ(ObjectCount(), 1u);
     EXPECT_EQ(text->m_corners[0], start + CSize(20 * 21, -10 * 21));
 
@@ -99,7 +99,7 @@ TEST_F(TextToolTest, OutlineUprightOrTurnedByTheFixedAngle) {
 TEST_F(TextToolTest, FixedAngleTextIsCreatedTurned) {
     dialogs.fixed = 1;
     dialogs.angle = 90;
-    Command(SymbolCmd::Text);
+    Command(cmd::ToolText);
     CArdoText* text = LastText();
     ASSERT_NE(text, nullptr);
     const CPoint p = text->m_corners[0];
@@ -108,7 +108,7 @@ TEST_F(TextToolTest, FixedAngleTextIsCreatedTurned) {
 
 TEST_F(TextToolTest, CancelOrEmptyTextCreatesNothing) {
     dialogs.ok = false;
-    Command(SymbolCmd::Text);
+    Command(cmd::ToolText);
     EXPECT_EQ(ObjectCount(), 0u);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
     EXPECT_EQ(SharedToolState().selectMode, none);
@@ -116,14 +116,14 @@ TEST_F(TextToolTest, CancelOrEmptyTextCreatesNothing) {
 
     dialogs.ok = true;
     dialogs.text.clear();
-    Command(SymbolCmd::Text);
+    Command(cmd::ToolText);
     EXPECT_EQ(ObjectCount(), 0u);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
-    EXPECT_EQ(Pane(0), "");
+    EXPECT_EQ(Pane(kPanePrompt), "");
 }
 
 TEST_F(TextToolTest, PressOffThePaperIsRefusedAndTheTextJumpsToTheMiddle) {
-    Command(SymbolCmd::Text);
+    Command(cmd::ToolText);
     CArdoText* text = LastText();
     ASSERT_NE(text, nullptr);
     const CSize size = text->m_position.Normalized().Size();
@@ -132,7 +132,7 @@ TEST_F(TextToolTest, PressOffThePaperIsRefusedAndTheTextJumpsToTheMiddle) {
     Press(off);
     EXPECT_EQ(services().alerts.Flashes(), 1);
     EXPECT_EQ(services().alerts.Beeps(), std::vector<unsigned>{MB_ICONERROR});
-    EXPECT_EQ(Pane(0), "Text nicht außerhalb des Papierbereichs ablegen");
+    EXPECT_EQ(Pane(kPanePrompt), "Text nicht außerhalb des Papierbereichs ablegen");
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
     EXPECT_EQ(text->m_corners[0], LogicalOf({500, 350}));
     EXPECT_EQ(text->m_position.Normalized().Size(), size);  // moved, not turned
@@ -142,7 +142,7 @@ TEST_F(TextToolTest, PressOffThePaperIsRefusedAndTheTextJumpsToTheMiddle) {
 }
 
 TEST_F(TextToolTest, EscWhileCarryingLeavesTheTextAndEndsTheTool) {
-    Command(SymbolCmd::Text);
+    Command(cmd::ToolText);
     ASSERT_EQ(ObjectCount(), 1u);
     view->OnCancel();
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);

@@ -33,14 +33,14 @@ TEST_F(ToolFrameworkTest, ToolCommandsSetTheToolThePromptAndTheCheckMark) {
         services().status.Clear();
         Command(info.command);
         EXPECT_EQ(CurrentTool(), info.tool);
-        EXPECT_EQ(Pane(0), LoadString(info.prompt));  // none for 0
+        EXPECT_EQ(Pane(kPanePrompt), LoadString(info.prompt));  // none for 0
         for (const ToolCommandInfo& other : ToolCommands())
             EXPECT_EQ(Checked(other.command), other.tool == info.tool) << other.command;
     }
     view->m_zoomMode = true;
-    Command(ToolCmd::SelectMode);
+    Command(cmd::SelectMode);
     EXPECT_FALSE(view->m_zoomMode);
-    EXPECT_EQ(Pane(0), "Objekte können ausgewählt werden");
+    EXPECT_EQ(Pane(kPanePrompt), "Objekte können ausgewählt werden");
 }
 
 TEST_F(ToolFrameworkTest, OnlyTheActiveViewForwardsEvents) {
@@ -48,7 +48,7 @@ TEST_F(ToolFrameworkTest, OnlyTheActiveViewForwardsEvents) {
     CArdoView other(*doc, otherHost);
     other.SetToolSink(&ToolFramework());
     other.OnInitialUpdate();
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     other.OnLButtonDown(MK_LBUTTON, {100, 100});
     other.OnMouseMove(MK_LBUTTON, {200, 200});
     other.OnLButtonUp(0, {200, 200});
@@ -61,7 +61,7 @@ TEST_F(ToolFrameworkTest, PolygonInputMovingToAnotherViewEndsInTheFirst) {
     auto other = std::make_unique<CArdoView>(*doc, otherHost);
     other->SetToolSink(&ToolFramework());
     other->OnInitialUpdate();
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     Press({100, 100});
     MoveTo({200, 100});
     Press({200, 100});
@@ -82,11 +82,11 @@ TEST_F(ToolFrameworkTest, PolygonInputMovingToAnotherViewEndsInTheFirst) {
 // Random gestures, keys and commands: afterwards, and after Esc, nothing may be left over.
 TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObjects) {
     std::mt19937 random(20240611);
-    const int commands[] = {ToolCmd::SelectMode, ToolCmd::Line, ToolCmd::Rectangle, ToolCmd::RoundRect,
-                            ToolCmd::Ellipse, ToolCmd::Polygon, ToolCmd::Polyline, ToolCmd::Bezier,
-                            ToolCmd::DimLine, ToolCmd::DimChain, ToolCmd::DimRect, ToolCmd::DimPolyArea,
-                            EditCmd::Delete, EditCmd::Copy, EditCmd::Paste, EditCmd::Cut, EditCmd::SelectAll,
-                            EditCmd::ToFront, EditCmd::Backward, EditCmd::Cancel, ViewCmd::Zoom};
+    const int commands[] = {cmd::SelectMode, cmd::ToolLine, cmd::ToolRect, cmd::ToolRoundRect,
+                            cmd::ToolEllipse, cmd::ToolPolygon, cmd::ToolPolyline, cmd::ToolBezier,
+                            cmd::MeasureLine, cmd::MeasureChain, cmd::MeasureRect, cmd::MeasurePolygon,
+                            cmd::EditDelete, cmd::EditCopy, cmd::EditPaste, cmd::EditCut, cmd::EditSelectAll,
+                            cmd::ToFront, cmd::BackOne, cmd::Cancel, cmd::Zoom};
     const unsigned chars[] = {8, 9, 37, 60, 'a'};
     auto point = [&] { return CPoint(int(random() % 1100) - 50, int(random() % 800) - 50); };
     for (int round = 0; round < 40; ++round) {
@@ -108,7 +108,7 @@ TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObject
         // End whatever is under way as a user would: release the button, then Esc.
         if (view->m_zoomDragging) Press({500, 300});
         Release(point());
-        view->OnCommand(EditCmd::Cancel);
+        view->OnCommand(cmd::Cancel);
         EXPECT_FALSE(host.capture) << round;
         EXPECT_EQ(doc->m_bSnap, snap) << round;
         EXPECT_EQ(CurrentTool(), TOOL_SELECT);
@@ -119,23 +119,6 @@ TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObject
         }
         for (int id = TOOL_SELECT; id <= TOOL_BEZIER; ++id) EXPECT_FALSE(findTool(id)->HasInputUnderWay()) << id;
     }
-}
-
-TEST_F(ToolFrameworkTest, KeysAreDataTheShellCanMap) {
-    auto find = [](const std::vector<Accelerator>& keys, Accelerator::Kind kind, unsigned key, unsigned mods) {
-        for (const Accelerator& a : keys)
-            if (a.kind == kind && a.key == key && a.modifiers == mods) return a.command;
-        return 0;
-    };
-    const auto& edit = EditAccelerators();
-    EXPECT_EQ(find(edit, Accelerator::character, '+', 0), EditCmd::ToFront);
-    EXPECT_EQ(find(edit, Accelerator::character, '-', 0), EditCmd::ToBack);
-    EXPECT_EQ(find(edit, Accelerator::character, 's', 0), ToolCmd::SelectMode);
-    EXPECT_EQ(find(edit, Accelerator::virtualKey, VK_SUBTRACT, Accelerator::kControl), EditCmd::ToBack);
-    EXPECT_EQ(find(edit, Accelerator::virtualKey, VK_DELETE, Accelerator::kShift), EditCmd::Cut);
-    EXPECT_EQ(find(edit, Accelerator::virtualKey, VK_RETURN, Accelerator::kAlt), ToolCmd::Properties);
-    EXPECT_EQ(find(ToolAccelerators(), Accelerator::character, 'e', 0), ToolCmd::Ellipse);
-    EXPECT_EQ(find(ToolAccelerators(), Accelerator::character, 'N', 0), ToolCmd::RoundRect);
 }
 
 }  // namespace

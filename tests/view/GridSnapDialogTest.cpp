@@ -67,18 +67,18 @@ TEST_F(ViewFixture, ReadoutShowsPositionFromTheOriginInTheDisplayUnit) {
     // Mouse moves write pane 1 only over the active view.
     Prepare();
     view->OnMouseMove(0, CPoint(500, 1419));
-    EXPECT_EQ("", Pane(1));
+    EXPECT_EQ("", Pane(kPanePosition));
     view->OnActivateView(true);
     view->OnMouseMove(0, CPoint(500, 1419));
-    EXPECT_EQ("425.00, 0.05 [cm]", Pane(1));
+    EXPECT_EQ("425.00, 0.05 [cm]", Pane(kPanePosition));
 }
 
 TEST_F(ViewFixture, ScaleTextInPaneTwo) {
     doc->UpdateScaleText();
-    EXPECT_EQ("1:100", Pane(2));
+    EXPECT_EQ("1:100", Pane(kPaneScale));
     doc->m_fScale = 100.5f;
     doc->UpdateScaleText();
-    EXPECT_EQ("1:100.50", Pane(2));
+    EXPECT_EQ("1:100.50", Pane(kPaneScale));
 }
 
 TEST(ScaleDialog, ReadsTheAbsoluteValueAtLeastOneAndRefusesNonNumbers) {

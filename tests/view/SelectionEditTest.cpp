@@ -57,13 +57,13 @@ TEST_F(SelectionEditTest, CopyAndPasteLandTheObjectsCentredInTheVisiblePart) {
     CArdoRect* c = AddRect(CRect(50, 150, 150, 50), SHAPE_LINE);
     b->m_logbrush.lbColor = RGB(7, 7, 7);
     for (CArdoObj* obj : {a, b, c}) view->Select(obj, true);
-    EXPECT_FALSE(Enabled(EditCmd::Paste));
-    ASSERT_TRUE(view->OnCommand(EditCmd::Copy));
-    EXPECT_TRUE(Enabled(EditCmd::Paste));
+    EXPECT_FALSE(Enabled(cmd::EditPaste));
+    ASSERT_TRUE(view->OnCommand(cmd::EditCopy));
+    EXPECT_TRUE(Enabled(cmd::EditPaste));
 
     view->m_clientLogical = CRect(0, 14000, 10000, 0);  // visible part centred at (5000, 7000)
     doc->SetModifiedFlag(false);
-    view->OnCommand(EditCmd::Paste);
+    view->OnCommand(cmd::EditPaste);
     ASSERT_EQ(doc->m_objects.size(), 6u);
     ASSERT_EQ(view->m_selection.size(), 3u);
     const CArdoObj* originals[] = {a, b, c};
@@ -80,13 +80,13 @@ TEST_F(SelectionEditTest, CopyAndPasteLandTheObjectsCentredInTheVisiblePart) {
     EXPECT_EQ(static_cast<CArdoRect*>(view->m_selection[2])->m_shape, SHAPE_LINE);
     EXPECT_EQ(view->m_selectionBounds.CenterPoint(), CPoint(5000, 7000));
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(Pane(0), "Zum entgültigen Positionieren Objekte greifen und verschieben");
+    EXPECT_EQ(Pane(kPanePrompt), "Zum entgültigen Positionieren Objekte greifen und verschieben");
 }
 
 TEST_F(SelectionEditTest, DamagedClipboardBytesChangeNothing) {
     CArdoRect* a = AddRect(CRect(0, 200, 100, 100));
     view->Select(a);
-    view->OnCommand(EditCmd::Copy);
+    view->OnCommand(cmd::EditCopy);
     const std::vector<uint8_t> good = *clipboard().GetData(kKovelClipboardFormat);
 
     std::vector<std::vector<uint8_t>> damaged = {
@@ -105,7 +105,7 @@ TEST_F(SelectionEditTest, DamagedClipboardBytesChangeNothing) {
         clipboard().SetData(kKovelClipboardFormat, bytes);
         services().messages.Clear();
         doc->SetModifiedFlag(false);
-        view->OnCommand(EditCmd::Paste);
+        view->OnCommand(cmd::EditPaste);
         EXPECT_EQ(doc->m_objects.size(), 1u);
         EXPECT_EQ(view->m_selection, std::vector<CArdoObj*>{a});
         EXPECT_FALSE(doc->IsModified());
@@ -118,15 +118,15 @@ TEST_F(SelectionEditTest, CutDeletesOnlyWhatReachedTheClipboard) {
     CArdoRect* a = AddRect(CRect(0, 200, 100, 100));
     view->Select(a);
     clipboard().SetFailing(true);
-    view->OnCommand(EditCmd::Cut);
+    view->OnCommand(cmd::EditCut);
     EXPECT_EQ(doc->m_objects.size(), 1u);
     clipboard().SetFailing(false);
-    view->OnCommand(EditCmd::Cut);
+    view->OnCommand(cmd::EditCut);
     EXPECT_TRUE(doc->m_objects.empty());
     EXPECT_TRUE(view->m_selection.empty());
     EXPECT_TRUE(clipboard().HasFormat(kKovelClipboardFormat));
-    EXPECT_FALSE(Enabled(EditCmd::Cut));
-    EXPECT_FALSE(Enabled(EditCmd::Delete));
+    EXPECT_FALSE(Enabled(cmd::EditCut));
+    EXPECT_FALSE(Enabled(cmd::EditDelete));
 }
 
 TEST_F(SelectionEditTest, DeletingInOneViewEmptiesTheSelectionsOfTheOthers) {
@@ -141,7 +141,7 @@ TEST_F(SelectionEditTest, DeletingInOneViewEmptiesTheSelectionsOfTheOthers) {
     other.Select(b);
     other.Select(kept, true);
     otherHost.invalidated.clear();
-    view->OnCommand(EditCmd::Delete);
+    view->OnCommand(cmd::EditDelete);
     EXPECT_EQ(Order(), std::vector<CArdoObj*>{kept});
     EXPECT_TRUE(view->m_selection.empty());
     EXPECT_EQ(other.m_selection, std::vector<CArdoObj*>{kept});
@@ -152,7 +152,7 @@ TEST_F(SelectionEditTest, ZOrderCommandsMoveTheOnlySelectedObject) {
     CArdoRect* a = AddRect(CRect(0, 200, 100, 100));
     CArdoRect* b = AddRect(CRect(0, 200, 100, 100));
     CArdoRect* c = AddRect(CRect(0, 200, 100, 100));
-    for (int id : {EditCmd::ToFront, EditCmd::ToBack, EditCmd::Forward, EditCmd::Backward}) {
+    for (int id : {cmd::ToFront, cmd::ToBack, cmd::ForwardOne, cmd::BackOne}) {
         view->Select(nullptr);
         EXPECT_FALSE(Enabled(id));
         view->Select(a);
@@ -162,21 +162,21 @@ TEST_F(SelectionEditTest, ZOrderCommandsMoveTheOnlySelectedObject) {
     }
     doc->SetModifiedFlag(false);
     view->Select(c);
-    view->OnCommand(EditCmd::Forward);  // already on top
-    view->OnCommand(EditCmd::ToFront);
+    view->OnCommand(cmd::ForwardOne);  // already on top
+    view->OnCommand(cmd::ToFront);
     view->Select(a);
-    view->OnCommand(EditCmd::Backward);  // already at the bottom
-    view->OnCommand(EditCmd::ToBack);
+    view->OnCommand(cmd::BackOne);  // already at the bottom
+    view->OnCommand(cmd::ToBack);
     EXPECT_EQ(Order(), (std::vector<CArdoObj*>{a, b, c}));
     EXPECT_FALSE(doc->IsModified());
 
-    view->OnCommand(EditCmd::Forward);
+    view->OnCommand(cmd::ForwardOne);
     EXPECT_EQ(Order(), (std::vector<CArdoObj*>{b, a, c}));
-    view->OnCommand(EditCmd::ToFront);
+    view->OnCommand(cmd::ToFront);
     EXPECT_EQ(Order(), (std::vector<CArdoObj*>{b, c, a}));
-    view->OnCommand(EditCmd::Backward);
+    view->OnCommand(cmd::BackOne);
     EXPECT_EQ(Order(), (std::vector<CArdoObj*>{b, a, c}));
-    view->OnCommand(EditCmd::ToBack);
+    view->OnCommand(cmd::ToBack);
     EXPECT_EQ(Order(), (std::vector<CArdoObj*>{a, b, c}));
     EXPECT_TRUE(doc->IsModified());
 }
@@ -187,13 +187,13 @@ TEST_F(SelectionEditTest, ColourCommandsSetEverySelectedObjectAndTheDefault) {
     view->Select(a);
     view->Select(b, true);
     doc->m_crLine = RGB(1, 1, 1);
-    view->OnCommand(EditCmd::LineColor);  // cancelled
+    view->OnCommand(cmd::LineColor);  // cancelled
     EXPECT_EQ(services().colorDialog.Presets(), std::vector<COLORREF>{RGB(1, 1, 1)});
     EXPECT_NE(a->GetLineColor(), RGB(200, 0, 0));
     services().colorDialog.SetAnswer(RGB(200, 0, 0));
-    view->OnCommand(EditCmd::LineColor);
+    view->OnCommand(cmd::LineColor);
     services().colorDialog.SetAnswer(RGB(0, 0, 99));
-    view->OnCommand(EditCmd::FillColor);
+    view->OnCommand(cmd::FillColor);
     for (CArdoObj* obj : {a, b}) {
         EXPECT_EQ(obj->GetLineColor(), RGB(200, 0, 0));
         EXPECT_EQ(obj->GetFillColor(), RGB(0, 0, 99));
@@ -203,29 +203,27 @@ TEST_F(SelectionEditTest, ColourCommandsSetEverySelectedObjectAndTheDefault) {
 }
 
 TEST_F(SelectionEditTest, SelectAllAndTheContextMenu) {
-    EXPECT_FALSE(Enabled(EditCmd::SelectAll));
+    EXPECT_FALSE(Enabled(cmd::EditSelectAll));
     CArdoRect* a = AddRect(CRect(0, 200, 100, 100));
     CArdoRect* b = AddRect(CRect(0, 200, 100, 100));
     SharedToolState().currentTool = TOOL_RECTANGLE;
-    view->OnCommand(EditCmd::SelectAll);
+    view->OnCommand(cmd::EditSelectAll);
     EXPECT_EQ(view->m_selection, (std::vector<CArdoObj*>{a, b}));
-    EXPECT_EQ(Pane(0), "Alle Objekte ausgewählt");
+    EXPECT_EQ(Pane(kPanePrompt), "Alle Objekte ausgewählt");
     EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
 
     const ContextMenuRequest byMouse = view->OnContextMenu({400, 300}, {100, 50});
-    EXPECT_EQ(byMouse.menuId, 187);
     EXPECT_EQ(byMouse.screenPoint, CPoint(400, 300));
     ASSERT_EQ(byMouse.items->size(), 8u);
-    EXPECT_EQ(byMouse.items->front().id, 32770);
-    EXPECT_EQ(byMouse.items->back().id, 32785);
+    EXPECT_EQ(byMouse.items->front(), cmd::SelectMode);
+    EXPECT_EQ(byMouse.items->back(), cmd::Properties);
     EXPECT_EQ(view->OnContextMenu({-1, -1}, {100, 50}).screenPoint, CPoint(105, 55));
     // All but "Fangraster..." (a command of the document) are the view's, with the tool
     // commands answered by the tools the view is given; a view without tools leaves them.
-    EXPECT_FALSE(view->OnUpdateCommand(32770).has_value());
-    EXPECT_FALSE(view->OnCommand(32770));
+    EXPECT_FALSE(view->OnUpdateCommand(cmd::SelectMode).has_value());
+    EXPECT_FALSE(view->OnCommand(cmd::SelectMode));
     view->SetToolSink(&ToolFramework());
-    for (const MenuItem& item : *byMouse.items)
-        EXPECT_EQ(view->OnUpdateCommand(item.id).has_value(), item.id != 32861) << item.id;
+    for (int id : *byMouse.items) EXPECT_EQ(view->OnUpdateCommand(id).has_value(), id != cmd::SnapSetup) << id;
 }
 
 }  // namespace

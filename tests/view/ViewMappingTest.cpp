@@ -19,7 +19,7 @@ TEST_F(ViewFixture, WiderWindowFitsSheetWidthAndScrollsVertically) {
     EXPECT_EQ(CPoint(0, 1419), view->m_originDevice);
     EXPECT_EQ(63, view->m_handleSize);
     EXPECT_EQ(21, doc->m_nPixelSize);
-    EXPECT_EQ("Vollbild", Pane(3));
+    EXPECT_EQ("Vollbild", Pane(kPaneZoom));
 }
 
 TEST_F(ViewFixture, TallerWindowAndEqualRatioFitTheHeight) {
@@ -52,15 +52,15 @@ TEST_F(ViewFixture, ConversionsFollowTheScrollPosition) {
 TEST_F(ViewFixture, ScrollCommandsMoveTheSheetWithinTheRange) {
     Prepare();
     host.scroll = CPoint(0, 10);
-    view->OnCommand(ViewCmd::ScrollDown);
+    view->OnCommand(cmd::ScrollDown);
     EXPECT_EQ(CPoint(0, 8), host.scroll);
     view->OnKeyDown(VK_UP, 1, 0);
     EXPECT_EQ(CPoint(0, 10), host.scroll);
     host.scroll = CPoint(0, 0);
-    view->OnCommand(ViewCmd::ScrollDown);
+    view->OnCommand(cmd::ScrollDown);
     EXPECT_EQ(CPoint(0, 0), host.scroll);  // clamped at the top
     // Horizontal room is only the scroll bar's width (1017 - 1000).
-    view->OnCommand(ViewCmd::ScrollLeft);
+    view->OnCommand(cmd::ScrollLeft);
     EXPECT_EQ(CPoint(2, 0), host.scroll);
     // Scrolling to the bottom of the range: total 1436 less the 700 pixel client.
     EXPECT_TRUE(view->OnScroll(SB_VERT, SB_BOTTOM, 0));

@@ -44,10 +44,10 @@ TEST_F(ViewFixture, BackgroundIsCachedUntilDiscarded) {
     EXPECT_EQ(1, host.waitCursors);
 
     // The grid toggle discards it; the next paint builds a new one, now without grid lines.
-    view->OnCommand(ViewCmd::GridLines);
+    view->OnCommand(cmd::GridLines);
     EXPECT_FALSE(view->m_backgroundValid);
     EXPECT_EQ(0, services().settings.GetProfileInt("UserSettings", "Grid", 1));
-    EXPECT_FALSE(view->OnUpdateCommand(ViewCmd::GridLines)->checked);
+    EXPECT_FALSE(view->OnUpdateCommand(cmd::GridLines)->checked);
     view->OnPaint(window);
     EXPECT_EQ(5, host.surfaceCount);
     EXPECT_EQ(2, host.waitCursors);
@@ -84,7 +84,7 @@ TEST_F(ViewFixture, ObjectsInvalidateTheirAreaAndHandleMarginsOnlyWhenShown) {
     view->LogicalToClient(expected);
     expected.InflateRect(1, 1);
     EXPECT_EQ(expected, host.invalidated.back());
-    EXPECT_EQ("Vollbild", Pane(3));
+    EXPECT_EQ("Vollbild", Pane(kPaneZoom));
 }
 
 TEST_F(ViewFixture, HandlesBeyondTheMarginAreRepaintedToo) {
@@ -198,7 +198,7 @@ TEST_F(PrintFixture, PageHasTitleObjectsAndNoHandlesOrSurround) {
 }
 
 TEST_F(PrintFixture, PrintGridDrawsHollowFrameAndGridOnlyWithGridLines) {
-    view->OnCommand(ViewCmd::PrintGrid);
+    view->OnCommand(cmd::PrintGrid);
     EXPECT_EQ(1, services().settings.GetProfileInt("UserSettings", "PrintRaster", 0));
     view->m_gridVisible = false;
     PrintPage();

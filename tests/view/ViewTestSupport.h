@@ -109,7 +109,7 @@ protected:
     }
     // Drags a zoom rectangle from a to b with the "Zoomen" command.
     void ZoomDrag(CPoint a, CPoint b) {
-        view->OnCommand(ViewCmd::Zoom);
+        view->OnCommand(cmd::Zoom);
         view->OnLButtonDown(MK_LBUTTON, a);
         view->OnMouseMove(MK_LBUTTON, b);
         view->OnLButtonDown(MK_LBUTTON, b);

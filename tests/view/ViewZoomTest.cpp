@@ -6,17 +6,17 @@ namespace {
 
 TEST_F(ViewFixture, ZoomRectangleGestureZoomsToTheDraggedArea) {
     Prepare();
-    view->OnCommand(ViewCmd::Zoom);
+    view->OnCommand(cmd::Zoom);
     EXPECT_TRUE(view->m_zoomMode);
-    EXPECT_EQ("Bitte ersten Punkt des Ausschnitts anklicken", Pane(0));
-    EXPECT_TRUE(view->OnUpdateCommand(ViewCmd::Zoom)->checked);
+    EXPECT_EQ("Bitte ersten Punkt des Ausschnitts anklicken", Pane(kPanePrompt));
+    EXPECT_TRUE(view->OnUpdateCommand(cmd::Zoom)->checked);
 
     view->OnLButtonDown(MK_LBUTTON, CPoint(100, 100));
     EXPECT_TRUE(view->m_zoomDragging);
     EXPECT_TRUE(host.capture);
     EXPECT_EQ(IDC_DRAWING, host.cursor);
-    EXPECT_EQ("Bitte Diagonalpunkt des Ausschnitts anklicken", Pane(0));
-    EXPECT_FALSE(view->OnUpdateCommand(ViewCmd::Zoom)->enabled);
+    EXPECT_EQ("Bitte Diagonalpunkt des Ausschnitts anklicken", Pane(kPanePrompt));
+    EXPECT_FALSE(view->OnUpdateCommand(cmd::Zoom)->enabled);
 
     // Each move erases the previous band and draws the new one.
     view->OnMouseMove(MK_LBUTTON, CPoint(200, 200));
@@ -37,9 +37,9 @@ TEST_F(ViewFixture, ZoomRectangleGestureZoomsToTheDraggedArea) {
     EXPECT_EQ(2100, view->m_zoomTopLeft.x);
     EXPECT_NEAR(27699, view->m_zoomTopLeft.y, 1);
     EXPECT_EQ(view->m_zoomTopLeft, view->m_zoomOrigin);
-    EXPECT_EQ("ZOOM", Pane(3));
-    EXPECT_EQ("", Pane(0));
-    EXPECT_TRUE(view->OnUpdateCommand(ViewCmd::FullView)->enabled);
+    EXPECT_EQ("ZOOM", Pane(kPaneZoom));
+    EXPECT_EQ("", Pane(kPanePrompt));
+    EXPECT_TRUE(view->OnUpdateCommand(cmd::FullView)->enabled);
     // The scroll position brings the rectangle's top-left corner to the window's.
     EXPECT_NEAR(501, host.scroll.x, 1);
     EXPECT_NEAR(501, host.scroll.y, 1);
@@ -57,13 +57,13 @@ TEST_F(ViewFixture, ZoomingTwiceMultipliesAndFullViewRestoresTheScroll) {
     ZoomDrag(CPoint(0, 0), CPoint(500, 350));
     EXPECT_DOUBLE_EQ(10.0, view->m_zoomFactor);
 
-    view->OnCommand(ViewCmd::FullView);
+    view->OnCommand(cmd::FullView);
     EXPECT_FALSE(view->m_zoomed);
     EXPECT_DOUBLE_EQ(1.0, view->m_zoomFactor);
     EXPECT_DOUBLE_EQ(1.0, view->m_printZoom);
     EXPECT_EQ(CPoint(0, 300), host.scroll);
-    EXPECT_EQ("Vollbild", Pane(3));
-    EXPECT_FALSE(view->OnUpdateCommand(ViewCmd::FullView)->enabled);
+    EXPECT_EQ("Vollbild", Pane(kPaneZoom));
+    EXPECT_FALSE(view->OnUpdateCommand(cmd::FullView)->enabled);
     Prepare();
     EXPECT_DOUBLE_EQ(1000.0 / 21000.0, view->m_pixelsPerUnit);
     EXPECT_EQ(CSize(1017, 1436), host.total);
@@ -102,12 +102,12 @@ TEST_F(ViewFixture, EmptyRectangleEndsTheRequestAndFreesTheMouse) {
     EXPECT_FALSE(view->m_zoomMode);
     EXPECT_FALSE(view->m_zoomDragging);
     EXPECT_FALSE(host.capture);
-    EXPECT_EQ("", Pane(0));
+    EXPECT_EQ("", Pane(kPanePrompt));
 }
 
 TEST_F(ViewFixture, ScrollingDuringTheDragKeepsTheBandOnTheSheet) {
     Prepare();
-    view->OnCommand(ViewCmd::Zoom);
+    view->OnCommand(cmd::Zoom);
     view->OnLButtonDown(MK_LBUTTON, CPoint(100, 100));
     view->OnMouseMove(MK_LBUTTON, CPoint(200, 200));
     EXPECT_TRUE(view->OnScrollBy(CSize(0, 50)));

@@ -4,6 +4,7 @@
 
 #include "app/objectdialogs/QtObjectDialogs.h"
 #include "objects/ArdoPoly.h"
+#include "objects/ArdoSymbol.h"
 #include "objects/ObjectDialogs.h"
 #include "view/ViewCommands.h"
 
@@ -16,7 +17,7 @@ namespace {
 using DrawingTest = WindowFixture;
 
 TEST_F(DrawingTest, DraggingWithTheRectangleToolDrawsASelectedRectangle) {
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     Press(QPoint(100, 120));
     Move(QPoint(160, 150));
     // While the corner follows the mouse, the window shows the program's drawing cursor.
@@ -47,14 +48,14 @@ TEST_F(DrawingTest, DraggingWithTheRectangleToolDrawsASelectedRectangle) {
 
 TEST_F(DrawingTest, AClickWithTheRectangleToolCreatesNothingAndSelectsWhatLiesBelow) {
     CArdoRect* below = AddRect(QRect(QPoint(80, 80), QPoint(240, 220)));
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     Click(QPoint(150, 150));
     ASSERT_EQ(Count(), 1u);
     ASSERT_EQ(View().Selection().size(), 1u);
     EXPECT_EQ(View().Selection().front(), below);
 
     // On empty sheet the click selects nothing and still leaves no object.
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     Click(QPoint(400, 400));
     EXPECT_EQ(Count(), 1u);
     EXPECT_TRUE(View().Selection().empty());
@@ -81,7 +82,7 @@ TEST_F(DrawingTest, DraggingASelectedObjectMovesItAndCtrlDragLeavesACopyBehind) 
 }
 
 TEST_F(DrawingTest, APolygonIsDrawnByClicksAndEndedByADoubleClick) {
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     Click(QPoint(100, 100));
     Click(QPoint(250, 110));
     Click(QPoint(260, 260));
@@ -100,7 +101,7 @@ TEST_F(DrawingTest, APolygonIsDrawnByClicksAndEndedByADoubleClick) {
 }
 
 TEST_F(DrawingTest, TabAndBackspaceTakeTheLastVertexBack) {
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     Click(QPoint(100, 100));
     Click(QPoint(250, 110));
     Click(QPoint(260, 260));
@@ -121,7 +122,7 @@ TEST_F(DrawingTest, TabAndBackspaceTakeTheLastVertexBack) {
 }
 
 TEST_F(DrawingTest, EscapeAfterTheFirstPressEndsTheInput) {
-    Command(ToolCmd::Rectangle);
+    Command(cmd::ToolRect);
     Press(QPoint(100, 100));
     ASSERT_EQ(Count(), 1u);  // the shape exists from the press on
     Key(Qt::Key_Escape);
@@ -131,7 +132,7 @@ TEST_F(DrawingTest, EscapeAfterTheFirstPressEndsTheInput) {
     EXPECT_FALSE(window->HasCapture());
 
     // The polygon keeps its first vertex (with the rubber point) and the input ends.
-    Command(ToolCmd::Polygon);
+    Command(cmd::ToolPolygon);
     Click(QPoint(100, 100));
     Key(Qt::Key_Escape);
     ASSERT_EQ(Count(), 1u);
@@ -142,9 +143,9 @@ TEST_F(DrawingTest, EscapeAfterTheFirstPressEndsTheInput) {
 }
 
 TEST_F(DrawingTest, MeasuringToolsDrawDimensionObjects) {
-    Command(ToolCmd::DimLine);
+    Command(cmd::MeasureLine);
     Drag(QPoint(60, 400), QPoint(300, 400));
-    Command(ToolCmd::DimRect);
+    Command(cmd::MeasureRect);
     Drag(QPoint(80, 80), QPoint(260, 220));
     ASSERT_EQ(Count(), 2u);
     EXPECT_EQ(static_cast<CArdoRect*>(doc->m_objects[0].get())->m_shape, SHAPE_DIMLINE);
@@ -171,7 +172,7 @@ TEST_F(DrawingTest, RefusedDragsAndTurningHandlesUseTheProgramsOwnCursors) {
     // The refusal cursor and the turning cursor are pictures of their own, not the arrow.
     window->SetCursor(IDC_REFUSE);
     EXPECT_FALSE(Port()->cursor().pixmap().isNull());
-    window->SetCursor(134);
+    window->SetCursor(IDC_SYMBOL_TURN);
     EXPECT_FALSE(Port()->cursor().pixmap().isNull());
     window->SetCursor(IDC_DRAWING);
     EXPECT_EQ(Port()->cursor().hotSpot(), QPoint(16, 16));

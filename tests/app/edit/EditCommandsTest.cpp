@@ -27,16 +27,16 @@ protected:
 
 TEST_F(EditCommandsTest, CopyAndPasteGoThroughTheSystemClipboard) {
     AddRect(QRect(QPoint(100, 100), QPoint(200, 180)));
-    EXPECT_FALSE(Enabled(EditCmd::Copy));
-    EXPECT_FALSE(Enabled(EditCmd::Paste));
+    EXPECT_FALSE(Enabled(cmd::EditCopy));
+    EXPECT_FALSE(Enabled(cmd::EditPaste));
     Click(QPoint(150, 140));
-    Command(EditCmd::Copy);
+    Command(cmd::EditCopy);
 
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasFormat(QStringLiteral("application/x-kovel-format")));
     EXPECT_FALSE(data->data(QStringLiteral("application/x-kovel-format")).isEmpty());
-    EXPECT_TRUE(Enabled(EditCmd::Paste));
+    EXPECT_TRUE(Enabled(cmd::EditPaste));
 
     // Into a second document (as another instance would see it): the copy lands there,
     // selected, and that document is modified.
@@ -48,7 +48,7 @@ TEST_F(EditCommandsTest, CopyAndPasteGoThroughTheSystemClipboard) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(second.get()));
     window->SetActive(false);
     second->SetActive(true);
-    ASSERT_TRUE(second->OnCommand(EditCmd::Paste));
+    ASSERT_TRUE(second->OnCommand(cmd::EditPaste));
     ASSERT_EQ(other->m_objects.size(), 1u);
     EXPECT_TRUE(dynamic_cast<CArdoRect*>(other->m_objects.front().get()));
     EXPECT_EQ(second->View().Selection().size(), 1u);
@@ -58,9 +58,9 @@ TEST_F(EditCommandsTest, CopyAndPasteGoThroughTheSystemClipboard) {
     window->SetActive(true);
 
     // Cut takes it off the first document and keeps it on the clipboard.
-    Command(EditCmd::Cut);
+    Command(cmd::EditCut);
     EXPECT_EQ(Count(), 0u);
-    Command(EditCmd::Paste);
+    Command(cmd::EditPaste);
     EXPECT_EQ(Count(), 1u);
 }
 
@@ -73,8 +73,8 @@ TEST_F(EditCommandsTest, ForeignBytesUnderTheProgramsTypeAreRefusedWithoutChange
         data->setData(QStringLiteral("application/x-kovel-format"), junk);
         QGuiApplication::clipboard()->setMimeData(data);
         Messages().Clear();
-        ASSERT_TRUE(Enabled(EditCmd::Paste));
-        Command(EditCmd::Paste);
+        ASSERT_TRUE(Enabled(cmd::EditPaste));
+        Command(cmd::EditPaste);
         EXPECT_EQ(Count(), 1u);
         EXPECT_FALSE(doc->IsModified());
         ASSERT_NE(Messages().LastCall(), nullptr) << junk.toHex().toStdString();
@@ -82,18 +82,18 @@ TEST_F(EditCommandsTest, ForeignBytesUnderTheProgramsTypeAreRefusedWithoutChange
     }
     // Text from another program is no object list: pasting is not offered.
     QGuiApplication::clipboard()->setText(QStringLiteral("Tisch"));
-    EXPECT_FALSE(Enabled(EditCmd::Paste));
+    EXPECT_FALSE(Enabled(cmd::EditPaste));
 }
 
 TEST_F(EditCommandsTest, DeleteRemovesTheSelection) {
     AddRect(QRect(QPoint(100, 100), QPoint(200, 180)));
     CArdoRect* keep = AddRect(QRect(QPoint(300, 300), QPoint(360, 360)));
     Click(QPoint(150, 140));
-    Command(EditCmd::Delete);
+    Command(cmd::EditDelete);
     ASSERT_EQ(Count(), 1u);
     EXPECT_EQ(doc->m_objects.front().get(), keep);
     EXPECT_TRUE(View().Selection().empty());
-    EXPECT_FALSE(Enabled(EditCmd::Delete));
+    EXPECT_FALSE(Enabled(cmd::EditDelete));
 }
 
 TEST_F(EditCommandsTest, ZOrderCommandsReorderTheDrawingList) {
@@ -105,19 +105,19 @@ TEST_F(EditCommandsTest, ZOrderCommandsReorderTheDrawingList) {
         for (const auto& o : doc->m_objects) v.push_back(o.get());
         return v;
     };
-    EXPECT_FALSE(Enabled(EditCmd::ToFront));
+    EXPECT_FALSE(Enabled(cmd::ToFront));
     View().Select(a);
-    Command(EditCmd::ToFront);
+    Command(cmd::ToFront);
     EXPECT_EQ(order(), (std::vector<CArdoObj*>{b, c, a}));
-    Command(EditCmd::Backward);
+    Command(cmd::BackOne);
     EXPECT_EQ(order(), (std::vector<CArdoObj*>{b, a, c}));
-    Command(EditCmd::ToBack);
+    Command(cmd::ToBack);
     EXPECT_EQ(order(), (std::vector<CArdoObj*>{a, b, c}));
-    Command(EditCmd::Forward);
+    Command(cmd::ForwardOne);
     EXPECT_EQ(order(), (std::vector<CArdoObj*>{b, a, c}));
     EXPECT_TRUE(doc->IsModified());
     View().Select(c, true);
-    EXPECT_FALSE(Enabled(EditCmd::ToFront));  // only one object at a time
+    EXPECT_FALSE(Enabled(cmd::ToFront));  // only one object at a time
 }
 
 TEST_F(EditCommandsTest, RightButtonShowsTheContextMenuWithStatesAndRunsItsItems) {
@@ -135,12 +135,12 @@ TEST_F(EditCommandsTest, RightButtonShowsTheContextMenuWithStatesAndRunsItsItems
             if (a->data().toInt() == id) return a;
         return nullptr;
     };
-    EXPECT_TRUE(action(ToolCmd::SelectMode)->isChecked());
-    EXPECT_FALSE(action(EditCmd::Copy)->isEnabled());
-    EXPECT_FALSE(action(ToolCmd::Properties)->isEnabled());
-    EXPECT_TRUE(action(ViewCmd::Zoom)->isEnabled());
+    EXPECT_TRUE(action(cmd::SelectMode)->isChecked());
+    EXPECT_FALSE(action(cmd::EditCopy)->isEnabled());
+    EXPECT_FALSE(action(cmd::Properties)->isEnabled());
+    EXPECT_TRUE(action(cmd::Zoom)->isEnabled());
     // A document command this window does not answer stays greyed out without the frame.
-    EXPECT_FALSE(action(32861)->isEnabled());
+    EXPECT_FALSE(action(cmd::SnapSetup)->isEnabled());
     menu->close();
     QCoreApplication::processEvents();
 
@@ -150,8 +150,8 @@ TEST_F(EditCommandsTest, RightButtonShowsTheContextMenuWithStatesAndRunsItsItems
     ASSERT_NE(menu, nullptr);
     const QPoint origin = Port()->mapToGlobal(QPoint(0, 0));
     EXPECT_EQ(menu->pos(), origin + QPoint(5, 5));
-    ASSERT_TRUE(action(EditCmd::Copy)->isEnabled());
-    action(EditCmd::Copy)->trigger();
+    ASSERT_TRUE(action(cmd::EditCopy)->isEnabled());
+    action(cmd::EditCopy)->trigger();
     menu->close();
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("application/x-kovel-format")));
 }

@@ -1,14 +1,15 @@
-// The main frame as a user meets it: menus 2 and 3 with texts and keys, bars and panes,
+// The main frame as a user meets it: both menu bars with texts and keys, bars and panes,
 // show/hide commands, stored layout and placement, documents, windows and dropped files.
 #include "AppTestSupport.h"
 
 #include "app/AppState.h"
 #include "app/RecentFileList.h"
-#include "app/frame/BarLayout.h"
-#include "app/frame/CommandIds.h"
-#include "app/frame/CommandTable.h"
+#include "app/frame/Accelerators.h"
+#include "app/frame/CommandTexts.h"
 #include "app/frame/DocumentManager.h"
 #include "app/frame/MainFrame.h"
+#include "commands/CommandIds.h"
+#include "commands/CommandLayout.h"
 #include "document/ArdoDoc.h"
 #include "platform/MemoryServices.h"
 
@@ -134,7 +135,7 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
     EXPECT_EQ(frame->windowTitle(), "Velmarstad Kovel - Kovel1");
     frame->hide();
 
-    // Closing the last window brings menu 2 back.
+    // Closing the last window brings the menu bar without a document back.
     frame->Documents().CloseDocument(*doc);
     ProcessEvents();
     EXPECT_FALSE(frame->ShowsDocumentMenu());
@@ -142,6 +143,15 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
 
 TEST_F(FrameFixture, KeysOfTheAcceleratorTable) {
     auto keys = [&](int id) { return frame->Action(id)->shortcuts(); };
+    // A letter in both cases, main-keyboard plus also as '=', the numeric pad's minus.
+    EXPECT_EQ(keys(cmd::GridLines), (QList<QKeySequence>{QKeySequence(Qt::Key_G), QKeySequence(Qt::SHIFT | Qt::Key_G)}));
+    EXPECT_EQ(keys(cmd::ForwardOne),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
+    EXPECT_EQ(keys(cmd::ToBack), (QList<QKeySequence>{QKeySequence(Qt::Key_Minus), QKeySequence(Qt::Key_Underscore),
+                                                      QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)}));
+    EXPECT_EQ(keys(cmd::Properties),
+              (QList<QKeySequence>{QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)}));
+    EXPECT_EQ(keys(cmd::PrevPane), (QList<QKeySequence>{QKeySequence(Qt::SHIFT | Qt::Key_F6)}));
     EXPECT_TRUE(keys(cmd::FileNew).contains(QKeySequence(Qt::CTRL | Qt::Key_N)));
     EXPECT_TRUE(keys(cmd::ImportPlan).contains(QKeySequence(Qt::CTRL | Qt::Key_G)));
     EXPECT_TRUE(keys(cmd::EditCut).contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
@@ -167,10 +177,10 @@ TEST_F(FrameFixture, KeysOfTheAcceleratorTable) {
 
     // No key may belong to two commands.
     std::map<QString, int> owner;
-    for (const CommandInfo& info : CommandTable())
-        for (const QKeySequence& k : info.keys) {
-            auto [it, fresh] = owner.emplace(k.toString(), info.id);
-            EXPECT_TRUE(fresh) << k.toString().toStdString() << " of " << info.id << " and " << it->second;
+    for (const Command& command : Commands())
+        for (const QKeySequence& k : KeySequencesOf(command)) {
+            auto [it, fresh] = owner.emplace(k.toString(), command.id);
+            EXPECT_TRUE(fresh) << k.toString().toStdString() << " of " << command.name << " and " << it->second;
         }
 }
 
@@ -207,17 +217,17 @@ TEST_F(FrameFixture, BarsButtonsHelpAndTooltips) {
 
 TEST_F(FrameFixture, StatusBarPanes) {
     EXPECT_EQ(frame->statusBar()->property("controlId").toInt(), kStatusBarId);
-    EXPECT_EQ(frame->PaneText(1), "Position");
-    EXPECT_EQ(frame->PaneText(2), "M 1:1");
-    EXPECT_EQ(frame->PaneText(3), "ZOOM");
-    EXPECT_EQ(frame->Pane(1)->width(), 180);
-    EXPECT_EQ(frame->Pane(2)->width(), 60);
-    EXPECT_EQ(frame->Pane(3)->width(), 60);
+    EXPECT_EQ(frame->PaneText(kPanePosition), "Position");
+    EXPECT_EQ(frame->PaneText(kPaneScale), "M 1:1");
+    EXPECT_EQ(frame->PaneText(kPaneZoom), "ZOOM");
+    EXPECT_EQ(frame->Pane(kPanePosition)->width(), 180);
+    EXPECT_EQ(frame->Pane(kPaneScale)->width(), 60);
+    EXPECT_EQ(frame->Pane(kPaneZoom)->width(), 60);
     frame->show();
-    frame->SetPaneText(0, "Ersten Punkt der Linie anklicken");
-    EXPECT_EQ(frame->PaneText(0), "Ersten Punkt der Linie anklicken");
+    frame->SetPaneText(kPanePrompt, "Ersten Punkt der Linie anklicken");
+    EXPECT_EQ(frame->PaneText(kPanePrompt), "Ersten Punkt der Linie anklicken");
     // Pane 0 takes the room the fixed panes leave.
-    EXPECT_GT(frame->Pane(0)->width(), frame->width() / 2);
+    EXPECT_GT(frame->Pane(kPanePrompt)->width(), frame->width() / 2);
     frame->hide();
 }
 
@@ -381,7 +391,7 @@ TEST_F(FrameFixture, OpeningPlansDocumentsAndRecentFiles) {
     EXPECT_EQ(env.messages.shown.size(), messagesBefore + 1);
     EXPECT_EQ(frame->Documents().Documents().size(), 2u);
     EXPECT_EQ(frame->Documents().ActiveDocument(), opened);
-    EXPECT_EQ(DefaultMemoryServices().status.PaneText(2), "1:100");
+    EXPECT_EQ(DefaultMemoryServices().status.PaneText(kPaneScale), "1:100");
 
     frame->UpdateCommandStates();
     EXPECT_TRUE(frame->Action(cmd::RecentFile1)->isEnabled());

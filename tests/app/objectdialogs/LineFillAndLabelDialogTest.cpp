@@ -27,16 +27,16 @@ protected:
 TEST_F(LineFillDialogTest, ShowsPresetAndEnablesFillColourOnlyWithFill) {
     LineFillDialog dialog(Preset());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Hilfslinien"));
-    EXPECT_EQ(Control<QLineEdit>(dialog, 105)->text(), QStringLiteral("35"));
-    auto* fill = Control<QCheckBox>(dialog, 107);
-    auto* fillColor = Control<QPushButton>(dialog, 116);
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kLineWidth)->text(), QStringLiteral("35"));
+    auto* fill = Control<QCheckBox>(dialog, ctl::kUseFill);
+    auto* fillColor = Control<QPushButton>(dialog, ctl::kFillColor);
     EXPECT_FALSE(fill->isChecked());
     EXPECT_FALSE(fillColor->isEnabled());
     fill->click();
     EXPECT_TRUE(fillColor->isEnabled());
     fill->click();
     EXPECT_FALSE(fillColor->isEnabled());
-    EXPECT_TRUE(Control<QPushButton>(dialog, 151)->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(dialog, ctl::kLineColor)->isEnabled());
 
     LineFillValues filled = Preset();
     filled.bFill = 1;
@@ -54,15 +54,15 @@ TEST_F(LineFillDialogTest, ColourButtonsStoreTheChosenColoursOnOk) {
         if (ok) c = answer;
         return ok;
     });
-    Control<QPushButton>(dialog, 151)->click();
-    Control<QCheckBox>(dialog, 107)->click();
+    Control<QPushButton>(dialog, ctl::kLineColor)->click();
+    Control<QCheckBox>(dialog, ctl::kUseFill)->click();
     answer = RGB(0, 0, 200);
-    Control<QPushButton>(dialog, 116)->click();
+    Control<QPushButton>(dialog, ctl::kFillColor)->click();
     ok = false;  // a cancelled colour dialog changes nothing
-    Control<QPushButton>(dialog, 151)->click();
+    Control<QPushButton>(dialog, ctl::kLineColor)->click();
     EXPECT_EQ(startedFrom.size(), 3u);
 
-    Control<QLineEdit>(dialog, 105)->setText("120");
+    Control<QLineEdit>(dialog, ctl::kLineWidth)->setText("120");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const LineFillValues v = dialog.Values();
@@ -75,9 +75,9 @@ TEST_F(LineFillDialogTest, ColourButtonsStoreTheChosenColoursOnOk) {
 TEST_F(LineFillDialogTest, BadWidthIsRefusedWithFocusOnTheField) {
     LineFillDialog dialog(Preset());
     dialog.show();
-    auto* width = Control<QLineEdit>(dialog, 105);
+    auto* width = Control<QLineEdit>(dialog, ctl::kLineWidth);
     width->setText("32768");
-    Control<QCheckBox>(dialog, 107)->click();
+    Control<QCheckBox>(dialog, ctl::kUseFill)->click();
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_NE(Messages().LastCall(), nullptr);
@@ -115,9 +115,9 @@ protected:
 TEST_F(LabelDialogTest, AngleEditIsEnabledOnlyWhileFixed) {
     LabelDialog dialog(Preset());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Beschriftung"));
-    EXPECT_EQ(Control<QLineEdit>(dialog, 104)->text(), QStringLiteral("Küche"));
-    auto* fixed = Control<QCheckBox>(dialog, 197);
-    auto* angle = Control<QLineEdit>(dialog, 199);
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kLabelText)->text(), QStringLiteral("Küche"));
+    auto* fixed = Control<QCheckBox>(dialog, ctl::kFixAngle);
+    auto* angle = Control<QLineEdit>(dialog, ctl::kLabelAngle);
     EXPECT_EQ(angle->text(), QStringLiteral("45"));
     EXPECT_FALSE(angle->isEnabled());
     fixed->click();
@@ -133,9 +133,9 @@ TEST_F(LabelDialogTest, AngleEditIsEnabledOnlyWhileFixed) {
 
 TEST_F(LabelDialogTest, OkTakesTextAngleAndFlagButNoFontUnlessChosen) {
     LabelDialog dialog(Preset());
-    Control<QLineEdit>(dialog, 104)->setText("Bad");
-    Control<QCheckBox>(dialog, 197)->click();
-    Control<QLineEdit>(dialog, 199)->setText("-90");
+    Control<QLineEdit>(dialog, ctl::kLabelText)->setText("Bad");
+    Control<QCheckBox>(dialog, ctl::kFixAngle)->click();
+    Control<QLineEdit>(dialog, ctl::kLabelAngle)->setText("-90");
     dialog.accept();
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Values().strText, "Bad");
@@ -157,7 +157,7 @@ TEST_F(LabelDialogTest, FontChoiceSetsTheFlagAndCancelClearsIt) {
         color = RGB(9, 9, 9);
         return true;
     });
-    auto* font = Control<QPushButton>(dialog, 105);
+    auto* font = Control<QPushButton>(dialog, ctl::kFont);
     font->click();
     EXPECT_EQ(seen.lfHeight, -16);  // starts from the preset font
     dialog.accept();
@@ -172,9 +172,9 @@ TEST_F(LabelDialogTest, FontChoiceSetsTheFlagAndCancelClearsIt) {
         lf.lfHeight = -30;
         return ok;
     });
-    Control<QPushButton>(second, 105)->click();
+    Control<QPushButton>(second, ctl::kFont)->click();
     ok = false;
-    Control<QPushButton>(second, 105)->click();
+    Control<QPushButton>(second, ctl::kFont)->click();
     second.accept();
     EXPECT_FALSE(second.Values().bFontChosen);
     EXPECT_EQ(second.Values().lf.lfHeight, -16);
@@ -185,9 +185,9 @@ TEST_F(LabelDialogTest, AngleOutsideRangeIsRefused) {
     preset.bFixedAngle = 1;
     LabelDialog dialog(preset);
     dialog.show();
-    auto* angle = Control<QLineEdit>(dialog, 199);
+    auto* angle = Control<QLineEdit>(dialog, ctl::kLabelAngle);
     angle->setText("400");
-    Control<QLineEdit>(dialog, 104)->setText("geändert");
+    Control<QLineEdit>(dialog, ctl::kLabelText)->setText("geändert");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine ganze Zahl zwischen -360 und 360 ein.");

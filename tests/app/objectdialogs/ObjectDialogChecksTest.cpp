@@ -33,7 +33,7 @@ TEST(ObjectDialogChecks, LineWidthRangeAndMessages) {
     auto refusal = CheckLineWidth("abc", width);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, "Geben Sie bitte eine ganze Zahl ein.");
-    EXPECT_EQ(refusal->control, 105);
+    EXPECT_EQ(refusal->control, ctl::kLineWidth);
     EXPECT_EQ(refusal->icon, MB_ICONEXCLAMATION);
     for (const char* outside : {"32768", "-1", "4294967296"}) {
         refusal = CheckLineWidth(outside, width);
@@ -50,7 +50,7 @@ TEST(ObjectDialogChecks, LabelAngleRange) {
     auto refusal = CheckLabelAngle("361", angle);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, "Geben Sie bitte eine ganze Zahl zwischen -360 und 360 ein.");
-    EXPECT_EQ(refusal->control, 199);
+    EXPECT_EQ(refusal->control, ctl::kLabelAngle);
     EXPECT_EQ(angle, -360);
 }
 
@@ -102,14 +102,14 @@ TEST(ObjectDialogChecks, SymbolHeightIsCheckedBeforeWidth) {
     EXPECT_EQ(refusal->message, "Länge muß größer als 0 sein");
     EXPECT_EQ(refusal->caption, "Eingabefehler");
     EXPECT_EQ(refusal->icon, MB_ICONERROR);
-    EXPECT_EQ(refusal->control, 110);
+    EXPECT_EQ(refusal->control, ctl::kSymbolHeight);
 
     texts.height = "5";
     texts.width = "-2";
     refusal = CheckSymbolFields(texts, values);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, "Breite muß größer als 0 sein");
-    EXPECT_EQ(refusal->control, 111);
+    EXPECT_EQ(refusal->control, ctl::kSymbolWidth);
 
     // Text that holds no number counts as 0 for the dialog's own check.
     texts.width = "abc";
@@ -126,20 +126,20 @@ TEST(ObjectDialogChecks, SymbolFieldsThenGetTheFrameworkRangeChecks) {
     auto refusal = CheckSymbolFields(texts, values);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, "Geben Sie bitte eine Zahl ein.");
-    EXPECT_EQ(refusal->control, 111);
+    EXPECT_EQ(refusal->control, ctl::kSymbolWidth);
 
     texts = GoodTexts();
     texts.y = "2000000";
     refusal = CheckSymbolFields(texts, values);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, "Geben Sie bitte eine Zahl zwischen 0 und 1000000 ein.");
-    EXPECT_EQ(refusal->control, 122);
+    EXPECT_EQ(refusal->control, ctl::kSymbolY);
 
     texts = GoodTexts();
     texts.angle = "-361";
     refusal = CheckSymbolFields(texts, values);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->control, 124);
+    EXPECT_EQ(refusal->control, ctl::kSymbolAngle);
     EXPECT_FLOAT_EQ(values.fLength, 0.0f);  // nothing taken from a refused form
     EXPECT_FLOAT_EQ(values.fX, 0.0f);
 }
@@ -197,7 +197,7 @@ TEST(ObjectDialogChecks, SymbolAttributesTakeSizeOnlyWithDefaultSize) {
     auto refusal = ApplySymbolAttributes("Neu", boxes, "3 m", "200", values);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, "Geben Sie bitte eine ganze Zahl ein.");
-    EXPECT_EQ(refusal->control, 183);
+    EXPECT_EQ(refusal->control, ctl::kAttrLengthMm);
     EXPECT_EQ(values.strDescription, "Tisch");
 }
 

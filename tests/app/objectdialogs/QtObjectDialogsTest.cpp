@@ -35,8 +35,8 @@ TEST_F(QtObjectDialogsTest, LineAndFillOkReachesObjectAndDocument) {
     WithModalDialog(
         [this](QDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Hilfslinien"));
-            Control<QLineEdit>(dialog, 105)->setText("250");
-            Control<QCheckBox>(dialog, 107)->setChecked(false);
+            Control<QLineEdit>(dialog, ctl::kLineWidth)->setText("250");
+            Control<QCheckBox>(dialog, ctl::kUseFill)->setChecked(false);
             dialog.accept();
         },
         [&] { result = rect->OnEditProperties(nullptr); });
@@ -53,8 +53,8 @@ TEST_F(QtObjectDialogsTest, RefusedThenCancelledChangesNothing) {
     bool ok = true;
     WithModalDialog(
         [this](QDialog& dialog) {
-            Control<QLineEdit>(dialog, 105)->setText("-5");
-            Control<QCheckBox>(dialog, 107)->setChecked(false);
+            Control<QLineEdit>(dialog, ctl::kLineWidth)->setText("-5");
+            Control<QCheckBox>(dialog, ctl::kUseFill)->setChecked(false);
             dialog.accept();
             EXPECT_TRUE(dialog.isVisible());
             dialog.reject();
@@ -102,7 +102,7 @@ TEST_F(QtObjectDialogsTest, NoteOkStoresTextAndCancelKeepsIt) {
     bool ok = true;
     WithModalDialog(
         [this](QDialog& dialog) {
-            auto* edit = Control<QPlainTextEdit>(dialog, 188);
+            auto* edit = Control<QPlainTextEdit>(dialog, ctl::kNoteText);
             EXPECT_EQ(edit->toPlainText(), QStringLiteral("Steckdose\nhinter Schrank"));
             edit->setPlainText("weg");
             dialog.reject();
@@ -116,7 +116,7 @@ TEST_F(QtObjectDialogsTest, NoteOkStoresTextAndCancelKeepsIt) {
     EXPECT_EQ(untouched.Values(), note);  // byte for byte when not edited
 
     NoteDialog edited(note);
-    Control<QPlainTextEdit>(edited, 188)->setPlainText("Neu\nzwei");
+    Control<QPlainTextEdit>(edited, ctl::kNoteText)->setPlainText("Neu\nzwei");
     edited.accept();
     EXPECT_EQ(edited.Values(), "Neu\r\nzwei");
 }
@@ -125,8 +125,8 @@ TEST_F(QtObjectDialogsTest, AddSymbolListsGroupsAndClasses) {
     AddSymbolDialog dialog(AddSymbolValues{});
     EXPECT_EQ(dialog.findChild<QWidget*>(dialogs::ControlName(IDOK))->property("text").toString(),
               QStringLiteral("Hinzufügen"));
-    auto* group = Control<QComboBox>(dialog, 131);
-    auto* classes = Control<QComboBox>(dialog, 129);
+    auto* group = Control<QComboBox>(dialog, ctl::kAddGroup);
+    auto* classes = Control<QComboBox>(dialog, ctl::kAddClass);
     EXPECT_EQ(group->count(), 8);
     EXPECT_EQ(group->itemText(1), QStringLiteral("Wohnen"));
     EXPECT_EQ(classes->count(), 27);
@@ -138,8 +138,8 @@ TEST_F(QtObjectDialogsTest, AddSymbolListsGroupsAndClasses) {
     EXPECT_EQ(dialog.Values().nGroup, -1);  // nothing chosen: stored under key 26
 
     AddSymbolDialog chosen(AddSymbolValues{});
-    Control<QComboBox>(chosen, 131)->setCurrentIndex(1);
-    Control<QLineEdit>(chosen, 130)->setText("Ecksofa");
+    Control<QComboBox>(chosen, ctl::kAddGroup)->setCurrentIndex(1);
+    Control<QLineEdit>(chosen, ctl::kAddName)->setText("Ecksofa");
     chosen.accept();
     EXPECT_EQ(chosen.Values().nGroup, 1);
     EXPECT_EQ(chosen.Values().strName, "Ecksofa");

@@ -32,27 +32,27 @@ protected:
         v.strUnit = "cm";
         return v;
     }
-    QLineEdit* Width(QWidget& d) { return Control<QLineEdit>(d, 111); }
-    QLineEdit* Height(QWidget& d) { return Control<QLineEdit>(d, 110); }
+    QLineEdit* Width(QWidget& d) { return Control<QLineEdit>(d, ctl::kSymbolWidth); }
+    QLineEdit* Height(QWidget& d) { return Control<QLineEdit>(d, ctl::kSymbolHeight); }
 };
 
 TEST_F(SymbolDialogTest, ShowsPresetWithTwoDecimalsAndUnits) {
     SymbolDialog dialog(Preset());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Einrichtungsgegenstand"));
-    EXPECT_EQ(Control<QLabel>(dialog, 123)->text(), QStringLiteral("Esstisch rund"));
-    EXPECT_EQ(Control<QPlainTextEdit>(dialog, 114)->toPlainText(), QStringLiteral("Omas Tisch"));
+    EXPECT_EQ(Control<QLabel>(dialog, ctl::kSymbolType)->text(), QStringLiteral("Esstisch rund"));
+    EXPECT_EQ(Control<QPlainTextEdit>(dialog, ctl::kSymbolNote)->toPlainText(), QStringLiteral("Omas Tisch"));
     EXPECT_EQ(Width(dialog)->text(), QStringLiteral("80.46"));
     EXPECT_EQ(Height(dialog)->text(), QStringLiteral("120.00"));
-    EXPECT_EQ(Control<QLineEdit>(dialog, 124)->text(), QStringLiteral("360.00"));
-    EXPECT_EQ(Control<QLineEdit>(dialog, 121)->text(), QStringLiteral("10.00"));
-    EXPECT_EQ(Control<QLineEdit>(dialog, 122)->text(), QStringLiteral("20.50"));
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kSymbolAngle)->text(), QStringLiteral("360.00"));
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kSymbolX)->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kSymbolY)->text(), QStringLiteral("20.50"));
     for (int id : {145, 146, 138, 139}) EXPECT_EQ(Control<QLabel>(dialog, id)->text(), QStringLiteral("cm"));
     EXPECT_TRUE(Width(dialog)->isEnabled());
 }
 
 TEST_F(SymbolDialogTest, DefaultSizeShowsLibrarySizeAndRestoresTypedOne) {
     SymbolDialog dialog(Preset());
-    auto* useDefault = Control<QCheckBox>(dialog, 186);
+    auto* useDefault = Control<QCheckBox>(dialog, ctl::kDefaultSize);
     Width(dialog)->setText("77");
     useDefault->click();
     EXPECT_EQ(Width(dialog)->text(), QStringLiteral("90.00"));
@@ -79,7 +79,7 @@ TEST_F(SymbolDialogTest, PresetDefaultSizeOpensWithLibrarySize) {
     SymbolDialog dialog(preset);
     EXPECT_EQ(Width(dialog)->text(), QStringLiteral("90.00"));
     EXPECT_FALSE(Height(dialog)->isEnabled());
-    Control<QCheckBox>(dialog, 186)->click();
+    Control<QCheckBox>(dialog, ctl::kDefaultSize)->click();
     EXPECT_EQ(Width(dialog)->text(), QStringLiteral("80.46"));  // the symbol's own size
     EXPECT_EQ(Height(dialog)->text(), QStringLiteral("120.00"));
 }
@@ -94,7 +94,7 @@ TEST_F(SymbolDialogTest, TinyLibrarySizeUsesLongFormatOrDisablesTheBox) {
 
     preset.fDefaultWidth = 0.0f;
     SymbolDialog none(preset);
-    auto* useDefault = Control<QCheckBox>(none, 186);
+    auto* useDefault = Control<QCheckBox>(none, ctl::kDefaultSize);
     EXPECT_FALSE(useDefault->isChecked());
     EXPECT_FALSE(useDefault->isEnabled());
     EXPECT_TRUE(Width(none)->isEnabled());
@@ -108,7 +108,7 @@ TEST_F(SymbolDialogTest, ZeroHeightIsReportedFirstAndNothingIsTaken) {
     dialog.show();
     Height(dialog)->setText("0");
     Width(dialog)->setText("0");
-    Control<QLineEdit>(dialog, 121)->setText("55");
+    Control<QLineEdit>(dialog, ctl::kSymbolX)->setText("55");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_NE(Messages().LastCall(), nullptr);
@@ -123,10 +123,10 @@ TEST_F(SymbolDialogTest, ZeroHeightIsReportedFirstAndNothingIsTaken) {
     EXPECT_EQ(dialog.focusWidget(), Width(dialog));
 
     Width(dialog)->setText("5");
-    Control<QLineEdit>(dialog, 122)->setText("-1");
+    Control<QLineEdit>(dialog, ctl::kSymbolY)->setText("-1");
     dialog.accept();
     EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine Zahl zwischen 0 und 1000000 ein.");
-    EXPECT_EQ(dialog.focusWidget(), Control<QLineEdit>(dialog, 122));
+    EXPECT_EQ(dialog.focusWidget(), Control<QLineEdit>(dialog, ctl::kSymbolY));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FLOAT_EQ(dialog.Values().fX, 10.0f);
     EXPECT_FLOAT_EQ(dialog.Values().fLength, 120.0f);
@@ -137,12 +137,12 @@ TEST_F(SymbolDialogTest, OkTakesEveryField) {
     SymbolDialogValues preset = Preset();
     preset.strNote = "alt\r\nzweite Zeile";
     SymbolDialog dialog(preset);
-    Control<QPlainTextEdit>(dialog, 114)->setPlainText("neu\nzweite");
+    Control<QPlainTextEdit>(dialog, ctl::kSymbolNote)->setPlainText("neu\nzweite");
     Width(dialog)->setText("60");
     Height(dialog)->setText("140.25");
-    Control<QLineEdit>(dialog, 124)->setText("-90");
-    Control<QLineEdit>(dialog, 121)->setText("1000000");
-    Control<QLineEdit>(dialog, 122)->setText("0");
+    Control<QLineEdit>(dialog, ctl::kSymbolAngle)->setText("-90");
+    Control<QLineEdit>(dialog, ctl::kSymbolX)->setText("1000000");
+    Control<QLineEdit>(dialog, ctl::kSymbolY)->setText("0");
     dialog.accept();
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     const SymbolDialogValues& v = dialog.Values();
@@ -164,10 +164,10 @@ TEST_F(DimensionDialogTest, PolygonOffersTheChoice) {
     preset.strTextHeight = "5";
     DimensionDialog dialog(preset);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Maßlinien"));
-    EXPECT_TRUE(Control<QRadioButton>(dialog, 148)->isChecked());
-    EXPECT_TRUE(Control<QRadioButton>(dialog, 146)->isEnabled());
-    EXPECT_EQ(Control<QLabel>(dialog, 150)->text(), QStringLiteral("5"));
-    Control<QRadioButton>(dialog, 146)->click();
+    EXPECT_TRUE(Control<QRadioButton>(dialog, ctl::kEdgesAndArea)->isChecked());
+    EXPECT_TRUE(Control<QRadioButton>(dialog, ctl::kEdges)->isEnabled());
+    EXPECT_EQ(Control<QLabel>(dialog, ctl::kTextHeight)->text(), QStringLiteral("5"));
+    Control<QRadioButton>(dialog, ctl::kEdges)->click();
     dialog.accept();
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Values().nChoice, DimensionDialogValues::kEdges);
@@ -181,7 +181,7 @@ TEST_F(DimensionDialogTest, RectangleKindsAreFixedToArea) {
     preset.strTextHeight = "7";
     DimensionDialog dialog(preset);
     for (int id : {146, 147, 148}) EXPECT_FALSE(Control<QRadioButton>(dialog, id)->isEnabled()) << id;
-    EXPECT_TRUE(Control<QRadioButton>(dialog, 147)->isChecked());
+    EXPECT_TRUE(Control<QRadioButton>(dialog, ctl::kArea)->isChecked());
     dialog.accept();
     EXPECT_EQ(dialog.Values().nChoice, DimensionDialogValues::kArea);
 }
@@ -190,8 +190,8 @@ TEST_F(DimensionDialogTest, ScrollBarStepsAndWraps) {
     DimensionDialogValues preset;
     preset.strTextHeight = "99";
     DimensionDialog dialog(preset);
-    auto* height = Control<QLabel>(dialog, 150);
-    auto* bar = Control<QScrollBar>(dialog, 153);
+    auto* height = Control<QLabel>(dialog, ctl::kTextHeight);
+    auto* bar = Control<QScrollBar>(dialog, ctl::kHeightScroll);
     bar->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the up arrow
     EXPECT_EQ(height->text(), QStringLiteral("1"));
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the down arrow
@@ -228,14 +228,14 @@ TEST_F(SymbolAttributesDialogTest, ShowsFlagsAndTheCornerRule) {
     SymbolAttributeValues preset{"Bett", 0x0F, 2000, 900};
     SymbolAttributesDialog dialog(preset);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Symbol - Attribute ändern"));
-    EXPECT_EQ(Control<QLineEdit>(dialog, 130)->text(), QStringLiteral("Bett"));
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kAttrName)->text(), QStringLiteral("Bett"));
     for (int id : {178, 179, 180, 181}) EXPECT_TRUE(Control<QCheckBox>(dialog, id)->isChecked()) << id;
     for (int id : {178, 179, 181}) EXPECT_FALSE(Control<QCheckBox>(dialog, id)->isEnabled()) << id;
-    auto* corner = Control<QCheckBox>(dialog, 180);
-    auto* useDefault = Control<QCheckBox>(dialog, 182);
+    auto* corner = Control<QCheckBox>(dialog, ctl::kAttrCorner);
+    auto* useDefault = Control<QCheckBox>(dialog, ctl::kAttrDefault);
     EXPECT_TRUE(corner->isEnabled());
-    EXPECT_EQ(Control<QLineEdit>(dialog, 183)->text(), QStringLiteral("2000"));
-    EXPECT_EQ(Control<QLineEdit>(dialog, 184)->text(), QStringLiteral("900"));
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kAttrLengthMm)->text(), QStringLiteral("2000"));
+    EXPECT_EQ(Control<QLineEdit>(dialog, ctl::kAttrWidthMm)->text(), QStringLiteral("900"));
 
     useDefault->click();  // the default size excludes corner scaling
     EXPECT_FALSE(corner->isChecked());
@@ -252,11 +252,11 @@ TEST_F(SymbolAttributesDialogTest, ShowsFlagsAndTheCornerRule) {
 TEST_F(SymbolAttributesDialogTest, OkRebuildsFlagsAndTakesSizeWithDefault) {
     SymbolAttributesDialog dialog(SymbolAttributeValues{"Bett", 0x0B, 2000, 900});
     dialog.show();
-    Control<QLineEdit>(dialog, 130)->setText("Doppelbett");
-    Control<QCheckBox>(dialog, 182)->click();
-    auto* length = Control<QLineEdit>(dialog, 183);
+    Control<QLineEdit>(dialog, ctl::kAttrName)->setText("Doppelbett");
+    Control<QCheckBox>(dialog, ctl::kAttrDefault)->click();
+    auto* length = Control<QLineEdit>(dialog, ctl::kAttrLengthMm);
     length->setText("zwei");
-    Control<QLineEdit>(dialog, 184)->setText("1800");
+    Control<QLineEdit>(dialog, ctl::kAttrWidthMm)->setText("1800");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine ganze Zahl ein.");

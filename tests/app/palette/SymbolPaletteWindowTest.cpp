@@ -3,6 +3,7 @@
 #include "app/palette/SymbolPaletteWindow.h"
 #include "app/viewwindow/ViewWindow.h"
 #include "app/viewwindow/ViewWindowFactory.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "document/SymbolLibrary.h"
 #include "objects/ArdoPoly.h"
@@ -76,7 +77,7 @@ protected:
         const auto band = palette->Layout().BandOf(i, w, palette->verticalScrollBar()->value());
         return QPoint(onStroke ? w / 4 : w * 3 / 4, int(band.top + band.height / 2));
     }
-    std::string Pane0() { return DefaultMemoryServices().status.PaneText(0); }
+    std::string Pane0() { return DefaultMemoryServices().status.PaneText(kPanePrompt); }
 
     std::shared_ptr<CArdoDoc> doc;
     ViewWindow* window = nullptr;
@@ -89,14 +90,14 @@ TEST_F(SymbolPaletteWindowTest, OneEntryPlacesWithoutThePaletteSeveralShowIt) {
     const int armchair = AddEntry(28, 900, 900, "Sessel");
     OpenWindow();
 
-    ASSERT_TRUE(window->OnCommand(32789));  // "Tisch": one entry
+    ASSERT_TRUE(window->OnCommand(cmd::PlaceTable));  // "Tisch": one entry
     EXPECT_FALSE(palette->isVisible());
     EXPECT_EQ(doc->m_nCurrentSymbol, table);
     QTest::mouseClick(window->viewport(), Qt::LeftButton, {}, QPoint(300, 300));
     ASSERT_EQ(doc->m_objects.size(), 1u);
     EXPECT_EQ(doc->m_objects.back()->GetSymbolId(), table);
 
-    ASSERT_TRUE(window->OnCommand(32851));  // "Wohnen": two entries
+    ASSERT_TRUE(window->OnCommand(cmd::RoomLiving));  // "Wohnen": two entries
     EXPECT_TRUE(palette->isVisible());
     EXPECT_EQ(palette->windowTitle(), "Symbole");
     EXPECT_EQ(doc->m_nCurrentSymbol, -1);
@@ -125,7 +126,7 @@ TEST_F(SymbolPaletteWindowTest, ClickBesideTheStrokesPicksNothing) {
     AddEntry(29, 2000, 1400, "Doppelbett");
     AddEntry(29, 1000, 2000, "Einzelbett");
     OpenWindow();
-    ASSERT_TRUE(window->OnCommand(32852));
+    ASSERT_TRUE(window->OnCommand(cmd::RoomSleeping));
     ASSERT_TRUE(palette->isVisible());
 
     QTest::mouseMove(palette->viewport(), InBand(0, false));
@@ -146,7 +147,7 @@ TEST_F(SymbolPaletteWindowTest, PaintsTheCandidatesAndSkipsWhatItCannotDraw) {
     doc->m_symbolObjects[broken].front()->m_position = CRect(0, 0, 0, 0);
     AddEntry(30, 2400, 600, "Küchenzeile");
     OpenWindow();
-    ASSERT_TRUE(window->OnCommand(32853));
+    ASSERT_TRUE(window->OnCommand(cmd::RoomKitchen));
     ASSERT_EQ(palette->Layout().Count(), 2u);
 
     const QImage picture = palette->viewport()->grab().toImage();

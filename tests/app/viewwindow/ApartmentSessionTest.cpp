@@ -2,10 +2,10 @@
 // the full view, print to PDF and close, without any message or question on the way.
 #include "AppViewTestSupport.h"
 
-#include "app/frame/CommandIds.h"
 #include "app/print/PrintCommands.h"
 #include "app/viewwindow/ViewWindow.h"
 #include "app/viewwindow/ViewWindowFactory.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "document/DocumentFormats.h"
 #include "document/SymbolLibrary.h"
@@ -66,8 +66,8 @@ TEST_F(ApartmentSessionTest, OpenZoomFullViewPrintAndClose) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     area->setActiveSubWindow(sub);
     EXPECT_TRUE(window->View().m_active);
-    EXPECT_EQ(Status().PaneText(3), "Vollbild");
-    EXPECT_EQ(Status().PaneText(2), "1:100");
+    EXPECT_EQ(Status().PaneText(kPaneZoom), "Vollbild");
+    EXPECT_EQ(Status().PaneText(kPaneScale), "1:100");
     const QImage full = window->Picture();
 
     // The plan draws in black over the white sheet.
@@ -78,13 +78,13 @@ TEST_F(ApartmentSessionTest, OpenZoomFullViewPrintAndClose) {
 
     QWidget* viewport = window->viewport();
     QTest::mouseMove(viewport, QPoint(100, 100));
-    EXPECT_FALSE(Status().PaneText(1).empty());
+    EXPECT_FALSE(Status().PaneText(kPanePosition).empty());
     ASSERT_TRUE(window->OnCommand(cmd::Zoom));
     QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(viewport, QPoint(250, 220));
     QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(250, 220));
     ASSERT_TRUE(window->View().m_zoomed);
-    EXPECT_EQ(Status().PaneText(3), "ZOOM");
+    EXPECT_EQ(Status().PaneText(kPaneZoom), "ZOOM");
     EXPECT_NE(window->Picture(), full);
 
     // Printing while zoomed prints the zoom window enlarged.
@@ -94,7 +94,7 @@ TEST_F(ApartmentSessionTest, OpenZoomFullViewPrintAndClose) {
 
     ASSERT_TRUE(window->OnCommand(cmd::FullView));
     EXPECT_FALSE(window->View().m_zoomed);
-    EXPECT_EQ(Status().PaneText(3), "Vollbild");
+    EXPECT_EQ(Status().PaneText(kPaneZoom), "Vollbild");
     EXPECT_EQ(window->Picture(), full);
 
     QPrinter& printer = printing::SharedPrinter();

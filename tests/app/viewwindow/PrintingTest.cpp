@@ -3,10 +3,10 @@
 // unmodified.
 #include "AppViewTestSupport.h"
 
-#include "app/frame/CommandIds.h"
 #include "app/print/PrintCommands.h"
 #include "app/viewwindow/ViewWindow.h"
 #include "app/viewwindow/ViewWindowFactory.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 

@@ -8,7 +8,9 @@
 #include "app/dialogs/OriginDialog.h"
 #include "app/dialogs/ScaleDialog.h"
 #include "app/dialogs/SnapDialog.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
+#include "view/SettingsDialogs.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -26,7 +28,7 @@ protected:
     CArdoDoc doc;
 };
 
-// --- grid lines (126) ---------------------------------------------------------------------
+// --- grid lines ------------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, GridDialogShowsSpacingInDisplayUnit) {
     doc.m_nUnitDivisor = 10;
@@ -34,16 +36,16 @@ TEST_F(SettingsDialogsTest, GridDialogShowsSpacingInDisplayUnit) {
     doc.m_fGridY = 250.0f;
     GridDialog dialog(doc);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rasterlinien einrichten"));
-    EXPECT_EQ(Edit(dialog, 140)->text(), QStringLiteral("100"));
-    EXPECT_EQ(Edit(dialog, 141)->text(), QStringLiteral("25"));
-    EXPECT_EQ(dialog.findChild<QLabel*>(dialogs::ControlName(142))->text(), QStringLiteral("cm"));
+    EXPECT_EQ(Edit(dialog, kGridEditX)->text(), QStringLiteral("100"));
+    EXPECT_EQ(Edit(dialog, kGridEditY)->text(), QStringLiteral("25"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(dialogs::ControlName(kGridUnitLabelX))->text(), QStringLiteral("cm"));
 }
 
 TEST_F(SettingsDialogsTest, GridDialogRefusesBadSpacingAndStaysOpen) {
     GridDialog dialog(doc);
     dialog.show();
-    QLineEdit* x = Edit(dialog, 140);
-    QLineEdit* y = Edit(dialog, 141);
+    QLineEdit* x = Edit(dialog, kGridEditX);
+    QLineEdit* y = Edit(dialog, kGridEditY);
 
     // No number at all: nothing happens, no message.
     x->setText("abc");
@@ -88,7 +90,7 @@ TEST_F(SettingsDialogsTest, GridCommandAppliesSpacingAndColour) {
             dialog->SetColor(RGB(10, 20, 30));
             dialog->accept();
         },
-        [&] { EXPECT_TRUE(RunDocumentSettingsCommand(32840, doc, nullptr)); });
+        [&] { EXPECT_TRUE(RunDocumentSettingsCommand(cmd::GridSetup, doc, nullptr)); });
     EXPECT_FLOAT_EQ(doc.m_fGridX, 500.0f);
     EXPECT_FLOAT_EQ(doc.m_fGridY, 2000.0f);
     EXPECT_EQ(doc.m_crGrid, RGB(10, 20, 30));
@@ -102,17 +104,17 @@ TEST_F(SettingsDialogsTest, GridCommandCancelledChangesNothing) {
             Edit(*modal, 140)->setText("7");
             qobject_cast<QDialog*>(modal)->reject();
         },
-        [&] { RunDocumentSettingsCommand(32840, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::GridSetup, doc, nullptr); });
     EXPECT_FLOAT_EQ(doc.m_fGridX, 1000.0f);
     EXPECT_FALSE(doc.IsModified());
 }
 
-// --- snap grid (136) ------------------------------------------------------------------------
+// --- snap grid -------------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, SnapDialogRefusesAnythingButAnUnsignedInteger) {
     SnapDialog dialog(doc);
     dialog.show();
-    QLineEdit* edit = Edit(dialog, 194);
+    QLineEdit* edit = Edit(dialog, kSnapEdit);
     EXPECT_EQ(edit->text(), QStringLiteral("10"));
     for (const char* bad : {"-1", "abc", "1.5", ""}) {
         Messages().Clear();
@@ -128,45 +130,45 @@ TEST_F(SettingsDialogsTest, SnapDialogRefusesAnythingButAnUnsignedInteger) {
 TEST_F(SettingsDialogsTest, SnapCommandStoresValuesWithoutModifying) {
     WithModalDialog(
         [](QWidget* modal) {
-            modal->findChild<QCheckBox*>(dialogs::ControlName(192))->setChecked(false);
+            modal->findChild<QCheckBox*>(dialogs::ControlName(kSnapCheck))->setChecked(false);
             Edit(*modal, 194)->setText(" 25 ");
             qobject_cast<QDialog*>(modal)->accept();
         },
-        [&] { RunDocumentSettingsCommand(32861, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::SnapSetup, doc, nullptr); });
     EXPECT_EQ(doc.m_bSnap, 0);
     EXPECT_EQ(doc.m_nSnapSpacing, 25);
     EXPECT_FALSE(doc.IsModified());
 }
 
-// --- origin (125) ---------------------------------------------------------------------------
+// --- origin ----------------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, OriginDialogRefusesNonNumbers) {
     OriginDialog dialog(doc);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Koordinatenursprung festlegen"));
-    Edit(dialog, 137)->setText("1,5");
+    Edit(dialog, kOriginEditY)->setText("1,5");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_NE(Messages().LastCall(), nullptr);
     EXPECT_EQ(Messages().LastCall()->text, "Geben Sie bitte eine Zahl ein.");
-    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, 137));
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, kOriginEditY));
 }
 
 TEST_F(SettingsDialogsTest, OriginConfirmedUnchangedReturnsToZero) {
     doc.m_fOriginX = -4000.0f;
     doc.m_fOriginY = 1000.0f;
     WithModalDialog([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); },
-                    [&] { RunDocumentSettingsCommand(32846, doc, nullptr); });
+                    [&] { RunDocumentSettingsCommand(cmd::Origin, doc, nullptr); });
     EXPECT_NEAR(doc.m_fOriginX, 0.0f, 1e-3f);
     EXPECT_NEAR(doc.m_fOriginY, 0.0f, 1e-3f);
 }
 
-// --- scale and unit (123) -------------------------------------------------------------------
+// --- scale and unit --------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, ScaleDialogRefusesTextWithoutNumber) {
     ScaleDialog dialog(doc.ScaleDialogPreset());
     dialog.show();
-    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(131));
+    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(kScaleCombo));
     combo->setEditText("abc");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
@@ -179,7 +181,7 @@ TEST_F(SettingsDialogsTest, ScaleDialogRefusesTextWithoutNumber) {
 
 TEST_F(SettingsDialogsTest, ScaleDialogTakesAbsoluteValueAndRaisesBelowOne) {
     ScaleDialog dialog(doc.ScaleDialogPreset());
-    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(131));
+    auto* combo = dialog.findChild<QComboBox*>(dialogs::ControlName(kScaleCombo));
     combo->setEditText("-50");
     dialog.accept();
     EXPECT_FLOAT_EQ(dialog.Result().scale, 50.0f);
@@ -192,21 +194,21 @@ TEST_F(SettingsDialogsTest, ScaleDialogTakesAbsoluteValueAndRaisesBelowOne) {
 TEST_F(SettingsDialogsTest, ScaleCommandAppliesScaleUnitAndListsNewScaleOnTop) {
     WithModalDialog(
         [](QWidget* modal) {
-            modal->findChild<QComboBox*>(dialogs::ControlName(131))->setEditText("75");
-            modal->findChild<QRadioButton*>(dialogs::ControlName(135))->setChecked(true);  // cm
+            modal->findChild<QComboBox*>(dialogs::ControlName(kScaleCombo))->setEditText("75");
+            modal->findChild<QRadioButton*>(dialogs::ControlName(kUnitCentimetresRadio))->setChecked(true);
             qobject_cast<QDialog*>(modal)->accept();
         },
-        [&] { RunDocumentSettingsCommand(32842, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::ScaleAndUnit, doc, nullptr); });
     EXPECT_FLOAT_EQ(doc.m_fScale, 75.0f);
     EXPECT_EQ(doc.m_strScale, "75");
     EXPECT_EQ(doc.m_nUnitDivisor, 10);
     EXPECT_TRUE(doc.IsModified());
 
     ScaleDialog again(doc.ScaleDialogPreset());
-    auto* combo = again.findChild<QComboBox*>(dialogs::ControlName(131));
+    auto* combo = again.findChild<QComboBox*>(dialogs::ControlName(kScaleCombo));
     EXPECT_EQ(combo->itemText(0), QStringLiteral("75"));
     EXPECT_EQ(combo->currentIndex(), 0);
-    EXPECT_TRUE(again.findChild<QRadioButton*>(dialogs::ControlName(135))->isChecked());
+    EXPECT_TRUE(again.findChild<QRadioButton*>(dialogs::ControlName(kUnitCentimetresRadio))->isChecked());
 }
 
 // --- colour around the sheet ------------------------------------------------------------------
@@ -219,7 +221,7 @@ TEST_F(SettingsDialogsTest, BackgroundColourCommandSetsPaperColour) {
             dialog->setCurrentColor(QColor(1, 2, 3));
             dialog->accept();
         },
-        [&] { RunDocumentSettingsCommand(32781, doc, nullptr); });
+        [&] { RunDocumentSettingsCommand(cmd::BackgroundColor, doc, nullptr); });
     EXPECT_EQ(doc.m_crPaper, RGB(1, 2, 3));
     EXPECT_TRUE(doc.IsModified());
 }
@@ -234,12 +236,12 @@ TEST(DocumentSettingsTargetTest, ClaimsTheDocumentsSettingsCommandsWhileItLives)
     auto doc = std::make_shared<CArdoDoc>();
     std::unique_ptr<CommandTarget> target = MakeDocumentSettingsTarget(doc);
     CommandState state;
-    for (int id : {32781, 32840, 32842, 32846, 32861}) EXPECT_TRUE(target->OnUpdateCommand(id, state)) << id;
-    EXPECT_FALSE(target->OnUpdateCommand(32769, state));
-    EXPECT_FALSE(target->OnCommand(57603));
+    for (int id : {cmd::BackgroundColor, cmd::GridSetup, cmd::ScaleAndUnit, cmd::Origin, cmd::SnapSetup}) EXPECT_TRUE(target->OnUpdateCommand(id, state)) << id;
+    EXPECT_FALSE(target->OnUpdateCommand(cmd::GridLines, state));
+    EXPECT_FALSE(target->OnCommand(cmd::FileSave));
     doc.reset();
-    EXPECT_FALSE(target->OnUpdateCommand(32840, state));
-    EXPECT_FALSE(target->OnCommand(32840));
+    EXPECT_FALSE(target->OnUpdateCommand(cmd::GridSetup, state));
+    EXPECT_FALSE(target->OnCommand(cmd::GridSetup));
 }
 
 }  // namespace

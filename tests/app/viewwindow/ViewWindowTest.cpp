@@ -2,9 +2,9 @@
 // rubber band and zoom, and the commands it answers.
 #include "AppViewTestSupport.h"
 
-#include "app/frame/CommandIds.h"
 #include "app/viewwindow/ViewWindow.h"
 #include "app/viewwindow/ViewWindowFactory.h"
+#include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 
@@ -100,7 +100,7 @@ TEST_F(ViewWindowTest, ScrollBarWheelAndArrowKeysScrollTheView) {
 
 TEST_F(ViewWindowTest, ZoomRectangleWithRubberBandThenFullView) {
     ASSERT_TRUE(window->OnCommand(cmd::Zoom));
-    EXPECT_EQ(Status().PaneText(0), "Bitte ersten Punkt des Ausschnitts anklicken");
+    EXPECT_EQ(Status().PaneText(kPanePrompt), "Bitte ersten Punkt des Ausschnitts anklicken");
     const QImage before = window->Picture();
 
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, QPoint(60, 80));
@@ -121,7 +121,7 @@ TEST_F(ViewWindowTest, ZoomRectangleWithRubberBandThenFullView) {
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, QPoint(200, 260));
     EXPECT_TRUE(View().m_zoomed);
     EXPECT_FALSE(View().m_zoomDragging);
-    EXPECT_EQ(Status().PaneText(3), "ZOOM");
+    EXPECT_EQ(Status().PaneText(kPaneZoom), "ZOOM");
     EXPECT_GT(View().m_zoomFactor, 2.0);
     const QImage zoomed = window->Picture();
     EXPECT_GT(CountDifferent(before, zoomed), 1000);
@@ -131,7 +131,7 @@ TEST_F(ViewWindowTest, ZoomRectangleWithRubberBandThenFullView) {
     EXPECT_TRUE(state.enabled);
     ASSERT_TRUE(window->OnCommand(cmd::FullView));
     EXPECT_FALSE(View().m_zoomed);
-    EXPECT_EQ(Status().PaneText(3), "Vollbild");
+    EXPECT_EQ(Status().PaneText(kPaneZoom), "Vollbild");
     EXPECT_EQ(CountDifferent(before, window->Picture()), 0);
     ASSERT_TRUE(window->OnUpdateCommand(cmd::FullView, state));
     EXPECT_FALSE(state.enabled);
@@ -141,7 +141,7 @@ TEST_F(ViewWindowTest, ZoomRectangleWithRubberBandThenFullView) {
 TEST_F(ViewWindowTest, MouseMoveWritesCoordinateReadout) {
     QTest::mouseMove(Viewport(), QPoint(0, 0));
     QTest::mouseMove(Viewport(), QPoint(30, 40));
-    EXPECT_NE(Status().PaneText(1).find("[m]"), std::string::npos) << Status().PaneText(1);
+    EXPECT_NE(Status().PaneText(kPanePosition).find("[m]"), std::string::npos) << Status().PaneText(kPanePosition);
 }
 
 TEST_F(ViewWindowTest, GridCommandTogglesLinesAndRemembersChoice) {

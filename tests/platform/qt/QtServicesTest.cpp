@@ -116,16 +116,16 @@ TEST(QtCursorService, StandardIdsBecomeShapesOnTheTarget) {
 
 TEST(QtStatusBarService, TextsReachTheReceiverAlsoWhenItConnectsLater) {
     QtStatusBar status;
-    status.SetPaneText(0, "Bereit");
-    status.SetPaneText(2, "1:100");
+    status.SetPaneText(kPanePrompt, "Bereit");
+    status.SetPaneText(kPaneScale, "1:100");
     std::map<int, std::string> shown;
     status.SetCallback([&](int pane, const std::string& text) { shown[pane] = text; });
     EXPECT_EQ(shown[0], "Bereit");
     EXPECT_EQ(shown[2], "1:100");
-    status.SetPaneText(3, "ZOOM");
+    status.SetPaneText(kPaneZoom, "ZOOM");
     EXPECT_EQ(shown[3], "ZOOM");
-    EXPECT_EQ(status.PaneText(3), "ZOOM");
-    EXPECT_EQ(status.PaneText(1), "");
+    EXPECT_EQ(status.PaneText(kPaneZoom), "ZOOM");
+    EXPECT_EQ(status.PaneText(kPanePosition), "");
 }
 
 TEST(QtServicesInstall, PointsAppServicesAtTheQtSet) {
