@@ -420,9 +420,9 @@ std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, BuildStat
     const CRuntimeClass* runtimeClass = CRuntimeClass::FromName(className);
     if (!runtimeClass || !runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CArdoObj)))
         Fail(where, "unknown drawing object class \"" + className + "\"");
-    std::unique_ptr<CObject> created(runtimeClass->CreateObject());
+    std::unique_ptr<CObject> created = runtimeClass->CreateObject();
     if (!created) Fail(where, "class \"" + className + "\" cannot be created");
-    std::unique_ptr<CArdoObj> obj(static_cast<CArdoObj*>(created.release()));
+    std::unique_ptr<CArdoObj> obj = OwnedAs<CArdoObj>(std::move(created));
     obj->SetDocument(&doc);
 
     // Texts and symbols may also come as their hex record body, as earlier dumps hold them.
