@@ -92,16 +92,18 @@ CArdoDoc::~CArdoDoc() {
 
 // --- object lists ------------------------------------------------------------------------------
 
-void CArdoDoc::AddObject(CArdoObj* obj) {
+CArdoObj* CArdoDoc::AddObject(std::unique_ptr<CArdoObj> obj) {
     obj->SetDocument(this);
-    m_objects.emplace_back(obj);
+    m_objects.push_back(std::move(obj));
     SetModifiedFlag(true);
+    return m_objects.back().get();
 }
 
-void CArdoDoc::AddBackgroundObject(CArdoObj* obj) {
+CArdoObj* CArdoDoc::AddBackgroundObject(std::unique_ptr<CArdoObj> obj) {
     obj->SetDocument(this);
-    m_background.emplace_back(obj);
+    m_background.push_back(std::move(obj));
     SetModifiedFlag(true);
+    return m_background.back().get();
 }
 
 std::unique_ptr<CArdoObj> CArdoDoc::RemoveObject(CArdoObj* obj) {

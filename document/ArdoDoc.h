@@ -76,8 +76,17 @@ public:
     CSize m_sizePaperInFile{105, 149};
 
     // --- object lists -------------------------------------------------------------------------
-    void AddObject(CArdoObj* obj);            // takes ownership
-    void AddBackgroundObject(CArdoObj* obj);  // takes ownership
+    // Appends obj to the foreground or the background list; returns it, now the document's.
+    CArdoObj* AddObject(std::unique_ptr<CArdoObj> obj);
+    CArdoObj* AddBackgroundObject(std::unique_ptr<CArdoObj> obj);
+    template <class T>
+    T* AddObject(std::unique_ptr<T> obj) {
+        return static_cast<T*>(AddObject(std::unique_ptr<CArdoObj>(std::move(obj))));
+    }
+    template <class T>
+    T* AddBackgroundObject(std::unique_ptr<T> obj) {
+        return static_cast<T*>(AddBackgroundObject(std::unique_ptr<CArdoObj>(std::move(obj))));
+    }
     // Unlinks obj and hands it back (null when it was in neither list); every view drops it
     // from its selection either way.
     std::unique_ptr<CArdoObj> RemoveObject(CArdoObj* obj);

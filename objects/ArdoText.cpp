@@ -213,8 +213,8 @@ int CArdoText::OnEditProperties(ObjectView* pView) {
     return 1;
 }
 
-CArdoObj* CArdoText::Clone(CArdoDoc* pDoc) const {
-    auto* clone = new CArdoText(m_position);
+std::unique_ptr<CArdoObj> CArdoText::Clone() const {
+    auto clone = std::make_unique<CArdoText>(m_position);
     clone->m_nCorners = 4;
     std::copy(std::begin(m_corners), std::end(m_corners), clone->m_corners);
     clone->m_text = m_text;
@@ -222,7 +222,7 @@ CArdoObj* CArdoText::Clone(CArdoDoc* pDoc) const {
     clone->m_cx = m_cx;
     clone->m_logfont = m_logfont;
     clone->m_logbrush.lbColor = m_logbrush.lbColor;
-    return FinishClone(clone, pDoc);
+    return clone;
 }
 
 // --- drawing ----------------------------------------------------------------------------------------

@@ -26,7 +26,7 @@ public:
     int Intersects(const CRect& rect) const override;
     void MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) override;
     int OnEditProperties(ObjectView* pView) override;
-    CArdoObj* Clone(CArdoDoc* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
 
     // The label dialog; false when it was cancelled (nothing changes then).
     bool EditText(ObjectView* pView);

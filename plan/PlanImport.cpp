@@ -206,10 +206,10 @@ void RecordStream::MakeText(const std::string& bytes) {
     const CPoint at(PlanToLogicalTrunc(m_path.PenX() * u), PlanToLogicalTrunc(m_path.PenY() * u));
     // Plot texts are C strings: they end at the first zero byte.
     const std::string text = Win1252ToUtf8(std::string_view(bytes.data(), strnlen(bytes.data(), bytes.size())));
-    auto* label = new CArdoText(CRect(at.x, at.y, at.x + 10, at.y + 10));
-    label->SetDocument(&m_doc);
-    label->SetText(nullptr, text, nullptr);
-    m_doc.AddBackgroundObject(label);
+    auto created = std::make_unique<CArdoText>(CRect(at.x, at.y, at.x + 10, at.y + 10));
+    created->SetDocument(&m_doc);
+    created->SetText(nullptr, text, nullptr);
+    CArdoText* label = m_doc.AddBackgroundObject(std::move(created));
     label->PlaceHorizontal(at);
     ++m_report.texts;
 }

@@ -14,7 +14,9 @@ constexpr const char* kPolygonPrompt =
 bool TakesPointBack(unsigned ch) { return ch == 8 || ch == 9 || ch == 37 || ch == 60; }
 }  // namespace
 
-CArdoPoly* CPolygonTool::CreateObject(const CRect& position) const { return new CArdoPoly(position); }
+std::unique_ptr<CArdoPoly> CPolygonTool::CreateObject(const CRect& position) const {
+    return std::make_unique<CArdoPoly>(position);
+}
 
 void CPolygonTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
     obj.SetFillColor(doc.m_crFill);
@@ -23,17 +25,21 @@ void CPolygonTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
     obj.SetLineWidth(doc.m_nLineWidth);
 }
 
-CArdoPoly* CPolylineTool::CreateObject(const CRect& position) const { return new CArdoPolyline(position); }
+std::unique_ptr<CArdoPoly> CPolylineTool::CreateObject(const CRect& position) const {
+    return std::make_unique<CArdoPolyline>(position);
+}
 
-CArdoPoly* CBezierTool::CreateObject(const CRect& position) const { return new CArdoBezier(position); }
+std::unique_ptr<CArdoPoly> CBezierTool::CreateObject(const CRect& position) const {
+    return std::make_unique<CArdoBezier>(position);
+}
 
 void CBezierTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
     obj.SetFillColor(doc.m_crFill);
     obj.SetLineColor(doc.m_crLine);
 }
 
-CArdoPoly* CMeasurePolygonTool::CreateObject(const CRect& position) const {
-    auto* obj = new CArdoPolyMeasure(position);
+std::unique_ptr<CArdoPoly> CMeasurePolygonTool::CreateObject(const CRect& position) const {
+    auto obj = std::make_unique<CArdoPolyMeasure>(position);
     obj->m_bEdges = ToolId() == TOOL_DIMCHAIN ? 1 : 0;
     obj->m_bArea = ToolId() == TOOL_DIMCHAIN ? 0 : 1;
     return obj;
@@ -92,8 +98,7 @@ void CPolygonTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
         }
     } else {
         view.Host().SetCapture();
-        CArdoPoly* obj = CreateObject(CRect(p, p));
-        doc.AddObject(obj);
+        CArdoPoly* obj = doc.AddObject(CreateObject(CRect(p, p)));
         CopyAttributes(*obj, doc);
         view.Select(obj, false);
         obj->AddPoint(p, &view);

@@ -5,6 +5,8 @@
 
 #include "tools/InputTool.h"
 
+#include <memory>
+
 class CArdoPoly;
 class ObjectView;
 
@@ -28,7 +30,7 @@ public:
 
 protected:
     // The object the tool builds, with a zero-size rectangle at p.
-    virtual CArdoPoly* CreateObject(const CRect& position) const;
+    virtual std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const;
     // Gives a new object its attributes from the document.
     virtual void CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const;
     virtual bool UsesSnap() const { return true; }
@@ -49,7 +51,7 @@ public:
     CPolylineTool() : CPolygonTool(TOOL_POLYLINE) {}
 
 protected:
-    CArdoPoly* CreateObject(const CRect& position) const override;
+    std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
 };
 
 // Gets only the fill and line colours from the document, and never snaps.
@@ -58,7 +60,7 @@ public:
     CBezierTool() : CPolygonTool(TOOL_BEZIER) {}
 
 protected:
-    CArdoPoly* CreateObject(const CRect& position) const override;
+    std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
     void CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const override;
     bool UsesSnap() const override { return false; }
 };
@@ -70,6 +72,6 @@ public:
     explicit CMeasurePolygonTool(int toolId) : CPolygonTool(toolId) {}
 
 protected:
-    CArdoPoly* CreateObject(const CRect& position) const override;
+    std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
     void CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const override;
 };

@@ -72,7 +72,7 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
             // The copies stay behind; the selected objects are the ones that move.
             if (flags & MK_CONTROL) {
                 const std::vector<CArdoObj*> originals = view.m_selection;
-                for (CArdoObj* original : originals) original->Clone(&doc);
+                for (CArdoObj* original : originals) doc.AddObject(original->Clone());
             }
             SaveAndClearSnap(view);
             ShowPrompt("Objekte am Zielpunkt absetzen");

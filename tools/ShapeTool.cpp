@@ -45,9 +45,9 @@ void CShapeTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     else
         view.ClientToLogical(p);
 
-    auto* shape = new CArdoRect(CRect(p, p), ShapeFor(ToolId()));
+    auto created = std::make_unique<CArdoRect>(CRect(p, p), ShapeFor(ToolId()));
     ShowPrompt(PressPrompt(ToolId()));
-    doc.AddObject(shape);
+    CArdoRect* shape = doc.AddObject(std::move(created));
     if (!IsMeasuringTool(ToolId())) {
         shape->SetFillColor(doc.m_crFill);
         shape->SetLineColor(doc.m_crLine);

@@ -57,11 +57,11 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     const int32_t height = CArdoObj::TruncToInt(float(info.nWidth) * factor);
     const CRect box(p.x, p.y, ClampToInt32(int64_t(p.x) + width), ClampToInt32(int64_t(p.y) + height));
 
-    auto* symbol = new CArdoSymbol(box, index);
+    auto created = std::make_unique<CArdoSymbol>(box, index);
+    view.m_selectionBounds.UnionRect(view.m_selectionBounds, created->m_position.Normalized());
+    CArdoSymbol* symbol = doc.AddObject(std::move(created));
     currentObject = symbol;
     m_view = &view;
-    view.m_selectionBounds.UnionRect(view.m_selectionBounds, symbol->m_position.Normalized());
-    doc.AddObject(symbol);
     view.Select(symbol, false);
     symbol->m_flags = info.nFlags;
 

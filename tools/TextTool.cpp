@@ -110,8 +110,7 @@ void CTextTool::StartNewText(CArdoView& view, CPoint p) {
         return;
     }
     view.Host().SetCapture();
-    CArdoText* raw = text.release();
-    doc.AddObject(raw);
+    CArdoText* raw = doc.AddObject(std::move(text));
     view.Select(raw, false);
     SetTextOutline(*raw, p);
     raw->RecalcBounds(&view);

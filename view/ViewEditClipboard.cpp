@@ -66,11 +66,7 @@ void CArdoView::OnEditPaste() {
     EndGestureInProgress();
     OnUpdate(nullptr, HINT_OBJECTS, {});
     m_selection.clear();
-    for (auto& obj : pasted) {
-        CArdoObj* raw = obj.release();
-        m_doc.AddObject(raw);
-        m_selection.push_back(raw);
-    }
+    for (auto& obj : pasted) m_selection.push_back(m_doc.AddObject(std::move(obj)));
     RecalcSelectionBounds();
 
     // The copies land centred in the visible part of the sheet.

@@ -79,7 +79,7 @@ TEST_F(DocumentOpenSaveTest, OpeningPlanNamesGoesToThePlanImport) {
 TEST_F(DocumentOpenSaveTest, SaveThenOpenRoundTripsAndClearsModified) {
     const std::string path = dir.File("plan.cpr");
     CArdoDoc doc;
-    doc.AddObject(new CArdoRect(CRect(0, 0, 50, 50), SHAPE_ELLIPSE));
+    doc.AddObject(std::make_unique<CArdoRect>(CRect(0, 0, 50, 50), SHAPE_ELLIPSE));
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(ReadFile(path), doc.SaveToBytes());
@@ -117,7 +117,7 @@ TEST_F(DocumentOpenSaveTest, SavingUnderCapAsksAndCancelWritesNothing) {
 TEST_F(DocumentOpenSaveTest, DamagedFileReportsUnexpectedFormatAndLoadsNothing) {
     const std::string path = dir.File("broken.cpr");
     CArdoDoc good;
-    good.AddObject(new CArdoRect(CRect(0, 0, 50, 50), SHAPE_RECTANGLE));
+    good.AddObject(std::make_unique<CArdoRect>(CRect(0, 0, 50, 50), SHAPE_RECTANGLE));
     Bytes bytes = good.SaveToBytes();
     bytes.resize(bytes.size() - 3);
     WriteFile(path, bytes);

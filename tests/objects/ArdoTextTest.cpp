@@ -41,8 +41,7 @@ protected:
 
     // A horizontal label of 100 x 20 units standing on (0, 0), owned by the document.
     CArdoText* MakeLabel() {
-        auto* text = new CArdoText(CRect(0, 0, 10, 10));
-        doc->AddObject(text);
+        auto* text = doc->AddObject(std::make_unique<CArdoText>(CRect(0, 0, 10, 10)));
         text->m_text = "Label";
         text->m_cx = 100;
         text->m_cy = 20;
@@ -261,7 +260,7 @@ TEST_F(ArdoTextTest, CloneCopiesTheLabelButTakesTheAngleSetting) {
     CArdoText* text = MakeLabel();
     text->m_nAngle = 10;
     Settings().WriteProfileInt("Settings", "TextAngle", -20);
-    std::unique_ptr<CArdoObj> copy(text->Clone(nullptr));
+    std::unique_ptr<CArdoObj> copy = text->Clone();
     auto* clone = dynamic_cast<CArdoText*>(copy.get());
     ASSERT_NE(nullptr, clone);
     EXPECT_EQ(4, clone->m_nCorners);

@@ -73,8 +73,8 @@ protected:
     }
     // Adds obj to the document and forgets the side effects of adding.
     template <class T>
-    T* Adopt(T* obj) {
-        doc.AddObject(obj);
+    T* Adopt(std::unique_ptr<T> created) {
+        T* obj = doc.AddObject(std::move(created));
         doc.SetModifiedFlag(false);
         view.Reset();
         return obj;

@@ -159,10 +159,10 @@ TEST_F(SelectionToolTest, DoubleClickEditsOneObjectOrTheCommonAttributesOfSevera
     SetObjectDialogs(&dialogs);
     CArdoRect* a = AddBox({100, 100});
     CArdoRect* measure = AddBox({300, 100}, SHAPE_DIMLINE);
-    auto* chain = new CArdoPolyMeasure(CRect());
-    for (CPoint p : {CPoint(9000, 20000), CPoint(12000, 20000)}) chain->AddPointSilent(p);
-    chain->RecalcBounds(nullptr);
-    doc->AddObject(chain);
+    auto created = std::make_unique<CArdoPolyMeasure>(CRect());
+    for (CPoint p : {CPoint(9000, 20000), CPoint(12000, 20000)}) created->AddPointSilent(p);
+    created->RecalcBounds(nullptr);
+    CArdoPolyMeasure* chain = doc->AddObject(std::move(created));
 
     Click(CentreOf(a));
     view->OnLButtonDblClk(0, CentreOf(a));

@@ -107,8 +107,7 @@ protected:
     CArdoRect* AddRect(QRect client) {
         CRect r(client.left(), client.top(), client.right(), client.bottom());
         View().ClientToLogical(r);
-        auto* obj = new CArdoRect(r, SHAPE_RECTANGLE);
-        doc->AddObject(obj);
+        auto* obj = doc->AddObject(std::make_unique<CArdoRect>(r, SHAPE_RECTANGLE));
         View().InvalidateObject(obj);
         return obj;
     }

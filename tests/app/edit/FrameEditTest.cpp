@@ -72,8 +72,7 @@ protected:
     CArdoRect* AddRect(QRect client) {
         CRect r(client.left(), client.top(), client.right(), client.bottom());
         view->View().ClientToLogical(r);
-        auto* obj = new CArdoRect(r, SHAPE_RECTANGLE);
-        doc->AddObject(obj);
+        auto* obj = doc->AddObject(std::make_unique<CArdoRect>(r, SHAPE_RECTANGLE));
         return obj;
     }
     std::vector<int> MenuItems(const char* title) {
