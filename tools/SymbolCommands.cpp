@@ -5,23 +5,20 @@
 #include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"
 #include "objects/ObjectDialogs.h"
-#include "platform/Archive.h"
 #include "platform/Services.h"
-#include "platform/StringTable.h"
 #include "tools/InputTool.h"
 #include "tools/SymbolPalette.h"
 #include "tools/SymbolTool.h"
 #include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
+#include "view/ClipboardObjects.h"
 #include "view/ViewSelectionGeometry.h"
 
 #include <algorithm>
 #include <map>
-#include <span>
 
 namespace {
 
-constexpr int IDS_INVALID_FORMAT = 61728;  // "Unerwartetes Dateiformat."
 // Room group index + this offset is the key of a stored symbol (0 "Marker" is key 27).
 constexpr int kGroupKeyOffset = 27;
 
@@ -34,23 +31,6 @@ const SymbolCommandInfo* FindSymbolCommand(int id) {
     for (const SymbolCommandInfo& info : SymbolCommands())
         if (info.command == id) return &info;
     return nullptr;
-}
-
-
-// Reads the objects back from the clipboard; empty when it holds none or damaged ones.
-ObjectList ReadClipboardObjects() {
-    ObjectList objects;
-    const std::optional<std::vector<uint8_t>> bytes = AppServices().clipboard->GetData(kKovelClipboardFormat);
-    if (!bytes) return objects;
-    try {
-        CArchive ar{std::span<const uint8_t>(*bytes)};
-        ar.ReadObList(objects);
-    } catch (const std::exception&) {
-        objects.clear();
-        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
-    }
-    std::erase(objects, nullptr);
-    return objects;
 }
 
 // Real millimetres of a length in logical units.

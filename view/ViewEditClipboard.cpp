@@ -3,6 +3,7 @@
 #include "view/ArdoView.h"
 
 #include "document/ArdoDoc.h"
+#include "view/ClipboardObjects.h"
 #include "platform/Archive.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
@@ -23,6 +24,20 @@ std::vector<uint8_t> StoreObjects(const std::vector<CArdoObj*>& objects) {
     return bytes;
 }
 }  // namespace
+
+ObjectList ReadClipboardObjects() {
+    ObjectList objects;
+    const std::optional<std::vector<uint8_t>> bytes = AppServices().clipboard->GetData(kKovelClipboardFormat);
+    if (!bytes) return objects;
+    try {
+        CArchive ar{std::span<const uint8_t>(*bytes)};
+        ar.ReadObList(objects);
+    } catch (const std::exception&) {
+        objects.clear();
+        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
+    }
+    return objects;
+}
 
 bool CArdoView::OnEditCopy() {
     if (m_selection.empty()) return false;
@@ -48,19 +63,9 @@ void CArdoView::OnEditDelete() {
 }
 
 void CArdoView::OnEditPaste() {
-    const std::optional<std::vector<uint8_t>> bytes = AppServices().clipboard->GetData(kKovelClipboardFormat);
-    if (!bytes) return;
-
-    // Read everything first: bytes from the clipboard may come from any program, and a
-    // damaged copy must leave the document and the selection as they were.
-    ObjectList pasted;
-    try {
-        CArchive ar{std::span<const uint8_t>(*bytes)};
-        ar.ReadObList(pasted);
-    } catch (const std::exception&) {
-        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
+    // Read everything first: a damaged copy must leave the document and the selection as
+    // they were.
+    ObjectList pasted = ReadClipboardObjects();
     if (pasted.empty()) return;
 
     EndGestureInProgress();
