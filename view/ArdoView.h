@@ -148,6 +148,7 @@ public:
     bool m_gridVisible = true;
     bool m_printGrid = false;
     bool m_active = false;
+    bool m_showEmbeddedObjects = true;  // "&OLE Objekte anzeigen", an option of this view
     std::vector<CArdoObj*> m_selection;
     CRect m_selectionBounds;  // union of the selected objects' normalised rectangles
 

@@ -10,8 +10,6 @@
 
 #include <algorithm>
 
-bool g_showEmbeddedObjects = true;
-
 const std::vector<Accelerator>& EditAccelerators() {
     using A = Accelerator;
     static const std::vector<Accelerator> keys = {
@@ -81,7 +79,7 @@ bool CArdoView::OnEditCommand(int id) {
     case EditCmd::LineColor: OnLineColor(); return true;
     case EditCmd::FillColor: OnFillColor(); return true;
     case EditCmd::ShowObjects:
-        g_showEmbeddedObjects = !g_showEmbeddedObjects;
+        m_showEmbeddedObjects = !m_showEmbeddedObjects;
         m_doc.UpdateAllViews(nullptr, HINT_EMBEDDED);
         return true;
     default: return false;
@@ -100,7 +98,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
     case EditCmd::ToBack:
     case EditCmd::Forward:
     case EditCmd::Backward: return CommandUpdate{m_selection.size() == 1, false};
-    case EditCmd::ShowObjects: return CommandUpdate{true, g_showEmbeddedObjects};
+    case EditCmd::ShowObjects: return CommandUpdate{true, m_showEmbeddedObjects};
     case EditCmd::Cancel:
     case EditCmd::LineColor:
     case EditCmd::FillColor: return CommandUpdate{true, false};

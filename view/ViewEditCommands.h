@@ -27,9 +27,6 @@ constexpr int InsertObject = 57856;  // "&Neues OLE-Objekt einfügen"
 // The clipboard format name of object copies: an object list in the archive encoding.
 constexpr const char* kKovelClipboardFormat = "Kovel Format";
 
-// Embedded objects are drawn while this is set ("&OLE Objekte anzeigen").
-extern bool g_showEmbeddedObjects;
-
 // Keys of the main window for the edit commands (with "S"/"s" for the selection mode).
 const std::vector<Accelerator>& EditAccelerators();
 
