@@ -74,6 +74,9 @@ public:
     // The paper size pair exactly as the last file read stored it (before SetPaperSize
     // recomputed the sheet from it), so a lossless dump can reproduce the file.
     CSize m_sizePaperInFile{105, 149};
+    // Height given to new labels before their text is measured. Every text record carries
+    // it, and each text record read replaces it.
+    int16_t m_nInitialTextHeight = -9;
 
     // --- object lists -------------------------------------------------------------------------
     // Appends obj to the foreground or the background list; returns it, now the document's.

@@ -11,8 +11,6 @@
 
 IMPLEMENT_SERIAL(CArdoText, CArdoObj, 0)
 
-int16_t CArdoText::s_nInitialHeight = -9;
-
 namespace {
 
 constexpr const char* kSettingsSection = "Settings";
@@ -27,9 +25,10 @@ int Sign(int v) { return v < 0 ? -1 : 1; }
 
 }  // namespace
 
-CArdoText::CArdoText() : m_nCorners(4), m_cy(s_nInitialHeight), m_cx(0) { ReadAngleSetting(); }
+CArdoText::CArdoText() : m_nCorners(4), m_cy(kDefaultInitialHeight), m_cx(0) { ReadAngleSetting(); }
 
-CArdoText::CArdoText(const CRect& position) : CArdoObj(position), m_nCorners(0), m_cy(s_nInitialHeight) {
+CArdoText::CArdoText(const CRect& position, int16_t initialHeight)
+    : CArdoObj(position), m_nCorners(0), m_cy(initialHeight) {
     ReadAngleSetting();
 }
 
@@ -298,14 +297,16 @@ void ReadFont(CArchive& ar, LOGFONT& lf) {
 
 void CArdoText::Serialize(CArchive& ar) {
     CArdoObj::Serialize(ar);
-    const auto* doc = static_cast<const CArdoDoc*>(ar.m_pDocument);
+    auto* doc = static_cast<CArdoDoc*>(ar.m_pDocument);
     // Files of version 1 carry no angle; a record written without a document is current.
     const bool withAngle = !doc || doc->m_nVersion >= 2;
     if (ar.IsStoring()) {
         ar.WriteString(m_text);
         ar.WriteWord(uint16_t(m_cy));
         ar.WriteWord(uint16_t(m_cx));
-        ar.WriteWord(uint16_t(s_nInitialHeight));
+        // A copy for the clipboard is written without a document: it carries its own one's.
+        const CArdoDoc* owner = doc ? doc : m_pDocument;
+        ar.WriteWord(uint16_t(owner ? owner->m_nInitialTextHeight : kDefaultInitialHeight));
         WriteFont(ar, m_logfont);
         ar.WriteDWord(m_logbrush.lbColor);
         for (const CPoint& c : m_corners) {
@@ -317,7 +318,8 @@ void CArdoText::Serialize(CArchive& ar) {
         m_text = ar.ReadString();
         m_cy = ar.ReadWord();
         m_cx = ar.ReadWord();
-        s_nInitialHeight = int16_t(ar.ReadWord());
+        const auto initialHeight = int16_t(ar.ReadWord());
+        if (doc) doc->m_nInitialTextHeight = initialHeight;
         ReadFont(ar, m_logfont);
         m_logbrush.lbColor = ar.ReadDWord();
         for (CPoint& c : m_corners) {

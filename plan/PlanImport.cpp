@@ -206,7 +206,7 @@ void RecordStream::MakeText(const std::string& bytes) {
     const CPoint at(PlanToLogicalTrunc(m_path.PenX() * u), PlanToLogicalTrunc(m_path.PenY() * u));
     // Plot texts are C strings: they end at the first zero byte.
     const std::string text = Win1252ToUtf8(std::string_view(bytes.data(), strnlen(bytes.data(), bytes.size())));
-    auto created = std::make_unique<CArdoText>(CRect(at.x, at.y, at.x + 10, at.y + 10));
+    auto created = std::make_unique<CArdoText>(CRect(at.x, at.y, at.x + 10, at.y + 10), m_doc.m_nInitialTextHeight);
     created->SetDocument(&m_doc);
     created->SetText(nullptr, text, nullptr);
     CArdoText* label = m_doc.AddBackgroundObject(std::move(created));

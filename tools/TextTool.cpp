@@ -100,7 +100,7 @@ void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logi
 void CTextTool::StartNewText(CArdoView& view, CPoint p) {
     ToolState& st = SharedToolState();
     CArdoDoc& doc = view.GetDocument();
-    auto text = std::make_unique<CArdoText>(CRect(p, p));
+    auto text = std::make_unique<CArdoText>(CRect(p, p), doc.m_nInitialTextHeight);
     // The dialog opens with the document's current text font and colour.
     text->SetDocument(&doc);
     if (!text->EditText(&view) || text->m_text.empty()) {

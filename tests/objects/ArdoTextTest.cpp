@@ -31,7 +31,6 @@ class ArdoTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetAppServices();
-        CArdoText::s_nInitialHeight = -9;
         SetObjectDialogs(&dialogs);
         doc = std::make_unique<CArdoDoc>();
     }
@@ -222,17 +221,17 @@ TEST_F(ArdoTextTest, RecordRoundTripKeepsTheFontBytes) {
     text->m_logfont.SetFaceName("Arial");
     text->m_logfont.lfFaceName[20] = 'x';  // bytes after the terminator travel as well
     text->m_logfont.lfFaceName[31] = '\x7F';
-    CArdoText::s_nInitialHeight = 1234;
+    doc->m_nInitialTextHeight = 1234;
     const std::vector<uint8_t> bytes = Store(*text, doc.get());
     ASSERT_EQ(48u + 1 + 5 + 6 + 60 + 4 + 32 + 2, bytes.size());
 
-    CArdoText::s_nInitialHeight = -9;
+    doc->m_nInitialTextHeight = -9;
     CArdoText read;
     CArchive in{std::span<const uint8_t>(bytes)};
     in.m_pDocument = doc.get();
     read.Serialize(in);
     EXPECT_EQ(0u, in.Remaining());
-    EXPECT_EQ(1234, CArdoText::s_nInitialHeight);
+    EXPECT_EQ(1234, doc->m_nInitialTextHeight);
     EXPECT_EQ(text->m_logfont, read.m_logfont);
     EXPECT_EQ("Label", read.m_text);
     EXPECT_EQ(300, read.m_nAngle);

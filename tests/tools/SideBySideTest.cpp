@@ -2,6 +2,7 @@
 // reach the other through state kept outside them.
 #include "tools/ToolTestSupport.h"
 
+#include "objects/ArdoText.h"
 #include "view/ViewEditCommands.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,22 @@ TEST_F(SideBySideTest, ShowingEmbeddedObjectsIsAnOptionOfOneView) {
     ASSERT_TRUE(left.view.OnCommand(EditCmd::ShowObjects));
     EXPECT_TRUE(checked(left));
     EXPECT_FALSE(checked(right));
+}
+
+TEST_F(SideBySideTest, LoadingAFileChangesTheInitialTextHeightOfThatDocumentOnly) {
+    // A file whose label records carry another initial height than a new document's.
+    CArdoDoc source;
+    source.AddObject(std::make_unique<CArdoText>(CRect(0, 0, 10, 10)));
+    source.m_nInitialTextHeight = 77;
+    const std::vector<uint8_t> file = source.SaveToBytes();
+
+    right.doc.AddObject(std::make_unique<CArdoText>(CRect(0, 0, 10, 10), right.doc.m_nInitialTextHeight));
+    const std::vector<uint8_t> rightBefore = right.doc.SaveToBytes();
+    left.doc.LoadFromBytes(file);
+    EXPECT_EQ(left.doc.m_nInitialTextHeight, 77);
+    EXPECT_EQ(left.doc.SaveToBytes(), file);
+    EXPECT_EQ(right.doc.m_nInitialTextHeight, CArdoText::kDefaultInitialHeight);
+    EXPECT_EQ(right.doc.SaveToBytes(), rightBefore);
 }
 
 }  // namespace
