@@ -220,7 +220,7 @@ int ImportFrom(CArdoDoc& doc, PlanByteSource& source, PlanImportReport& report) 
     if (!reader.ReadFirstBlock()) return 0;
     report.opened = true;
 
-    PlanParameters& params = PersistentPlanParameters();
+    PlanParameters& params = report.parameters;
     report.header = ReadPlanHeader(reader, report.headerData, params);
     if (report.header == PlanHeaderStatus::notAPlan) {
         AppServices().messages->MessageBox(LoadString(IDS_PLAN_NOT_A_PLAN), LoadString(IDS_PLAN_READ_ERROR_CAPTION),
@@ -239,23 +239,27 @@ int ImportFrom(CArdoDoc& doc, PlanByteSource& source, PlanImportReport& report) 
 
 }  // namespace
 
-int ImportPlan(CArdoDoc& doc, const std::string& fileName, PlanImportReport* report, const PlanFileDialog& askFile) {
+int ImportPlan(CArdoDoc& doc, const std::string& fileName, PlanImportReport* report, const PlanFileDialog& askFile,
+               const PlanParameters& start) {
     std::string name = fileName;
     if (name.empty() && askFile) name = askFile();
     if (name.empty()) return -1;
     PlanImportReport local;
     PlanImportReport& r = report ? *report : local;
     r = PlanImportReport{};
+    r.parameters = start;
     ImportBusyScope busy;
     PlanFileSource source(name);
     if (!source.IsOpen()) return 0;
     return ImportFrom(doc, source, r);
 }
 
-int ImportPlanBytes(CArdoDoc& doc, std::span<const uint8_t> bytes, PlanImportReport* report) {
+int ImportPlanBytes(CArdoDoc& doc, std::span<const uint8_t> bytes, PlanImportReport* report,
+                    const PlanParameters& start) {
     PlanImportReport local;
     PlanImportReport& r = report ? *report : local;
     r = PlanImportReport{};
+    r.parameters = start;
     ImportBusyScope busy;
     PlanMemorySource source(bytes);
     return ImportFrom(doc, source, r);

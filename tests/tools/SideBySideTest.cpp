@@ -3,6 +3,8 @@
 #include "tools/ToolTestSupport.h"
 
 #include "objects/ArdoText.h"
+#include "plan/PlanImport.h"
+#include "plan/PlanWriter.h"
 #include "view/ViewEditCommands.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +55,29 @@ TEST_F(SideBySideTest, LoadingAFileChangesTheInitialTextHeightOfThatDocumentOnly
     EXPECT_EQ(left.doc.SaveToBytes(), file);
     EXPECT_EQ(right.doc.m_nInitialTextHeight, CArdoText::kDefaultInitialHeight);
     EXPECT_EQ(right.doc.SaveToBytes(), rightBefore);
+}
+
+TEST_F(SideBySideTest, APlanImportStartsFromItsOwnParameters) {
+    // The left window imports a plan that turns the text switch on (33 parameters) ...
+    PlanWriter full;
+    full.SetPaper(297, 210);
+    const PlanImportReport leftReport = [&] {
+        PlanImportReport r;
+        ImportPlanBytes(left.doc, full.Bytes(), &r);
+        return r;
+    }();
+    ASSERT_EQ(leftReport.header, PlanHeaderStatus::valid);
+
+    // ... the right one a plan that does not carry the switch: for it the switch is 0, so
+    // the stream ends after its first text.
+    PlanWriter short30;
+    short30.header.parameterCount = 30;
+    short30.Text("a");
+    short30.Text("b");
+    PlanImportReport rightReport;
+    ImportPlanBytes(right.doc, short30.Bytes(), &rightReport);
+    EXPECT_EQ(rightReport.end, PlanStreamEnd::textEnd);
+    EXPECT_EQ(right.doc.m_background.size(), 1u);
 }
 
 }  // namespace
