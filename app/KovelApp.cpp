@@ -73,7 +73,8 @@ KovelApp::StartResult KovelApp::InitInstance(const std::vector<std::string>& arg
     // (not when the program only prints).
     QtObjectDialogs::Install(m_frame.get());
 #ifdef KOVEL_HAVE_VIEW_WINDOW
-    SetViewToolSink(&ToolFramework());
+    m_tools = std::make_unique<CToolFramework>();
+    SetViewToolSink(m_tools.get());
     if (auto* cursors = dynamic_cast<QtCursors*>(AppServices().cursors)) InstallProgramCursors(*cursors);
 #endif
     if (!printMode)

@@ -5,6 +5,7 @@
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "tools/SelectionTool.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 
 namespace {
@@ -61,14 +62,14 @@ void CPolygonTool::CheckCurrentObject(CArdoView& view) {
 
 bool CPolygonTool::TakePointBack(ObjectView* view) {
     if (currentObject->PointCount() <= 2) return false;
-    SharedToolState().lastLogicalPoint = currentObject->RemoveLastPoint(view);
+    State().lastLogicalPoint = currentObject->RemoveLastPoint(view);
     return true;
 }
 
 void CPolygonTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     CInputTool::onButtonDown(view, flags, point);
     CheckCurrentObject(view);
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     const bool snapped = doc.m_bSnap && UsesSnap();
     CPoint p = point;
@@ -120,7 +121,7 @@ void CPolygonTool::onButtonUp(CArdoView&, unsigned, CPoint) {}
 
 void CPolygonTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
     view.Host().SetCursor(IDC_DRAWING);
-    SelectionTool().onMouseMove(view, flags, point);
+    Tools().Selection().onMouseMove(view, flags, point);
 }
 
 void CPolygonTool::onDoubleClick(CArdoView& view, unsigned, CPoint) {
@@ -139,7 +140,7 @@ void CPolygonTool::onDoubleClick(CArdoView& view, unsigned, CPoint) {
     if (currentObject) view.GetDocument().UpdateAllViews(&view, HINT_OBJECT, UpdateHint{currentObject});
     currentObject = nullptr;
     m_view = nullptr;
-    SharedToolState().currentTool = TOOL_SELECT;
+    State().currentTool = TOOL_SELECT;
     ShowPrompt("");
 }
 
@@ -148,7 +149,7 @@ void CPolygonTool::onChar(CArdoView& view, unsigned charCode, unsigned repeatCou
     if (!TakesPointBack(charCode)) return;
     CheckCurrentObject(view);
     if (!currentObject) return;
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     TakePointBack(&view);
     view.InvalidateObject(currentObject);
     st.selectMode = sizeNew;
@@ -170,7 +171,7 @@ void CPolygonTool::onViewDestroyed(CArdoView& view) {
     if (m_view != &view) return;
     if (currentObject && IsInDocument(view.GetDocument(), currentObject)) TakePointBack(nullptr);
     // The input ends with its window, as with Esc.
-    if (currentObject) SharedToolState().currentTool = TOOL_SELECT;
+    if (currentObject) State().currentTool = TOOL_SELECT;
     currentObject = nullptr;
     m_view = nullptr;
 }

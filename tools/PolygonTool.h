@@ -12,7 +12,7 @@ class ObjectView;
 
 class CPolygonTool : public CInputTool {
 public:
-    explicit CPolygonTool(int toolId = TOOL_POLYGON) : CInputTool(toolId) {}
+    explicit CPolygonTool(CToolFramework& tools, int toolId = TOOL_POLYGON) : CInputTool(tools, toolId) {}
 
     void onButtonDown(CArdoView& view, unsigned flags, CPoint point) override;
     // Nothing: the view keeps the capture for the whole input.
@@ -48,7 +48,7 @@ private:
 
 class CPolylineTool : public CPolygonTool {
 public:
-    CPolylineTool() : CPolygonTool(TOOL_POLYLINE) {}
+    explicit CPolylineTool(CToolFramework& tools) : CPolygonTool(tools, TOOL_POLYLINE) {}
 
 protected:
     std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
@@ -57,7 +57,7 @@ protected:
 // Gets only the fill and line colours from the document, and never snaps.
 class CBezierTool : public CPolygonTool {
 public:
-    CBezierTool() : CPolygonTool(TOOL_BEZIER) {}
+    explicit CBezierTool(CToolFramework& tools) : CPolygonTool(tools, TOOL_BEZIER) {}
 
 protected:
     std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
@@ -69,7 +69,7 @@ protected:
 // measuring objects keep their own drawing attributes.
 class CMeasurePolygonTool : public CPolygonTool {
 public:
-    explicit CMeasurePolygonTool(int toolId) : CPolygonTool(toolId) {}
+    CMeasurePolygonTool(CToolFramework& tools, int toolId) : CPolygonTool(tools, toolId) {}
 
 protected:
     std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;

@@ -28,11 +28,6 @@ bool StepLeavesPaper(const CRect& paper, const CRect& bounds, CSize offset) {
 
 }  // namespace
 
-CSelectionTool& SelectionTool() {
-    ToolFramework();  // creates the tool instances on first use
-    return static_cast<CSelectionTool&>(*findTool(TOOL_SELECT));
-}
-
 void CSelectionTool::SaveAndClearSnap(CArdoView& view) {
     if (snapSaved) return;
     CArdoDoc& doc = view.GetDocument();
@@ -55,7 +50,7 @@ void CSelectionTool::DrawFocus(CArdoView& view, CPoint a, CPoint b) {
 }
 
 void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CPoint p = point;
     view.ClientToLogical(p);
@@ -91,7 +86,7 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
 }
 
 void CSelectionTool::MoveSelection(CArdoView& view, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CPoint p = point;
     view.ClientToLogical(p);
@@ -137,7 +132,7 @@ void CSelectionTool::MoveSelection(CArdoView& view, CPoint point) {
 }
 
 void CSelectionTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     if (view.Host().HasCapture()) {
         if (st.selectMode == rubberBand) {
             if (m_rubberView == &view) DrawFocus(view, st.downPoint, st.lastWindowPoint);
@@ -165,7 +160,7 @@ void CSelectionTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) 
 }
 
 void CSelectionTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     if (view.Host().HasCapture()) {
         CArdoDoc& doc = view.GetDocument();
         if (st.selectMode == rubberBand) {
@@ -247,7 +242,7 @@ void CSelectionTool::EditCommonLineAndFill(CArdoView& view) {
 
 void CSelectionTool::onCancel() {
     CInputTool::onCancel();
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     if (m_rubberView && st.selectMode == rubberBand) DrawFocus(*m_rubberView, st.downPoint, st.lastWindowPoint);
     m_rubberView = nullptr;
     if (m_dropPromptShown) {

@@ -22,11 +22,6 @@ namespace {
 // Room group index + this offset is the key of a stored symbol (0 "Marker" is key 27).
 constexpr int kGroupKeyOffset = 27;
 
-std::map<const CArdoView*, int>& ChosenKeys() {
-    static std::map<const CArdoView*, int> keys;
-    return keys;
-}
-
 const SymbolCommandInfo* FindSymbolCommand(int id) {
     for (const SymbolCommandInfo& info : SymbolCommands())
         if (info.command == id) return &info;
@@ -87,15 +82,19 @@ void ChooseSymbolsByKey(CArdoView& view, int key) {
         palette.Fill(doc, indexes);
         palette.Show();
     }
-    ChosenKeys()[&view] = key;
+    if (CToolFramework* tools = ToolsOf(view)) tools->ChosenSymbolKeys()[&view] = key;
 }
 
 int ChosenSymbolKey(const CArdoView& view) {
-    const auto it = ChosenKeys().find(&view);
-    return it == ChosenKeys().end() ? 0 : it->second;
+    CToolFramework* tools = ToolsOf(view);
+    if (!tools) return 0;
+    const auto it = tools->ChosenSymbolKeys().find(&view);
+    return it == tools->ChosenSymbolKeys().end() ? 0 : it->second;
 }
 
-void ForgetChosenSymbolKey(const CArdoView& view) { ChosenKeys().erase(&view); }
+void ForgetChosenSymbolKey(const CArdoView& view) {
+    if (CToolFramework* tools = ToolsOf(view)) tools->ChosenSymbolKeys().erase(&view);
+}
 
 bool StoreSelectionAsSymbol(CArdoView& view) {
     CArdoDoc& doc = view.GetDocument();
@@ -155,7 +154,8 @@ bool RunSymbolCommand(CArdoView& view, int id) {
     if (id == SymbolCmd::Text) {
         ChangeCurrentTool(view, TOOL_TEXT);
         // The dialog opens at once, without a click.
-        if (CInputTool* tool = findTool(TOOL_TEXT)) tool->onButtonDown(view, 0, CPoint(1, 1));
+        if (CToolFramework* tools = ToolsOf(view))
+            if (CInputTool* tool = tools->FindTool(TOOL_TEXT)) tool->onButtonDown(view, 0, CPoint(1, 1));
         return true;
     }
     if (id == SymbolCmd::StoreSelection) {
@@ -177,7 +177,8 @@ bool RunSymbolCommand(CArdoView& view, int id) {
 
 std::optional<CommandUpdate> UpdateSymbolCommand(const CArdoView& view, int id) {
     const CArdoDoc& doc = view.GetDocument();
-    const int current = SharedToolState().currentTool;
+    const CToolFramework* tools = ToolsOf(view);
+    const int current = tools ? tools->State().currentTool : TOOL_SELECT;
     if (id == SymbolCmd::Text) return CommandUpdate{true, current == TOOL_TEXT};
     if (id == SymbolCmd::StoreSelection) return CommandUpdate{!view.m_selection.empty(), false};
     if (id == SymbolCmd::EditAttributes) return CommandUpdate{UsableCurrentSymbol(doc) >= 0, false};

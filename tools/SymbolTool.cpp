@@ -5,6 +5,7 @@
 #include "objects/ArdoSymbol.h"
 #include "platform/Services.h"
 #include "tools/SelectionTool.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 #include "view/ViewSelectionGeometry.h"
 
@@ -39,7 +40,7 @@ int UsableCurrentSymbol(const CArdoDoc& doc) {
 void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     CInputTool::onButtonDown(view, flags, point);
     ShowPrompt("");
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     const int index = UsableCurrentSymbol(doc);
     if (index < 0) {
@@ -90,11 +91,11 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 
 void CSymbolTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
     view.Host().SetCursor(IDC_DRAWING);
-    SelectionTool().onMouseMove(view, flags, point);
+    Tools().Selection().onMouseMove(view, flags, point);
 }
 
 void CSymbolTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     const bool dropped = currentObject && m_view == &view && IsInDocument(doc, currentObject);
     if (dropped && point == st.downPoint && !view.m_selection.empty()) {
@@ -107,10 +108,10 @@ void CSymbolTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
         if ((r.Width() == 0 || r.Height() == 0) && !keepsDefaultSize) {
             if (first == currentObject) currentObject = nullptr;
             doc.RemoveObject(first);
-            SelectionTool().onButtonDown(view, flags, point);
+            Tools().Selection().onButtonDown(view, flags, point);
         }
     }
-    SelectionTool().onButtonUp(view, flags, point);
+    Tools().Selection().onButtonUp(view, flags, point);
     currentObject = nullptr;
     RestoreSnap();
 }
@@ -120,7 +121,7 @@ void CSymbolTool::onDoubleClick(CArdoView& view, unsigned, CPoint) { view.Host()
 void CSymbolTool::onCancel() {
     CInputTool::onCancel();
     currentObject = nullptr;
-    SharedToolState().selectMode = sizeNew;
+    State().selectMode = sizeNew;
     RestoreSnap();
 }
 

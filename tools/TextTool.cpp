@@ -5,6 +5,7 @@
 #include "objects/ArdoText.h"
 #include "platform/Services.h"
 #include "tools/SelectionTool.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 #include "view/ViewSelectionGeometry.h"
 
@@ -70,13 +71,13 @@ void CTextTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 }
 
 void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logical) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CArdoText* text = currentObject;
     currentObject = nullptr;
     m_view = nullptr;
     if (OnPaper(PaperRect(doc), logical)) {
-        SelectionTool().onButtonUp(view, flags, point);
+        Tools().Selection().onButtonUp(view, flags, point);
         view.InvalidateObject(text);
         st.currentTool = TOOL_TEXT;
         st.selectMode = sizeNew;
@@ -98,7 +99,7 @@ void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logi
 }
 
 void CTextTool::StartNewText(CArdoView& view, CPoint p) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     auto text = std::make_unique<CArdoText>(CRect(p, p), doc.m_nInitialTextHeight);
     // The dialog opens with the document's current text font and colour.
@@ -129,12 +130,12 @@ void CTextTool::onButtonUp(CArdoView& view, unsigned, CPoint) {
         currentObject = nullptr;
         m_view = nullptr;
     }
-    SharedToolState().currentTool = TOOL_TEXT;
+    State().currentTool = TOOL_TEXT;
 }
 
 void CTextTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
     view.Host().SetCursor(IDC_DRAWING);
-    SelectionTool().onMouseMove(view, flags, point);
+    Tools().Selection().onMouseMove(view, flags, point);
 }
 
 void CTextTool::onDoubleClick(CArdoView& view, unsigned, CPoint) { view.Host().ReleaseCapture(); }
@@ -143,7 +144,7 @@ void CTextTool::onCancel() {
     CInputTool::onCancel();
     currentObject = nullptr;
     m_view = nullptr;
-    SharedToolState().selectMode = sizeNew;
+    State().selectMode = sizeNew;
 }
 
 void CTextTool::onViewDestroyed(CArdoView& view) {

@@ -29,6 +29,7 @@ public:
     ViewHost& Host() const { return m_host; }
     // The tool framework; events go nowhere while none is set.
     void SetToolSink(InputToolSink* sink) { m_toolSink = sink; }
+    InputToolSink* ToolSink() const { return m_toolSink; }
 
     // --- mapping (coordinate mapping and zoom) ------------------------------------------
     // Sets the screen mapping, or the printer mapping when dc prints.

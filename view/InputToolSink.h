@@ -19,6 +19,8 @@ public:
     virtual void OnCancel(CArdoView& view) = 0;
     // Makes the selection tool (0) the current tool.
     virtual void SelectSelectionTool() = 0;
+    // Ends every gesture still under way (a command is about to change the selection).
+    virtual void EndInputsUnderWay() {}
     // The view is being destroyed: drop every pointer to it.
     virtual void OnViewDestroyed(CArdoView& view) { (void)view; }
     // The view has just become the active view.

@@ -4,9 +4,7 @@
 
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
-#include "tools/InputTool.h"
 #include "tools/ToolCommands.h"
-#include "tools/ToolFramework.h"
 
 #include <algorithm>
 
@@ -61,7 +59,7 @@ ContextMenuRequest CArdoView::OnContextMenu(CPoint screenPoint, CPoint clientOri
 
 void CArdoView::EndGestureInProgress() {
     if (m_host.HasCapture() && !m_zoomDragging) m_host.ReleaseCapture();
-    EndInputsUnderWay();
+    if (m_toolSink) m_toolSink->EndInputsUnderWay();
 }
 
 bool CArdoView::OnEditCommand(int id) {
@@ -110,7 +108,7 @@ void CArdoView::OnEditSelectAll() {
     EndGestureInProgress();
     for (const auto& obj : m_doc.m_objects) Select(obj.get(), true);
     AppServices().status->SetPaneText(0, "Alle Objekte ausgewählt");
-    SharedToolState().currentTool = TOOL_SELECT;
+    if (m_toolSink) m_toolSink->SelectSelectionTool();
 }
 
 void CArdoView::OnZOrder(int id) {

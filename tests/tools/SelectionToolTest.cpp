@@ -97,8 +97,8 @@ TEST_F(SelectionToolTest, HandleDragsStayOnThePaperAndSnapAtRelease) {
     const CRect start = a->m_position;
     const CPoint corner = ClientOf(start.BottomRight());  // handle 5
     Press(corner);
-    EXPECT_EQ(SharedToolState().selectMode, sizeHandle);
-    EXPECT_EQ(SharedToolState().dragHandle, 5);
+    EXPECT_EQ(tools.State().selectMode, sizeHandle);
+    EXPECT_EQ(tools.State().dragHandle, 5);
     MoveTo({-20, 300});  // left of the paper
     EXPECT_EQ(a->m_position, start);
     EXPECT_EQ(host.cursor, IDC_REFUSE);

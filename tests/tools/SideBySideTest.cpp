@@ -13,9 +13,14 @@
 
 namespace {
 
-// One document with its own window and view.
+// One document with its own window, view and tools.
 struct Window {
-    Window() : view(doc, host) { view.OnInitialUpdate(); }
+    Window() : view(doc, host) {
+        view.SetToolSink(&tools);
+        view.OnInitialUpdate();
+        view.OnActivateView(true);
+    }
+    CToolFramework tools;
     CArdoDoc doc;
     viewtest::FakeViewHost host;
     CArdoView view;
@@ -78,6 +83,24 @@ TEST_F(SideBySideTest, APlanImportStartsFromItsOwnParameters) {
     ImportPlanBytes(right.doc, short30.Bytes(), &rightReport);
     EXPECT_EQ(rightReport.end, PlanStreamEnd::textEnd);
     EXPECT_EQ(right.doc.m_background.size(), 1u);
+}
+
+TEST_F(SideBySideTest, EachWindowHasItsOwnToolsAndToolState) {
+    ASSERT_TRUE(left.view.OnCommand(ToolCmd::Rectangle));
+    EXPECT_EQ(left.tools.State().currentTool, TOOL_RECTANGLE);
+    EXPECT_EQ(right.tools.State().currentTool, TOOL_SELECT);
+    EXPECT_FALSE(right.view.OnUpdateCommand(ToolCmd::Rectangle).value().checked);
+
+    // A drag in the right window selects there and leaves the left tool and its press alone.
+    left.view.OnLButtonDown(MK_LBUTTON, {100, 100});
+    right.view.OnLButtonDown(MK_LBUTTON, {300, 300});
+    right.view.OnLButtonUp(0, {300, 300});
+    EXPECT_EQ(left.tools.State().downPoint, CPoint(100, 100));
+    left.view.OnMouseMove(MK_LBUTTON, {200, 200});
+    left.view.OnLButtonUp(0, {200, 200});
+    EXPECT_EQ(left.doc.m_objects.size(), 1u);
+    EXPECT_TRUE(right.doc.m_objects.empty());
+    EXPECT_NE(left.tools.FindTool(TOOL_SELECT), right.tools.FindTool(TOOL_SELECT));
 }
 
 }  // namespace

@@ -3,18 +3,33 @@
 #include "ViewTestSupport.h"
 
 #include "platform/Archive.h"
-#include "tools/InputTool.h"
 
 namespace viewtest {
 namespace {
+
+// Counts what the view asks of its tools.
+class CountingToolSink : public InputToolSink {
+public:
+    void OnButtonDown(CArdoView&, unsigned, CPoint) override {}
+    void OnButtonUp(CArdoView&, unsigned, CPoint) override {}
+    void OnMouseMove(CArdoView&, unsigned, CPoint) override {}
+    void OnDoubleClick(CArdoView&, unsigned, CPoint) override {}
+    void OnChar(CArdoView&, unsigned, unsigned, unsigned) override {}
+    void OnCancel(CArdoView&) override {}
+    void SelectSelectionTool() override { ++selectionToolCalls; }
+    void EndInputsUnderWay() override { ++endInputCalls; }
+    int selectionToolCalls = 0;
+    int endInputCalls = 0;
+};
 
 class SelectionEditTest : public ViewFixture {
 protected:
     void SetUp() override {
         ViewFixture::SetUp();
-        SharedToolState() = ToolState{};
+        view->SetToolSink(&tools);
         Prepare();
     }
+    CountingToolSink tools;
     MemoryClipboard& clipboard() { return services().clipboard; }
     bool Enabled(int id) const { return view->OnUpdateCommand(id).value().enabled; }
     std::vector<CArdoObj*> Order() const {
@@ -205,11 +220,12 @@ TEST_F(SelectionEditTest, SelectAllAndTheContextMenu) {
     EXPECT_FALSE(Enabled(EditCmd::SelectAll));
     CArdoRect* a = AddRect(CRect(0, 200, 100, 100));
     CArdoRect* b = AddRect(CRect(0, 200, 100, 100));
-    SharedToolState().currentTool = TOOL_RECTANGLE;
     view->OnCommand(EditCmd::SelectAll);
     EXPECT_EQ(view->m_selection, (std::vector<CArdoObj*>{a, b}));
     EXPECT_EQ(Pane(0), "Alle Objekte ausgewählt");
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
+    // Gestures under way end first, and the selection tool becomes current.
+    EXPECT_EQ(tools.endInputCalls, 1);
+    EXPECT_EQ(tools.selectionToolCalls, 1);
 
     const ContextMenuRequest byMouse = view->OnContextMenu({400, 300}, {100, 50});
     EXPECT_EQ(byMouse.menuId, 187);

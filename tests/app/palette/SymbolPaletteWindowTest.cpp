@@ -38,8 +38,7 @@ protected:
     void SetUp() override {
         ResetAppServices();
         DefaultMemoryServices().Clear();
-        SharedToolState() = ToolState{};
-        SetViewToolSink(&ToolFramework());
+        SetViewToolSink(&tools);
         doc = std::make_shared<CArdoDoc>();
         doc->m_bSymbolsLoaded = 1;
         palette = EnsureProgramSymbolPalette();
@@ -48,7 +47,6 @@ protected:
     void TearDown() override {
         palette->ForgetDocument(*doc);
         delete window;
-        SharedToolState() = ToolState{};
         ResetAppServices();
     }
 
@@ -78,6 +76,7 @@ protected:
     }
     std::string Pane0() { return DefaultMemoryServices().status.PaneText(0); }
 
+    CToolFramework tools;
     std::shared_ptr<CArdoDoc> doc;
     ViewWindow* window = nullptr;
     SymbolPaletteWindow* palette = nullptr;
