@@ -33,6 +33,9 @@ KovelApp::KovelApp(std::unique_ptr<IFileDialogs> dialogs) : m_dialogs(std::move(
 
 KovelApp::~KovelApp() {
     SetAfterPlanImportHook({});
+#ifdef KOVEL_HAVE_VIEW_WINDOW
+    SetViewToolSink(nullptr);  // the tools go with the application
+#endif
     QtObjectDialogs::Uninstall();
     if (auto* status = dynamic_cast<QtStatusBar*>(AppServices().status)) status->SetCallback({});
     SplashWindow::CloseSplash();

@@ -69,20 +69,22 @@ std::vector<int> SymbolsWithKey(const CArdoDoc& doc, int key) {
 
 void ChooseSymbolsByKey(CArdoView& view, int key) {
     CArdoDoc& doc = view.GetDocument();
+    CToolFramework* tools = ToolsOf(view);
+    HeadlessSymbolPalette headless;
+    ISymbolPalette& palette = tools ? tools->Palette() : headless;
     doc.m_nCurrentSymbol = -1;
     const std::vector<int> indexes = SymbolsWithKey(doc, key);
     if (indexes.empty()) return;
     if (indexes.size() == 1) {
         doc.m_nCurrentSymbol = indexes.front();
-        SymbolPalette().Hide();
+        palette.Hide();
         SymbolInfo& info = doc.m_symbolInfo[indexes.front()];
         if (info.nClass == CArdoSymbol::kMarkerClass) info.nFlags |= CArdoSymbol::kCornerScales;
     } else {
-        ISymbolPalette& palette = SymbolPalette();
         palette.Fill(doc, indexes);
         palette.Show();
     }
-    if (CToolFramework* tools = ToolsOf(view)) tools->ChosenSymbolKeys()[&view] = key;
+    if (tools) tools->ChosenSymbolKeys()[&view] = key;
 }
 
 int ChosenSymbolKey(const CArdoView& view) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "tools/InputTool.h"
+#include "tools/SymbolPalette.h"
 #include "view/InputToolSink.h"
 
 #include <map>
@@ -44,6 +45,10 @@ public:
     CSelectionTool& Selection() const;
     // Makes id the current tool, first ending any input still under way in the view.
     void ChangeCurrentTool(CArdoView& view, int id);
+    // The installed symbol palette, or the headless stand-in; never null.
+    ISymbolPalette& Palette() { return m_palette ? *m_palette : m_headlessPalette; }
+    // Installs a palette window (not owned); null puts the headless stand-in back.
+    void SetPalette(ISymbolPalette* palette) { m_palette = palette; }
     // The symbol key last chosen in each view (tools/SymbolCommands.h).
     std::map<const CArdoView*, int>& ChosenSymbolKeys() { return m_chosenKeys; }
 
@@ -56,6 +61,8 @@ private:
     ToolState m_state;
     std::vector<CInputTool*> m_registry;
     std::map<const CArdoView*, int> m_chosenKeys;
+    HeadlessSymbolPalette m_headlessPalette;
+    ISymbolPalette* m_palette = nullptr;
     std::unique_ptr<StandardTools> m_tools;  // last: the tools register with the members above
 };
 

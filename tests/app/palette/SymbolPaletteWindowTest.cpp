@@ -47,6 +47,7 @@ protected:
     void TearDown() override {
         palette->ForgetDocument(*doc);
         delete window;
+        SetViewToolSink(nullptr);  // this test's tools go with it
         ResetAppServices();
     }
 
