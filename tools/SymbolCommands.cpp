@@ -104,8 +104,8 @@ bool StoreSelectionAsSymbol(CArdoView& view) {
     // The copy travels through the clipboard, as the user's own copy would.
     const bool copied = view.OnEditCopy();
     view.OnUpdate(nullptr, HINT_OBJECTS, {});
-    if (!copied || !AppServices().clipboard->HasFormat(kKovelClipboardFormat)) return false;
-    ObjectList objects = ReadClipboardObjects();
+    if (!copied || !view.GetServices().clipboard->HasFormat(kKovelClipboardFormat)) return false;
+    ObjectList objects = ReadClipboardObjects(view.GetServices());
     if (objects.empty()) return false;
 
     // The first object is the frame the others are placed in.

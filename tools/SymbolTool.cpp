@@ -73,8 +73,8 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     const CRect paper = CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy).Normalized();
     const CRect bounds = symbol->m_position.Normalized();
     if (!Contains(paper, bounds)) {
-        AppServices().alerts->FlashWindow();
-        AppServices().alerts->MessageBeep(MB_ICONERROR);
+        view.GetServices().alerts->FlashWindow();
+        view.GetServices().alerts->MessageBeep(MB_ICONERROR);
         ShowPrompt("Symbol  wurde vollständig in Papierbereich geschoben");
         const CSize shift = ShiftOntoPaper(bounds, paper);
         symbol->MoveTo(OffsetClamped(symbol->m_position, shift), &view);

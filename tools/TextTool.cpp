@@ -84,8 +84,8 @@ void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logi
         ShowPrompt("");
         return;
     }
-    AppServices().alerts->FlashWindow();
-    AppServices().alerts->MessageBeep(MB_ICONERROR);
+    view.GetServices().alerts->FlashWindow();
+    view.GetServices().alerts->MessageBeep(MB_ICONERROR);
     ShowPrompt("Text nicht außerhalb des Papierbereichs ablegen");
     // The text jumps, unturned, with its insertion point to the middle of the window.
     const CSize client = view.Host().GetClientSize();

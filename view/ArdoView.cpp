@@ -21,9 +21,10 @@ CSize DefaultPage(CSize total) { return {total.cx / 10, total.cy / 10}; }
 CSize DefaultLine(CSize total) { return {total.cx / 100, total.cy / 100}; }
 }  // namespace
 
-CArdoView::CArdoView(CArdoDoc& doc, ViewHost& host) : m_doc(doc), m_host(host) {
-    m_gridVisible = AppServices().settings->GetProfileInt("UserSettings", "Grid", 1) != 0;
-    m_printGrid = AppServices().settings->GetProfileInt("UserSettings", "PrintRaster", 0) != 0;
+CArdoView::CArdoView(CArdoDoc& doc, ViewHost& host, Services& services)
+    : m_doc(doc), m_host(host), m_services(services) {
+    m_gridVisible = m_services.settings->GetProfileInt("UserSettings", "Grid", 1) != 0;
+    m_printGrid = m_services.settings->GetProfileInt("UserSettings", "PrintRaster", 0) != 0;
     m_doc.AddView(this);
 }
 
@@ -124,7 +125,7 @@ bool CArdoView::ApplyScrollSizes(bool apply) {
     if (m_scrollTotal.cx >= 0 && m_scrollTotal.cy >= 0 &&
         (m_scrollTotal.cx > kMaxScrollExtent || m_scrollTotal.cy > kMaxScrollExtent)) {
         m_zoomTooLarge = true;
-        AppServices().messages->MessageBox("Maximale Vergrößerung erreicht", "Zoom", MB_ICONEXCLAMATION);
+        m_services.messages->MessageBox("Maximale Vergrößerung erreicht", "Zoom", MB_ICONEXCLAMATION);
         return false;
     }
     if (apply) {
@@ -177,7 +178,7 @@ void CArdoView::OnInitialUpdate() {
     // each further window onto the same document.
     const bool firstView = !m_doc.Views().empty() && m_doc.Views().front() == this;
     if (!m_doc.m_bSymbolsLoaded && firstView)
-        AppServices().messages->MessageBox(LoadString(57456), LoadString(57455), MB_ICONERROR);
+        m_services.messages->MessageBox(LoadString(57456), LoadString(57455), MB_ICONERROR);
 }
 
 void CArdoView::OnSize(int, int cx, int cy) {
@@ -280,7 +281,7 @@ void CArdoView::DrawRubberBand() {
 void CArdoView::ToggleZoomMode() {
     m_zoomMode = !m_zoomMode;
     if (m_zoomMode) {
-        AppServices().status->SetPaneText(0, "Bitte ersten Punkt des Ausschnitts anklicken");
+        m_services.status->SetPaneText(0, "Bitte ersten Punkt des Ausschnitts anklicken");
         if (m_toolSink) m_toolSink->SelectSelectionTool();
     }
 }
@@ -291,7 +292,7 @@ void CArdoView::StartZoomRect(CPoint client) {
     ClientToLogical(m_zoomTopLeft);
     m_host.SetCapture();
     m_host.SetCursor(IDC_DRAWING);
-    AppServices().status->SetPaneText(0, "Bitte Diagonalpunkt des Ausschnitts anklicken");
+    m_services.status->SetPaneText(0, "Bitte Diagonalpunkt des Ausschnitts anklicken");
     m_zoomDragging = true;
 }
 
@@ -306,7 +307,7 @@ void CArdoView::EndZoomRect(CPoint client) {
         m_host.ReleaseCapture();
     }
     m_zoomDragging = false;
-    AppServices().status->SetPaneText(0, "");
+    m_services.status->SetPaneText(0, "");
     m_host.Invalidate(true);
 }
 
@@ -374,7 +375,7 @@ void CArdoView::ZoomToRect(CPoint client) {
                             Trunc((1.0 - m_zoomTopLeft.y / SH) * m_scrollTotal.cy));
         ApplyScrollSizes(true);
         ScrollTo(scroll);
-        AppServices().status->SetPaneText(3, "ZOOM");
+        m_services.status->SetPaneText(3, "ZOOM");
         if (m_toolSink) m_toolSink->SelectSelectionTool();
         DiscardBackground();
         return;
@@ -390,7 +391,7 @@ void CArdoView::ZoomToRect(CPoint client) {
     } else {
         FullView();
     }
-    AppServices().status->SetPaneText(3, "ZOOM");
+    m_services.status->SetPaneText(3, "ZOOM");
 }
 
 void CArdoView::FullView() {
@@ -414,5 +415,5 @@ void CArdoView::FullView() {
     ApplyScrollSizes(true);
     m_host.SetCursor(IDC_ARROW);
     ScrollTo(m_fullViewScroll);
-    AppServices().status->SetPaneText(3, "Vollbild");
+    m_services.status->SetPaneText(3, "Vollbild");
 }

@@ -4,6 +4,8 @@
 
 #include "document/ArdoDoc.h"
 
+struct Services;
+
 // The objects of the clipboard's "Kovel Format" block; empty when it holds none. The bytes
 // may come from any program: damaged ones give the "unexpected format" message and nothing.
-ObjectList ReadClipboardObjects();
+ObjectList ReadClipboardObjects(Services& services);

@@ -25,23 +25,23 @@ std::vector<uint8_t> StoreObjects(const std::vector<CArdoObj*>& objects) {
 }
 }  // namespace
 
-ObjectList ReadClipboardObjects() {
+ObjectList ReadClipboardObjects(Services& services) {
     ObjectList objects;
-    const std::optional<std::vector<uint8_t>> bytes = AppServices().clipboard->GetData(kKovelClipboardFormat);
+    const std::optional<std::vector<uint8_t>> bytes = services.clipboard->GetData(kKovelClipboardFormat);
     if (!bytes) return objects;
     try {
         CArchive ar{std::span<const uint8_t>(*bytes)};
         ar.ReadObList(objects);
     } catch (const std::exception&) {
         objects.clear();
-        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
+        services.messages->MessageBox(LoadString(IDS_INVALID_FORMAT), "Kovel", MB_OK | MB_ICONEXCLAMATION);
     }
     return objects;
 }
 
 bool CArdoView::OnEditCopy() {
     if (m_selection.empty()) return false;
-    return AppServices().clipboard->SetData(kKovelClipboardFormat, StoreObjects(m_selection));
+    return m_services.clipboard->SetData(kKovelClipboardFormat, StoreObjects(m_selection));
 }
 
 void CArdoView::OnEditCut() {
@@ -65,7 +65,7 @@ void CArdoView::OnEditDelete() {
 void CArdoView::OnEditPaste() {
     // Read everything first: a damaged copy must leave the document and the selection as
     // they were.
-    ObjectList pasted = ReadClipboardObjects();
+    ObjectList pasted = ReadClipboardObjects(m_services);
     if (pasted.empty()) return;
 
     EndGestureInProgress();
@@ -80,7 +80,7 @@ void CArdoView::OnEditPaste() {
     const CSize d(ClampToInt32(int64_t(target.x) - centre.x), ClampToInt32(int64_t(target.y) - centre.y));
     for (CArdoObj* obj : m_selection) obj->MoveTo(OffsetClamped(obj->m_position, d), this);
     RecalcSelectionBounds();
-    AppServices().status->SetPaneText(0, "Zum entgültigen Positionieren Objekte greifen und verschieben");
+    m_services.status->SetPaneText(0, "Zum entgültigen Positionieren Objekte greifen und verschieben");
 
     m_doc.SetModifiedFlag(true);
     m_doc.UpdateAllViews(nullptr, HINT_OBJECTS, UpdateHint{nullptr, &m_selection});

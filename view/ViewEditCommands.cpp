@@ -90,7 +90,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
     case EditCmd::Cut:
     case EditCmd::Copy:
     case EditCmd::Delete: return CommandUpdate{any, false};
-    case EditCmd::Paste: return CommandUpdate{AppServices().clipboard->HasFormat(kKovelClipboardFormat), false};
+    case EditCmd::Paste: return CommandUpdate{m_services.clipboard->HasFormat(kKovelClipboardFormat), false};
     case EditCmd::SelectAll: return CommandUpdate{!m_doc.m_objects.empty(), false};
     case EditCmd::ToFront:
     case EditCmd::ToBack:
@@ -107,7 +107,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
 void CArdoView::OnEditSelectAll() {
     EndGestureInProgress();
     for (const auto& obj : m_doc.m_objects) Select(obj.get(), true);
-    AppServices().status->SetPaneText(0, "Alle Objekte ausgewählt");
+    m_services.status->SetPaneText(0, "Alle Objekte ausgewählt");
     if (m_toolSink) m_toolSink->SelectSelectionTool();
 }
 
@@ -139,7 +139,7 @@ void CArdoView::OnZOrder(int id) {
 
 void CArdoView::OnLineColor() {
     COLORREF color = m_doc.m_crLine;
-    if (!AppServices().colorDialog->ChooseColor(color)) return;
+    if (!m_services.colorDialog->ChooseColor(color)) return;
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetLineColor(color);
     m_doc.m_crLine = color;
@@ -147,7 +147,7 @@ void CArdoView::OnLineColor() {
 
 void CArdoView::OnFillColor() {
     COLORREF color = m_doc.m_crFill;
-    if (!AppServices().colorDialog->ChooseColor(color)) return;
+    if (!m_services.colorDialog->ChooseColor(color)) return;
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetFillColor(color);
     m_doc.m_crFill = color;

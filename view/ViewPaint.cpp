@@ -158,5 +158,5 @@ void CArdoView::OnActivateView(bool activate) {
         m_active = activate;
         if (activate && m_toolSink) m_toolSink->OnViewActivated(*this);
     }
-    AppServices().status->SetPaneText(3, m_zoomed ? "ZOOM" : "Vollbild");
+    m_services.status->SetPaneText(3, m_zoomed ? "ZOOM" : "Vollbild");
 }

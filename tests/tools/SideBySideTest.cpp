@@ -13,13 +13,16 @@
 
 namespace {
 
-// One document with its own window, view and tools.
+// One document with its own window, view, tools and services.
 struct Window {
-    Window() : view(doc, host) {
+    Window() : view(doc, host, services) {
         view.SetToolSink(&tools);
         view.OnInitialUpdate();
         view.OnActivateView(true);
     }
+    MemoryServices mem;
+    Services services{&mem.settings, &mem.messages, &mem.status,    &mem.cursors,
+                      &mem.text,     &mem.clipboard, &mem.colorDialog, &mem.alerts};
     CToolFramework tools;
     CArdoDoc doc;
     viewtest::FakeViewHost host;
@@ -101,6 +104,19 @@ TEST_F(SideBySideTest, EachWindowHasItsOwnToolsAndToolState) {
     EXPECT_EQ(left.doc.m_objects.size(), 1u);
     EXPECT_TRUE(right.doc.m_objects.empty());
     EXPECT_NE(left.tools.FindTool(TOOL_SELECT), right.tools.FindTool(TOOL_SELECT));
+}
+
+TEST_F(SideBySideTest, EachViewSpeaksThroughTheServicesItWasGiven) {
+    left.doc.AddObject(std::make_unique<CArdoRect>(CRect(0, 200, 100, 100), SHAPE_RECTANGLE));
+    ASSERT_TRUE(left.view.OnCommand(EditCmd::SelectAll));
+    EXPECT_EQ(left.mem.status.PaneText(0), "Alle Objekte ausgewählt");
+    EXPECT_EQ(right.mem.status.PaneText(0), "");
+    EXPECT_EQ(DefaultMemoryServices().status.PaneText(0), "");
+
+    ASSERT_TRUE(left.view.OnEditCopy());
+    EXPECT_TRUE(left.mem.clipboard.HasFormat(kKovelClipboardFormat));
+    EXPECT_FALSE(right.view.OnUpdateCommand(EditCmd::Paste).value().enabled);
+    EXPECT_TRUE(left.view.OnUpdateCommand(EditCmd::Paste).value().enabled);
 }
 
 }  // namespace
