@@ -76,7 +76,7 @@ KovelApp::StartResult KovelApp::InitInstance(const std::vector<std::string>& arg
     // (not when the program only prints).
     QtObjectDialogs::Install(m_frame.get());
 #ifdef KOVEL_HAVE_VIEW_WINDOW
-    m_tools = std::make_unique<CToolFramework>();
+    m_tools = std::make_unique<CToolFramework>(AppServices());
     SetViewToolSink(m_tools.get());
     if (auto* cursors = dynamic_cast<QtCursors*>(AppServices().cursors)) InstallProgramCursors(*cursors);
 #endif

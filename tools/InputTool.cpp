@@ -21,7 +21,7 @@ bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj) {
                        [obj](const auto& p) { return p.get() == obj; });
 }
 
-void ShowPrompt(const char* text) { AppServices().status->SetPaneText(0, text); }
+void CInputTool::ShowPrompt(const char* text) const { m_tools.ShowPrompt(text); }
 
 void CInputTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     ToolState& st = State();

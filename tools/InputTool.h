@@ -80,6 +80,10 @@ public:
     // Whether a gesture of this tool is still under way (its onCancel would end it).
     virtual bool HasInputUnderWay() const { return false; }
 
+protected:
+    // The status pane 0 text: the tool's prompt, through the framework's services.
+    void ShowPrompt(const char* text) const;
+
 private:
     CToolFramework& m_tools;
     int m_toolId;
@@ -89,5 +93,3 @@ private:
 // to the object they build; a command may have deleted it in between.
 bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj);
 
-// The status pane 0 text: prompts of the tools.
-void ShowPrompt(const char* text);

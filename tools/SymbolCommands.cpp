@@ -70,7 +70,7 @@ std::vector<int> SymbolsWithKey(const CArdoDoc& doc, int key) {
 void ChooseSymbolsByKey(CArdoView& view, int key) {
     CArdoDoc& doc = view.GetDocument();
     CToolFramework* tools = ToolsOf(view);
-    HeadlessSymbolPalette headless;
+    HeadlessSymbolPalette headless(view.GetServices());
     ISymbolPalette& palette = tools ? tools->Palette() : headless;
     doc.m_nCurrentSymbol = -1;
     const std::vector<int> indexes = SymbolsWithKey(doc, key);
@@ -171,9 +171,9 @@ bool RunSymbolCommand(CArdoView& view, int id) {
     const SymbolCommandInfo* info = FindSymbolCommand(id);
     if (!info) return false;
     ChangeCurrentTool(view, TOOL_SYMBOL);
-    if (info->promptBefore) ShowPrompt(info->promptBefore);
+    if (info->promptBefore) view.GetServices().status->SetPaneText(0, info->promptBefore);
     ChooseSymbolsByKey(view, info->key);
-    if (info->promptAfter) ShowPrompt(info->promptAfter);
+    if (info->promptAfter) view.GetServices().status->SetPaneText(0, info->promptAfter);
     return true;
 }
 

@@ -6,5 +6,5 @@
 
 void HeadlessSymbolPalette::Show() {
     if (m_doc) m_doc->m_nCurrentSymbol = -1;
-    AppServices().status->SetPaneText(0, "Bitte wählen Sie ein Symbol aus");
+    m_services.status->SetPaneText(0, "Bitte wählen Sie ein Symbol aus");
 }

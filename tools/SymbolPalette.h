@@ -6,6 +6,7 @@
 #include <vector>
 
 class CArdoDoc;
+struct Services;
 
 class ISymbolPalette {
 public:
@@ -22,6 +23,8 @@ public:
 // Without a window nothing can be picked; showing still leaves no symbol chosen.
 class HeadlessSymbolPalette : public ISymbolPalette {
 public:
+    // services: whose status bar showing asks for a pick in.
+    explicit HeadlessSymbolPalette(Services& services) : m_services(services) {}
     void Fill(CArdoDoc& doc, const std::vector<int>&) override { m_doc = &doc; }
     void Show() override;
     void Hide() override {}
@@ -30,5 +33,6 @@ public:
     }
 
 private:
+    Services& m_services;
     CArdoDoc* m_doc = nullptr;
 };

@@ -45,7 +45,7 @@ bool RunToolCommand(CArdoView& view, int id) {
     if (!info) return RunSymbolCommand(view, id);
     tools->ChangeCurrentTool(view, info->tool);
     if (id == ToolCmd::SelectMode) view.m_zoomMode = false;
-    if (info->prompt) ShowPrompt(info->prompt);
+    if (info->prompt) tools->ShowPrompt(info->prompt);
     return true;
 }
 

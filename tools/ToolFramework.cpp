@@ -52,7 +52,8 @@ std::vector<int> AllToolIds() {
 
 }  // namespace
 
-CToolFramework::CToolFramework() : m_tools(std::make_unique<StandardTools>(*this)) {}
+CToolFramework::CToolFramework(Services& services)
+    : m_services(services), m_tools(std::make_unique<StandardTools>(*this)) {}
 
 CToolFramework::~CToolFramework() = default;
 

@@ -6,6 +6,7 @@
 
 #include "tools/InputTool.h"
 #include "tools/SymbolPalette.h"
+#include "platform/Services.h"
 #include "view/InputToolSink.h"
 
 #include <map>
@@ -16,8 +17,9 @@ class CSelectionTool;
 
 class CToolFramework final : public InputToolSink {
 public:
-    // Creates one instance of every tool.
-    CToolFramework();
+    // Creates one instance of every tool. Prompts go to the status bar of `services`, which
+    // must outlive the framework.
+    explicit CToolFramework(Services& services = AppServices());
     ~CToolFramework() override;
     CToolFramework(const CToolFramework&) = delete;
     CToolFramework& operator=(const CToolFramework&) = delete;
@@ -36,6 +38,9 @@ public:
     void OnViewDestroyed(CArdoView& view) override;
     // A view became active: the symbol tool without a chosen symbol ends.
     void OnViewActivated(CArdoView& view) override;
+
+    // The status pane 0 text: prompts of the tools and the tool commands.
+    void ShowPrompt(const char* text) { m_services.status->SetPaneText(0, text); }
 
     ToolState& State() { return m_state; }
     const ToolState& State() const { return m_state; }
@@ -58,10 +63,11 @@ public:
 
 private:
     struct StandardTools;
+    Services& m_services;
     ToolState m_state;
     std::vector<CInputTool*> m_registry;
     std::map<const CArdoView*, int> m_chosenKeys;
-    HeadlessSymbolPalette m_headlessPalette;
+    HeadlessSymbolPalette m_headlessPalette{m_services};
     ISymbolPalette* m_palette = nullptr;
     std::unique_ptr<StandardTools> m_tools;  // last: the tools register with the members above
 };

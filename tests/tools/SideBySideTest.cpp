@@ -23,7 +23,7 @@ struct Window {
     MemoryServices mem;
     Services services{&mem.settings, &mem.messages, &mem.status,    &mem.cursors,
                       &mem.text,     &mem.clipboard, &mem.colorDialog, &mem.alerts};
-    CToolFramework tools;
+    CToolFramework tools{services};
     CArdoDoc doc;
     viewtest::FakeViewHost host;
     CArdoView view;
@@ -91,6 +91,8 @@ TEST_F(SideBySideTest, APlanImportStartsFromItsOwnParameters) {
 TEST_F(SideBySideTest, EachWindowHasItsOwnToolsAndToolState) {
     ASSERT_TRUE(left.view.OnCommand(ToolCmd::Rectangle));
     EXPECT_EQ(left.tools.State().currentTool, TOOL_RECTANGLE);
+    EXPECT_EQ(left.mem.status.PaneText(0), "Ersten Eckpunkt des Rechtecks anklicken");
+    EXPECT_EQ(right.mem.status.PaneText(0), "");
     EXPECT_EQ(right.tools.State().currentTool, TOOL_SELECT);
     EXPECT_FALSE(right.view.OnUpdateCommand(ToolCmd::Rectangle).value().checked);
 
