@@ -8,6 +8,7 @@
 #include "objects/ArdoObj.h"
 #include "platform/GdiTypes.h"
 #include "platform/Geometry.h"
+#include "platform/Services.h"
 
 #include <cstdint>
 #include <memory>
@@ -31,7 +32,9 @@ struct ScaleDialogResult {
 
 class CArdoDoc {
 public:
-    CArdoDoc();
+    // Reads the grid colour from the settings of `services`, which also show the document's
+    // messages and status texts and must outlive it.
+    explicit CArdoDoc(Services& services = AppServices());
     ~CArdoDoc();
     CArdoDoc(const CArdoDoc&) = delete;
     CArdoDoc& operator=(const CArdoDoc&) = delete;
@@ -136,12 +139,15 @@ public:
     // Reads the symbol library beside the program (SymbolLibrary.h); 1 when it was read.
     int LoadSymbolLibrary();
 
+    Services& GetServices() const { return m_services; }
+
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(const std::string& title) { m_strTitle = title; }
 
 private:
+    Services& m_services;
     std::vector<DocumentView*> m_views;
     bool m_bModified = false;
     std::string m_strPathName;

@@ -24,7 +24,7 @@ struct Window {
     Services services{&mem.settings, &mem.messages, &mem.status,    &mem.cursors,
                       &mem.text,     &mem.clipboard, &mem.colorDialog, &mem.alerts};
     CToolFramework tools{services};
-    CArdoDoc doc;
+    CArdoDoc doc{services};
     viewtest::FakeViewHost host;
     CArdoView view;
 };
@@ -119,6 +119,14 @@ TEST_F(SideBySideTest, EachViewSpeaksThroughTheServicesItWasGiven) {
     EXPECT_TRUE(left.mem.clipboard.HasFormat(kKovelClipboardFormat));
     EXPECT_FALSE(right.view.OnUpdateCommand(EditCmd::Paste).value().enabled);
     EXPECT_TRUE(left.view.OnUpdateCommand(EditCmd::Paste).value().enabled);
+
+    // A document reports a file it cannot read through its own message boxes.
+    left.mem.messages.Clear();  // the missing symbol library was reported to each
+    right.mem.messages.Clear();
+    EXPECT_FALSE(right.doc.OnOpenDocument("/nonexistent/plan.cpr"));
+    EXPECT_EQ(right.mem.messages.Calls().size(), 1u);
+    EXPECT_TRUE(left.mem.messages.Calls().empty());
+    EXPECT_TRUE(DefaultMemoryServices().messages.Calls().empty());
 }
 
 }  // namespace
