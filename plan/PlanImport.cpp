@@ -12,16 +12,19 @@ namespace {
 // Shows the wait cursor and the reading prompt for the life of one import.
 class ImportBusyScope {
 public:
-    ImportBusyScope() {
-        AppServices().cursors->SetCursor(IDC_WAIT);
-        AppServices().status->SetPaneText(0, LoadString(IDS_PLAN_READING));
+    explicit ImportBusyScope(Services& services) : m_services(services) {
+        m_services.cursors->SetCursor(IDC_WAIT);
+        m_services.status->SetPaneText(0, LoadString(IDS_PLAN_READING));
     }
     ~ImportBusyScope() {
-        AppServices().cursors->SetCursor(IDC_ARROW);
-        AppServices().status->SetPaneText(0, std::string());
+        m_services.cursors->SetCursor(IDC_ARROW);
+        m_services.status->SetPaneText(0, std::string());
     }
     ImportBusyScope(const ImportBusyScope&) = delete;
     ImportBusyScope& operator=(const ImportBusyScope&) = delete;
+
+private:
+    Services& m_services;
 };
 
 class RecordStream {
@@ -223,8 +226,8 @@ int ImportFrom(CArdoDoc& doc, PlanByteSource& source, PlanImportReport& report) 
     PlanParameters& params = report.parameters;
     report.header = ReadPlanHeader(reader, report.headerData, params);
     if (report.header == PlanHeaderStatus::notAPlan) {
-        AppServices().messages->MessageBox(LoadString(IDS_PLAN_NOT_A_PLAN), LoadString(IDS_PLAN_READ_ERROR_CAPTION),
-                                           MB_OK | MB_ICONERROR);
+        doc.GetServices().messages->MessageBox(LoadString(IDS_PLAN_NOT_A_PLAN),
+                                               LoadString(IDS_PLAN_READ_ERROR_CAPTION), MB_OK | MB_ICONERROR);
         return 0;
     }
     if (report.header != PlanHeaderStatus::valid) return 0;
@@ -248,7 +251,7 @@ int ImportPlan(CArdoDoc& doc, const std::string& fileName, PlanImportReport* rep
     PlanImportReport& r = report ? *report : local;
     r = PlanImportReport{};
     r.parameters = start;
-    ImportBusyScope busy;
+    ImportBusyScope busy(doc.GetServices());
     PlanFileSource source(name);
     if (!source.IsOpen()) return 0;
     return ImportFrom(doc, source, r);
@@ -260,7 +263,7 @@ int ImportPlanBytes(CArdoDoc& doc, std::span<const uint8_t> bytes, PlanImportRep
     PlanImportReport& r = report ? *report : local;
     r = PlanImportReport{};
     r.parameters = start;
-    ImportBusyScope busy;
+    ImportBusyScope busy(doc.GetServices());
     PlanMemorySource source(bytes);
     return ImportFrom(doc, source, r);
 }
