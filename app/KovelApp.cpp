@@ -31,6 +31,9 @@ KovelApp::KovelApp(std::unique_ptr<IFileDialogs> dialogs) : m_dialogs(std::move(
 }
 
 KovelApp::~KovelApp() {
+#ifdef KOVEL_HAVE_VIEW_WINDOW
+    SetViewToolSink(nullptr);  // the tools go with the application
+#endif
     QtObjectDialogs::Uninstall();
     if (auto* status = dynamic_cast<QtStatusBar*>(AppServices().status)) status->SetCallback({});
     SplashWindow::CloseSplash();
@@ -71,7 +74,8 @@ KovelApp::StartResult KovelApp::InitInstance(const std::vector<std::string>& arg
     // (not when the program only prints).
     QtObjectDialogs::Install(m_frame.get());
 #ifdef KOVEL_HAVE_VIEW_WINDOW
-    SetViewToolSink(&ToolFramework());
+    m_tools = std::make_unique<CToolFramework>(AppServices());
+    SetViewToolSink(m_tools.get());
     if (auto* cursors = dynamic_cast<QtCursors*>(AppServices().cursors)) InstallProgramCursors(*cursors);
 #endif
     if (!printMode)

@@ -11,6 +11,7 @@
 #include <vector>
 
 class CArdoDoc;
+class CToolFramework;
 class MainFrame;
 
 class KovelApp {
@@ -40,6 +41,8 @@ private:
 
     std::unique_ptr<IFileDialogs> m_dialogs;
     RecentFileList m_recent;
+    // The tools and their state, shared by every document window; outlives the frame.
+    std::unique_ptr<CToolFramework> m_tools;
     std::unique_ptr<MainFrame> m_frame;
     CommandLineInfo m_commandLine;
     bool m_showSplash = false;

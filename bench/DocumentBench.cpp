@@ -30,17 +30,17 @@ std::unique_ptr<CArdoDoc> MakeLargePlan() {
     for (int i = 0; i < kBackgroundObjects; ++i) {
         const int x = int((int64_t(i) * 7919) % 30000), y = int((int64_t(i) * 104729) % 25000);
         switch (i % 3) {
-        case 0: doc->AddBackgroundObject(new CArdoRect(CRect(x, y, x + 400, y - 250), SHAPE_LINE)); break;
+        case 0: doc->AddBackgroundObject(std::make_unique<CArdoRect>(CRect(x, y, x + 400, y - 250), SHAPE_LINE)); break;
         case 1: {
-            auto* line = new CArdoPolyline(CRect(x, y, x + 1, y + 1));
+            auto line = std::make_unique<CArdoPolyline>(CRect(x, y, x + 1, y + 1));
             AddPolyPoints(*line, x, y);
-            doc->AddBackgroundObject(line);
+            doc->AddBackgroundObject(std::move(line));
             break;
         }
         default: {
-            auto* poly = new CArdoPoly(CRect(x, y, x + 1, y + 1));
+            auto poly = std::make_unique<CArdoPoly>(CRect(x, y, x + 1, y + 1));
             AddPolyPoints(*poly, x, y);
-            doc->AddBackgroundObject(poly);
+            doc->AddBackgroundObject(std::move(poly));
             break;
         }
         }
@@ -120,11 +120,11 @@ void BM_ObjectAt(benchmark::State& state) {
     for (int i = 0; i < kForegroundObjects; ++i) {
         const int x = int((int64_t(i) * 7919) % 30000), y = int((int64_t(i) * 104729) % 25000);
         if (i % 2) {
-            doc.AddObject(new CArdoRect(CRect(x, y, x + 300, y + 200), SHAPE_RECTANGLE));
+            doc.AddObject(std::make_unique<CArdoRect>(CRect(x, y, x + 300, y + 200), SHAPE_RECTANGLE));
         } else {
-            auto* poly = new CArdoPoly(CRect(x, y, x + 1, y + 1));
+            auto poly = std::make_unique<CArdoPoly>(CRect(x, y, x + 1, y + 1));
             AddPolyPoints(*poly, x, y);
-            doc.AddObject(poly);
+            doc.AddObject(std::move(poly));
         }
     }
     // A point that hits nothing walks the whole list: the worst case.

@@ -55,11 +55,11 @@ struct Scene {
     Scene() : view(doc, host) {
         for (int i = 0; i < 30000; ++i) {
             const int x = int(int64_t(i) * 7919 % 21000), y = int(int64_t(i) * 104729 % 29800);
-            doc.AddBackgroundObject(new CArdoRect(CRect(x, y, x + 300, y - 200), SHAPE_LINE));
+            doc.AddBackgroundObject(std::make_unique<CArdoRect>(CRect(x, y, x + 300, y - 200), SHAPE_LINE));
         }
         for (int i = 0; i < 2000; ++i) {
             const int x = int(int64_t(i) * 4933 % 20000), y = int(int64_t(i) * 7127 % 29000);
-            doc.AddObject(new CArdoRect(CRect(x, y + 500, x + 500, y), SHAPE_RECTANGLE));
+            doc.AddObject(std::make_unique<CArdoRect>(CRect(x, y + 500, x + 500, y), SHAPE_RECTANGLE));
         }
         view.OnInitialUpdate();
     }

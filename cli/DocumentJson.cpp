@@ -227,7 +227,7 @@ std::vector<uint8_t> RecordOf(CArdoObj& o, CArdoDoc& doc) {
     std::vector<uint8_t> body;
     {
         CArchive ar(body);
-        ar.m_pDocument = &doc;
+        ar.m_pDocument = static_cast<ObjectOwner*>(&doc);
         o.Serialize(ar);
     }
     return body;
@@ -236,7 +236,7 @@ std::vector<uint8_t> RecordOf(CArdoObj& o, CArdoDoc& doc) {
 // Reads a record body through the class's own reader, which must consume all of it.
 void ReadRecord(const std::vector<uint8_t>& body, CArdoObj& o, CArdoDoc& doc, const std::string& where) {
     CArchive ar{std::span<const uint8_t>(body)};
-    ar.m_pDocument = &doc;
+    ar.m_pDocument = static_cast<ObjectOwner*>(&doc);
     try {
         o.Serialize(ar);
     } catch (const CArchiveException& e) {
@@ -323,7 +323,7 @@ void TextToJson(const CArdoText& t, Json& j) {
     j["text"] = t.m_text;
     j["height"] = uint16_t(t.m_cy);
     j["width"] = uint16_t(t.m_cx);
-    j["initialHeight"] = CArdoText::s_nInitialHeight;
+    j["initialHeight"] = t.GetDocument() ? t.GetDocument()->InitialTextHeight() : CArdoText::kDefaultInitialHeight;
     j["logfont"] = LogFontToJson(t.m_logfont);
     j["corners"] = CornersTo(t.m_corners);
     j["angle"] = uint16_t(t.m_nAngle);
@@ -338,7 +338,7 @@ void TextFromJson(const Json& j, CArdoText& t, CArdoDoc& doc, BuildState& state,
     CornersFrom(j, t.m_corners, where);
     t.m_nAngle = WordMember(j, "angle", where);
     state.NoteInitialHeight(initialHeight, where);
-    CArdoText::s_nInitialHeight = initialHeight;
+    doc.m_nInitialTextHeight = initialHeight;
     // Through the class's own reader, so the label is set up as when a file is loaded.
     ReadRecord(RecordOf(t, doc), t, doc, where);
 }
@@ -420,9 +420,9 @@ std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, BuildStat
     const CRuntimeClass* runtimeClass = CRuntimeClass::FromName(className);
     if (!runtimeClass || !runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CArdoObj)))
         Fail(where, "unknown drawing object class \"" + className + "\"");
-    std::unique_ptr<CObject> created(runtimeClass->CreateObject());
+    std::unique_ptr<CObject> created = runtimeClass->CreateObject();
     if (!created) Fail(where, "class \"" + className + "\" cannot be created");
-    std::unique_ptr<CArdoObj> obj(static_cast<CArdoObj*>(created.release()));
+    std::unique_ptr<CArdoObj> obj = OwnedAs<CArdoObj>(std::move(created));
     obj->SetDocument(&doc);
 
     // Texts and symbols may also come as their hex record body, as earlier dumps hold them.
@@ -467,7 +467,7 @@ std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, BuildStat
         ReadRecord(FromHex(record.get<std::string>(), where + ".record"), *obj, doc, where + ".record");
         // A text record sets the class-wide initial height as it is read.
         if (obj->IsKindOf(RUNTIME_CLASS(CArdoText)))
-            state.NoteInitialHeight(CArdoText::s_nInitialHeight, where);
+            state.NoteInitialHeight(doc.m_nInitialTextHeight, where);
         break;
     }
     }
@@ -613,7 +613,7 @@ void BuildDocument(const Json& dump, CArdoDoc& doc) {
     ListFromJson(dump, "background", doc.m_background, doc, state);
     ListFromJson(dump, "foreground", doc.m_objects, doc, state);
     // Saving writes this one value into every text record.
-    if (state.initialHeight) CArdoText::s_nInitialHeight = *state.initialHeight;
+    if (state.initialHeight) doc.m_nInitialTextHeight = *state.initialHeight;
     if (const auto it = dump.find("items"); it != dump.end() && !(it->is_array() && it->empty()))
         Fail("items", "embedded items are not supported");
 }

@@ -67,13 +67,13 @@ void RegisterClassesOnce() {
 
 // --- construction and destruction ------------------------------------------------------------
 
-CArdoDoc::CArdoDoc() {
+CArdoDoc::CArdoDoc(Services& services) : m_services(services) {
     RegisterClassesOnce();
     m_lfText.lfHeight = 6;
     std::strncpy(m_lfText.lfFaceName, "Arial", sizeof m_lfText.lfFaceName - 1);
     SetPaperSize(0, 0, 1);
 
-    ISettingsStore& settings = *AppServices().settings;
+    ISettingsStore& settings = *m_services.settings;
     const COLORREF red = COLORREF(settings.GetProfileInt("UserSettings", "GridColorRed", 0)) & 0xFF;
     const COLORREF green = COLORREF(settings.GetProfileInt("UserSettings", "GridColorGreen", 0)) & 0xFF;
     const COLORREF blue = COLORREF(settings.GetProfileInt("UserSettings", "GridColorBlue", 128)) & 0xFF;
@@ -92,16 +92,18 @@ CArdoDoc::~CArdoDoc() {
 
 // --- object lists ------------------------------------------------------------------------------
 
-void CArdoDoc::AddObject(CArdoObj* obj) {
+CArdoObj* CArdoDoc::AddObject(std::unique_ptr<CArdoObj> obj) {
     obj->SetDocument(this);
-    m_objects.emplace_back(obj);
+    m_objects.push_back(std::move(obj));
     SetModifiedFlag(true);
+    return m_objects.back().get();
 }
 
-void CArdoDoc::AddBackgroundObject(CArdoObj* obj) {
+CArdoObj* CArdoDoc::AddBackgroundObject(std::unique_ptr<CArdoObj> obj) {
     obj->SetDocument(this);
-    m_background.emplace_back(obj);
+    m_background.push_back(std::move(obj));
     SetModifiedFlag(true);
+    return m_background.back().get();
 }
 
 std::unique_ptr<CArdoObj> CArdoDoc::RemoveObject(CArdoObj* obj) {
@@ -184,7 +186,7 @@ void CArdoDoc::SetPaperSize(int widthMm, int heightMm, int bFit) {
 void CArdoDoc::UpdateScaleText() {
     m_fRealPerUnit = m_fScale / m_fUnitsPerMm / float(m_nUnitDivisor);
     std::strncpy(m_szUnit, UnitLabel(m_nUnitDivisor), sizeof m_szUnit - 1);
-    AppServices().status->SetPaneText(kPaneScale, FormatScaleText(m_fScale));
+    m_services.status->SetPaneText(kPaneScale, FormatScaleText(m_fScale));
 }
 
 ScaleDialogResult CArdoDoc::ScaleDialogPreset() const {
@@ -332,9 +334,8 @@ void CArdoDoc::WriteDocumentFile(const std::string& path) { SaveFileAtomically(p
 int CArdoDoc::LoadSymbolLibrary() { return ::LoadSymbolLibrary(*this) ? 1 : 0; }
 
 namespace {
-void ReportFileError(std::exception_ptr error, FileOperation op, const std::string& path) {
-    AppServices().messages->MessageBox(DocumentErrorText(error, op, path), LoadString(IDS_APP_TITLE),
-                                       MB_OK | MB_ICONEXCLAMATION);
+void ReportFileError(IMessageBoxes& messages, std::exception_ptr error, FileOperation op, const std::string& path) {
+    messages.MessageBox(DocumentErrorText(error, op, path), LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
 }
 }  // namespace
 
@@ -357,7 +358,7 @@ bool CArdoDoc::OnOpenDocument(const std::string& path, const DocumentFormats& fo
         return true;
     }
     if (!result.ok) {
-        AppServices().messages->MessageBox(result.message, LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
+        m_services.messages->MessageBox(result.message, LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     SetModifiedFlag(false);
@@ -366,14 +367,14 @@ bool CArdoDoc::OnOpenDocument(const std::string& path, const DocumentFormats& fo
 
 bool CArdoDoc::OnSaveDocument(const std::string& path) {
     if (NeedsPlanSaveWarning(path)) {
-        const int answer = AppServices().messages->MessageBox(
+        const int answer = m_services.messages->MessageBox(
             LoadString(IDS_CAP_SAVE_WARNING), LoadString(IDS_CAP_SAVE_CAPTION), MB_OKCANCEL | MB_ICONEXCLAMATION);
         if (answer != IDOK) return false;
     }
     try {
         WriteDocumentFile(path);
     } catch (...) {
-        ReportFileError(std::current_exception(), FileOperation::save, path);
+        ReportFileError(*m_services.messages, std::current_exception(), FileOperation::save, path);
         return false;
     }
     SetModifiedFlag(false);

@@ -9,6 +9,7 @@
 #include "objects/SymbolInfo.h"
 #include "platform/GdiTypes.h"
 #include "platform/Geometry.h"
+#include "platform/Services.h"
 
 #include <cstdint>
 #include <functional>
@@ -32,7 +33,9 @@ struct ScaleDialogResult {
 
 class CArdoDoc : public ObjectOwner {
 public:
-    CArdoDoc();
+    // Reads the grid colour from the settings of `services`, which also show the document's
+    // messages and status texts and must outlive it.
+    explicit CArdoDoc(Services& services = AppServices());
     ~CArdoDoc() override;
     CArdoDoc(const CArdoDoc&) = delete;
     CArdoDoc& operator=(const CArdoDoc&) = delete;
@@ -75,10 +78,22 @@ public:
     // The paper size pair exactly as the last file read stored it (before SetPaperSize
     // recomputed the sheet from it), so a lossless dump can reproduce the file.
     CSize m_sizePaperInFile{105, 149};
+    // Height given to new labels before their text is measured. Every text record carries
+    // it, and each text record read replaces it.
+    int16_t m_nInitialTextHeight = -9;
 
     // --- object lists -------------------------------------------------------------------------
-    void AddObject(CArdoObj* obj);            // takes ownership
-    void AddBackgroundObject(CArdoObj* obj);  // takes ownership
+    // Appends obj to the foreground or the background list; returns it, now the document's.
+    CArdoObj* AddObject(std::unique_ptr<CArdoObj> obj);
+    CArdoObj* AddBackgroundObject(std::unique_ptr<CArdoObj> obj);
+    template <class T>
+    T* AddObject(std::unique_ptr<T> obj) {
+        return static_cast<T*>(AddObject(std::unique_ptr<CArdoObj>(std::move(obj))));
+    }
+    template <class T>
+    T* AddBackgroundObject(std::unique_ptr<T> obj) {
+        return static_cast<T*>(AddBackgroundObject(std::unique_ptr<CArdoObj>(std::move(obj))));
+    }
     // Unlinks obj and hands it back (null when it was in neither list); every view drops it
     // from its selection either way.
     std::unique_ptr<CArdoObj> RemoveObject(CArdoObj* obj);
@@ -127,6 +142,8 @@ public:
     // Reads the symbol library beside the program (SymbolLibrary.h); 1 when it was read.
     int LoadSymbolLibrary();
 
+    Services& GetServices() const { return m_services; }
+
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
     const std::string& GetTitle() const { return m_strTitle; }
@@ -140,6 +157,8 @@ public:
     int PixelSize() const override { return m_nPixelSize; }
     int DimTextHeight() const override { return m_nDimTextHeight; }
     void SetDimTextHeight(int height) override { m_nDimTextHeight = height; }
+    int16_t InitialTextHeight() const override { return m_nInitialTextHeight; }
+    void SetInitialTextHeight(int16_t height) override { m_nInitialTextHeight = height; }
     int FileVersion() const override { return m_nVersion; }
     void SetCurrentLineColor(COLORREF color) override { m_crLine = color; }
     void SetCurrentFillColor(COLORREF color) override { m_crFill = color; }
@@ -152,9 +171,9 @@ public:
     const ObjectList& LibraryGeometry(int id) const override { return m_symbolObjects[id]; }
     void RedrawObject(CArdoObj* obj) override;
     void MarkModified() override { SetModifiedFlag(true); }
-    void AddClone(CArdoObj* clone) override { AddObject(clone); }
 
 private:
+    Services& m_services;
     std::vector<DocumentView*> m_views;
     bool m_bModified = false;
     std::string m_strPathName;

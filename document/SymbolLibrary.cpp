@@ -74,10 +74,10 @@ void ClearSymbolTable(CArdoDoc& doc) {
     doc.m_nCurrentSymbol = -1;
 }
 
-void ReportDamagedLibrary(const CArchiveException& e) {
+void ReportDamagedLibrary(IMessageBoxes& messages, const CArchiveException& e) {
     const bool formatError = e.m_cause == CArchiveException::endOfFile || e.m_cause == CArchiveException::badIndex ||
                              e.m_cause == CArchiveException::badClass || e.m_cause == CArchiveException::badSchema;
-    AppServices().messages->MessageBox(LoadString(formatError ? 61728 : 61697), LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
+    messages.MessageBox(LoadString(formatError ? 61728 : 61697), LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -122,7 +122,7 @@ bool LoadSymbolLibraryFrom(CArdoDoc& doc, const std::string& path) {
     try {
         ReadSymbolLibrary(doc, *bytes);
     } catch (const CArchiveException& e) {
-        ReportDamagedLibrary(e);
+        ReportDamagedLibrary(*doc.GetServices().messages, e);
         doc.m_bSymbolsLoaded = 0;
         return false;
     }

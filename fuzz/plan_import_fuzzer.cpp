@@ -13,8 +13,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ResetAppServices();
-    // Header parameters persist between imports; start every input from a fresh program.
-    ResetPersistentPlanParameters();
     CArdoDoc doc;
     PlanImportReport report;
     if (ImportPlanBytes(doc, std::span<const uint8_t>(data, size), &report) != 0) std::abort();

@@ -28,6 +28,8 @@ void CArdoBezier::Draw(CDC* pDC, CRect clip) {
     pDC->SelectPen(oldPen);
 }
 
-CArdoObj* CArdoBezier::Clone(ObjectOwner* pDoc) const {
-    return FinishClone(CopyPointsTo(new CArdoBezier(m_position)), pDoc);
+std::unique_ptr<CArdoObj> CArdoBezier::Clone() const {
+    auto clone = std::make_unique<CArdoBezier>(m_position);
+    CopyPointsTo(clone.get());
+    return clone;
 }

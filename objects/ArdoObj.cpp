@@ -251,15 +251,10 @@ void CArdoObj::CopyAttributesTo(CArdoObj& other) const {
     other.m_logbrush = m_logbrush;
 }
 
-CArdoObj* CArdoObj::FinishClone(CArdoObj* clone, ObjectOwner* pDoc) const {
-    if (pDoc) pDoc->AddClone(clone);
-    return clone;
-}
-
-CArdoObj* CArdoObj::Clone(ObjectOwner* pDoc) const {
-    auto* clone = new CArdoObj(m_position);
+std::unique_ptr<CArdoObj> CArdoObj::Clone() const {
+    auto clone = std::make_unique<CArdoObj>(m_position);
     CopyAttributesTo(*clone);
-    return FinishClone(clone, pDoc);
+    return clone;
 }
 
 // --- record ---------------------------------------------------------------------------------------

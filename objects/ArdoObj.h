@@ -8,6 +8,8 @@
 #include "platform/Geometry.h"
 #include "platform/RuntimeClass.h"
 
+#include <memory>
+
 class ObjectOwner;
 class ObjectView;
 
@@ -64,7 +66,8 @@ public:
     virtual int Intersects(const CRect& rect) const;
     virtual void MoveHandleTo(int nHandle, CPoint point, ObjectView* pView);
     virtual int OnEditProperties(ObjectView* pView);
-    virtual CArdoObj* Clone(ObjectOwner* pDoc) const;
+    // A copy that belongs to no document yet; the caller adds it where it belongs.
+    virtual std::unique_ptr<CArdoObj> Clone() const;
 
     // --- non-virtual ------------------------------------------------------------------------
     // Asks the document to redraw this object in every view (hint 1).
@@ -94,8 +97,6 @@ protected:
     void SetDocumentModified();
     // Copies the attributes that Clone carries over (pen and brush flags and records).
     void CopyAttributesTo(CArdoObj& other) const;
-    // Adds a fresh clone to pDoc if given; returns it.
-    CArdoObj* FinishClone(CArdoObj* clone, ObjectOwner* pDoc) const;
 
     // Document values the drawing and hit-test code reads. An object that belongs to no
     // document (a fresh clone) uses the values of a new document.

@@ -188,7 +188,11 @@ CArdoPoly* CArdoPoly::CopyPointsTo(CArdoPoly* clone) const {
     return clone;
 }
 
-CArdoObj* CArdoPoly::Clone(ObjectOwner* pDoc) const { return FinishClone(CopyPointsTo(new CArdoPoly(m_position)), pDoc); }
+std::unique_ptr<CArdoObj> CArdoPoly::Clone() const {
+    auto clone = std::make_unique<CArdoPoly>(m_position);
+    CopyPointsTo(clone.get());
+    return clone;
+}
 
 void CArdoPoly::Serialize(CArchive& ar) {
     CArdoObj::Serialize(ar);

@@ -26,7 +26,7 @@ public:
     void Transform(CPoint origin, float m11, float m12, float m21, float m22) override;
     int Intersects(const CRect& rect) const override;
     void MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) override;
-    CArdoObj* Clone(ObjectOwner* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
 
     // Appends p unless it repeats the last point; false when refused (a repeat, or full).
     bool AddPoint(CPoint p, ObjectView* pView);
@@ -66,7 +66,7 @@ public:
     CArdoPolyline() = default;
     explicit CArdoPolyline(const CRect& position) : CArdoPoly(position) {}
     void Draw(CDC* pDC, CRect clip) override;
-    CArdoObj* Clone(ObjectOwner* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
 };
 
 class CArdoBezier : public CArdoPoly {
@@ -75,5 +75,5 @@ public:
     CArdoBezier() = default;
     explicit CArdoBezier(const CRect& position) : CArdoPoly(position) {}
     void Draw(CDC* pDC, CRect clip) override;
-    CArdoObj* Clone(ObjectOwner* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
 };

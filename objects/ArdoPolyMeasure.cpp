@@ -117,10 +117,10 @@ int CArdoPolyMeasure::OnEditProperties(ObjectView* pView) {
     return 1;
 }
 
-CArdoObj* CArdoPolyMeasure::Clone(ObjectOwner* pDoc) const {
-    auto* clone = new CArdoPolyMeasure(m_position);
-    CopyPointsTo(clone);  // with the pen and brush attributes
+std::unique_ptr<CArdoObj> CArdoPolyMeasure::Clone() const {
+    auto clone = std::make_unique<CArdoPolyMeasure>(m_position);
+    CopyPointsTo(clone.get());  // with the pen and brush attributes
     clone->m_bArea = m_bArea;
     clone->m_bEdges = m_bEdges;
-    return FinishClone(clone, pDoc);
+    return clone;
 }

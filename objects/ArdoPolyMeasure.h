@@ -13,7 +13,7 @@ public:
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC, CRect clip) override;
     int OnEditProperties(ObjectView* pView) override;
-    CArdoObj* Clone(ObjectOwner* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
 
     // The polygon is closed: the closing segment is drawn and the area labelled.
     int m_bArea = 0;

@@ -12,6 +12,8 @@ void CArdoPolyline::Draw(CDC* pDC, CRect clip) {
     pDC->SelectPen(oldPen);
 }
 
-CArdoObj* CArdoPolyline::Clone(ObjectOwner* pDoc) const {
-    return FinishClone(CopyPointsTo(new CArdoPolyline(m_position)), pDoc);
+std::unique_ptr<CArdoObj> CArdoPolyline::Clone() const {
+    auto clone = std::make_unique<CArdoPolyline>(m_position);
+    CopyPointsTo(clone.get());
+    return clone;
 }

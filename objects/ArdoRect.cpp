@@ -200,12 +200,12 @@ int CArdoRect::EditMeasureProperties(ObjectView* pView) {
     return measure::EditRectMeasureProperties(*this, pView);
 }
 
-CArdoObj* CArdoRect::Clone(ObjectOwner* pDoc) const {
-    auto* clone = new CArdoRect(m_position, SHAPE_RECTANGLE);
+std::unique_ptr<CArdoObj> CArdoRect::Clone() const {
+    auto clone = std::make_unique<CArdoRect>(m_position, SHAPE_RECTANGLE);
     CopyAttributesTo(*clone);
     clone->m_shape = m_shape;
     clone->m_roundness = m_roundness;
-    return FinishClone(clone, pDoc);
+    return clone;
 }
 
 void CArdoRect::Serialize(CArchive& ar) {

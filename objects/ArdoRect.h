@@ -27,7 +27,7 @@ public:
     int Intersects(const CRect& rect) const override;
     void MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) override;
     int OnEditProperties(ObjectView* pView) override;
-    CArdoObj* Clone(ObjectOwner* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
 
     int m_shape = SHAPE_RECTANGLE;
     CPoint m_roundness{16, 16};  // corner ellipse of a rounded rectangle, mm on paper

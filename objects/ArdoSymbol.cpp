@@ -448,7 +448,7 @@ void CArdoSymbol::Draw(CDC* pDC, CRect clip) {
         if (!IsNearAll(*geometry[i])) continue;
         // A symbol's Clone moves its source; the library's objects must stay where they are.
         const auto* nested = dynamic_cast<const CArdoSymbol*>(geometry[i].get());
-        std::unique_ptr<CArdoObj> copy(nested ? new CArdoSymbol(*nested) : geometry[i]->Clone(nullptr));
+        std::unique_ptr<CArdoObj> copy = nested ? std::make_unique<CArdoSymbol>(*nested) : geometry[i]->Clone();
         copy->SetDocument(m_pDocument);
         CRect shifted = copy->m_position;
         shifted.OffsetRect(c0.x, c0.y);
@@ -530,8 +530,8 @@ void CArdoSymbol::EditNote(ObjectView*) {
 
 // --- cloning --------------------------------------------------------------------------------------
 
-CArdoObj* CArdoSymbol::Clone(ObjectOwner* pDoc) const {
-    auto* copy = new CArdoSymbol(m_position, m_nSymbolId);
+std::unique_ptr<CArdoObj> CArdoSymbol::Clone() const {
+    auto copy = std::make_unique<CArdoSymbol>(m_position, m_nSymbolId);
     std::copy(std::begin(m_corners), std::end(m_corners), copy->m_corners);
     copy->m_u1 = m_u1;
     copy->m_u2 = m_u2;
@@ -540,7 +540,6 @@ CArdoObj* CArdoSymbol::Clone(ObjectOwner* pDoc) const {
     copy->RecalcDiagonal();
     copy->m_flags = m_flags;
     CopyAttributesTo(*copy);
-    FinishClone(copy, pDoc);
     // The copy takes the old place and the source steps aside, so the user keeps working
     // with the object that moved. Objects are never created const, so this is sound.
     auto* self = const_cast<CArdoSymbol*>(this);

@@ -49,7 +49,7 @@ public:
     void MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) override;
     int OnEditProperties(ObjectView* pView) override;
     // The copy takes this symbol's place; this symbol steps aside by a fifth of its size.
-    CArdoObj* Clone(ObjectOwner* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
     virtual void EditNote(ObjectView* pView);
 
     // Bounds of the corners, normalised; redraws old and new area when they changed.

@@ -11,8 +11,6 @@
 
 IMPLEMENT_SERIAL(CArdoText, CArdoObj, 0)
 
-int16_t CArdoText::s_nInitialHeight = -9;
-
 namespace {
 
 constexpr const char* kSettingsSection = "Settings";
@@ -27,9 +25,10 @@ int Sign(int v) { return v < 0 ? -1 : 1; }
 
 }  // namespace
 
-CArdoText::CArdoText() : m_nCorners(4), m_cy(s_nInitialHeight), m_cx(0) { ReadAngleSetting(); }
+CArdoText::CArdoText() : m_nCorners(4), m_cy(kDefaultInitialHeight), m_cx(0) { ReadAngleSetting(); }
 
-CArdoText::CArdoText(const CRect& position) : CArdoObj(position), m_nCorners(0), m_cy(s_nInitialHeight) {
+CArdoText::CArdoText(const CRect& position, int16_t initialHeight)
+    : CArdoObj(position), m_nCorners(0), m_cy(initialHeight) {
     ReadAngleSetting();
 }
 
@@ -210,8 +209,8 @@ int CArdoText::OnEditProperties(ObjectView* pView) {
     return 1;
 }
 
-CArdoObj* CArdoText::Clone(ObjectOwner* pDoc) const {
-    auto* clone = new CArdoText(m_position);
+std::unique_ptr<CArdoObj> CArdoText::Clone() const {
+    auto clone = std::make_unique<CArdoText>(m_position);
     clone->m_nCorners = 4;
     std::copy(std::begin(m_corners), std::end(m_corners), clone->m_corners);
     clone->m_text = m_text;
@@ -219,7 +218,7 @@ CArdoObj* CArdoText::Clone(ObjectOwner* pDoc) const {
     clone->m_cx = m_cx;
     clone->m_logfont = m_logfont;
     clone->m_logbrush.lbColor = m_logbrush.lbColor;
-    return FinishClone(clone, pDoc);
+    return clone;
 }
 
 // --- drawing ----------------------------------------------------------------------------------------
@@ -295,14 +294,16 @@ void ReadFont(CArchive& ar, LOGFONT& lf) {
 
 void CArdoText::Serialize(CArchive& ar) {
     CArdoObj::Serialize(ar);
-    const auto* doc = static_cast<const ObjectOwner*>(ar.m_pDocument);
+    auto* doc = static_cast<ObjectOwner*>(ar.m_pDocument);
     // Files of version 1 carry no angle; a record written without a document is current.
     const bool withAngle = !doc || doc->FileVersion() >= 2;
     if (ar.IsStoring()) {
         ar.WriteString(m_text);
         ar.WriteWord(uint16_t(m_cy));
         ar.WriteWord(uint16_t(m_cx));
-        ar.WriteWord(uint16_t(s_nInitialHeight));
+        // A copy for the clipboard is written without a document: it carries its own one's.
+        const ObjectOwner* owner = doc ? doc : m_pDocument;
+        ar.WriteWord(uint16_t(owner ? owner->InitialTextHeight() : kDefaultInitialHeight));
         WriteFont(ar, m_logfont);
         ar.WriteDWord(m_logbrush.lbColor);
         for (const CPoint& c : m_corners) {
@@ -314,7 +315,8 @@ void CArdoText::Serialize(CArchive& ar) {
         m_text = ar.ReadString();
         m_cy = ar.ReadWord();
         m_cx = ar.ReadWord();
-        s_nInitialHeight = int16_t(ar.ReadWord());
+        const auto initialHeight = int16_t(ar.ReadWord());
+        if (doc) doc->SetInitialTextHeight(initialHeight);
         ReadFont(ar, m_logfont);
         m_logbrush.lbColor = ar.ReadDWord();
         for (CPoint& c : m_corners) {

@@ -10,12 +10,12 @@
 class CArdoText : public CArdoObj {
     DECLARE_SERIAL(CArdoText)
 public:
-    // Height given to new labels before their text is measured; carried by every record
-    // and replaced by the value of each record read.
-    static int16_t s_nInitialHeight;
+    // The initial height of a new document's labels (CArdoDoc::m_nInitialTextHeight).
+    static constexpr int16_t kDefaultInitialHeight = -9;
 
     CArdoText();  // for reading: four corners, the rest from the record
-    explicit CArdoText(const CRect& position);
+    // initialHeight: the document's height for labels not yet measured.
+    explicit CArdoText(const CRect& position, int16_t initialHeight = kDefaultInitialHeight);
 
     void Serialize(CArchive& ar) override;
     int GetHandleCount() const override { return 4; }
@@ -26,7 +26,7 @@ public:
     int Intersects(const CRect& rect) const override;
     void MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) override;
     int OnEditProperties(ObjectView* pView) override;
-    CArdoObj* Clone(ObjectOwner* pDoc) const override;
+    std::unique_ptr<CArdoObj> Clone() const override;
 
     // The label dialog; false when it was cancelled (nothing changes then).
     bool EditText(ObjectView* pView);

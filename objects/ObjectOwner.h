@@ -28,6 +28,9 @@ public:
     virtual int PixelSize() const = 0;         // logical units of one device pixel of the view
     virtual int DimTextHeight() const = 0;     // measuring labels, millimetres of paper
     virtual void SetDimTextHeight(int height) = 0;
+    // The height stored in text records for labels not yet measured; a read record sets it.
+    virtual int16_t InitialTextHeight() const = 0;
+    virtual void SetInitialTextHeight(int16_t height) = 0;
     // The version of the file being read; older records lack some fields.
     virtual int FileVersion() const = 0;
 
@@ -49,5 +52,4 @@ public:
     // --- requests ---------------------------------------------------------------------------------
     virtual void RedrawObject(CArdoObj* obj) = 0;  // in every view that shows it
     virtual void MarkModified() = 0;
-    virtual void AddClone(CArdoObj* clone) = 0;     // takes ownership, as the topmost object
 };

@@ -2,13 +2,6 @@
 
 #include <cmath>
 
-PlanParameters& PersistentPlanParameters() {
-    static PlanParameters params{};
-    return params;
-}
-
-void ResetPersistentPlanParameters() { PersistentPlanParameters().fill(0.0f); }
-
 namespace {
 
 // Reads a length field and the bytes it announces. A negative or damaged length, or one

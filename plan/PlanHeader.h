@@ -26,10 +26,6 @@ enum PlanParameter {
 // Parameters 0 ... 40; 0 and 1 are never carried by a file.
 using PlanParameters = std::array<float, kPlanMaxParameter + 1>;
 
-// The process-wide values (all 0 before the first import).
-PlanParameters& PersistentPlanParameters();
-void ResetPersistentPlanParameters();
-
 struct PlanHeader {
     std::string text1;
     std::string text2;

@@ -12,16 +12,19 @@ namespace {
 // Shows the wait cursor and the reading prompt for the life of one import.
 class ImportBusyScope {
 public:
-    ImportBusyScope() {
-        AppServices().cursors->SetCursor(IDC_WAIT);
-        AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_PLAN_READING));
+    explicit ImportBusyScope(Services& services) : m_services(services) {
+        m_services.cursors->SetCursor(IDC_WAIT);
+        m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_PLAN_READING));
     }
     ~ImportBusyScope() {
-        AppServices().cursors->SetCursor(IDC_ARROW);
-        AppServices().status->SetPaneText(kPanePrompt, std::string());
+        m_services.cursors->SetCursor(IDC_ARROW);
+        m_services.status->SetPaneText(kPanePrompt, std::string());
     }
     ImportBusyScope(const ImportBusyScope&) = delete;
     ImportBusyScope& operator=(const ImportBusyScope&) = delete;
+
+private:
+    Services& m_services;
 };
 
 class RecordStream {
@@ -206,10 +209,10 @@ void RecordStream::MakeText(const std::string& bytes) {
     const CPoint at(PlanToLogicalTrunc(m_path.PenX() * u), PlanToLogicalTrunc(m_path.PenY() * u));
     // Plot texts are C strings: they end at the first zero byte.
     const std::string text = Win1252ToUtf8(std::string_view(bytes.data(), strnlen(bytes.data(), bytes.size())));
-    auto* label = new CArdoText(CRect(at.x, at.y, at.x + 10, at.y + 10));
-    label->SetDocument(&m_doc);
-    label->SetText(nullptr, text, nullptr);
-    m_doc.AddBackgroundObject(label);
+    auto created = std::make_unique<CArdoText>(CRect(at.x, at.y, at.x + 10, at.y + 10), m_doc.m_nInitialTextHeight);
+    created->SetDocument(&m_doc);
+    created->SetText(nullptr, text, nullptr);
+    CArdoText* label = m_doc.AddBackgroundObject(std::move(created));
     label->PlaceHorizontal(at);
     ++m_report.texts;
 }
@@ -220,11 +223,11 @@ int ImportFrom(CArdoDoc& doc, PlanByteSource& source, PlanImportReport& report) 
     if (!reader.ReadFirstBlock()) return 0;
     report.opened = true;
 
-    PlanParameters& params = PersistentPlanParameters();
+    PlanParameters& params = report.parameters;
     report.header = ReadPlanHeader(reader, report.headerData, params);
     if (report.header == PlanHeaderStatus::notAPlan) {
-        AppServices().messages->MessageBox(LoadString(IDS_PLAN_NOT_A_PLAN), LoadString(IDS_PLAN_READ_ERROR_CAPTION),
-                                           MB_OK | MB_ICONERROR);
+        doc.GetServices().messages->MessageBox(LoadString(IDS_PLAN_NOT_A_PLAN),
+                                               LoadString(IDS_PLAN_READ_ERROR_CAPTION), MB_OK | MB_ICONERROR);
         return 0;
     }
     if (report.header != PlanHeaderStatus::valid) return 0;
@@ -239,24 +242,28 @@ int ImportFrom(CArdoDoc& doc, PlanByteSource& source, PlanImportReport& report) 
 
 }  // namespace
 
-int ImportPlan(CArdoDoc& doc, const std::string& fileName, PlanImportReport* report, const PlanFileDialog& askFile) {
+int ImportPlan(CArdoDoc& doc, const std::string& fileName, PlanImportReport* report, const PlanFileDialog& askFile,
+               const PlanParameters& start) {
     std::string name = fileName;
     if (name.empty() && askFile) name = askFile();
     if (name.empty()) return -1;
     PlanImportReport local;
     PlanImportReport& r = report ? *report : local;
     r = PlanImportReport{};
-    ImportBusyScope busy;
+    r.parameters = start;
+    ImportBusyScope busy(doc.GetServices());
     PlanFileSource source(name);
     if (!source.IsOpen()) return 0;
     return ImportFrom(doc, source, r);
 }
 
-int ImportPlanBytes(CArdoDoc& doc, std::span<const uint8_t> bytes, PlanImportReport* report) {
+int ImportPlanBytes(CArdoDoc& doc, std::span<const uint8_t> bytes, PlanImportReport* report,
+                    const PlanParameters& start) {
     PlanImportReport local;
     PlanImportReport& r = report ? *report : local;
     r = PlanImportReport{};
-    ImportBusyScope busy;
+    r.parameters = start;
+    ImportBusyScope busy(doc.GetServices());
     PlanMemorySource source(bytes);
     return ImportFrom(doc, source, r);
 }

@@ -42,6 +42,9 @@ struct PlanImportReport {
     int records = 0;            // records acted on (code 0 not counted)
     int texts = 0;
     PlanPathCounts paths;
+    // The header parameters the import worked with: the values it started from, replaced by
+    // those the file carries when its header is valid.
+    PlanParameters parameters{};
 
     int Objects() const { return paths.lines + paths.polylines + paths.polygons + texts; }
 };
@@ -52,9 +55,12 @@ using PlanFileDialog = std::function<std::string()>;
 
 // Reads the plan file `fileName` into doc. With an empty name, askFile (when given) names
 // the file; no name at all gives -1. Otherwise the result is 0, also when the file could
-// not be read or was not a plan (that case shows message 57450).
+// not be read or was not a plan (that case shows message 57450). Header parameters the file
+// does not carry keep the values of `start` (all 0 unless a caller hands on those of an
+// earlier import's report).
 int ImportPlan(CArdoDoc& doc, const std::string& fileName, PlanImportReport* report = nullptr,
-               const PlanFileDialog& askFile = {});
+               const PlanFileDialog& askFile = {}, const PlanParameters& start = PlanParameters{});
 
 // The same import from bytes in memory (tests, the fuzz target, benchmarks).
-int ImportPlanBytes(CArdoDoc& doc, std::span<const uint8_t> bytes, PlanImportReport* report = nullptr);
+int ImportPlanBytes(CArdoDoc& doc, std::span<const uint8_t> bytes, PlanImportReport* report = nullptr,
+                    const PlanParameters& start = PlanParameters{});

@@ -102,8 +102,7 @@ void PlanPathBuilder::MakeLine() {
     const float x1 = m_points[1].x * u, y1 = m_points[1].y * u;
     const CPoint first(PlanToLogicalTrunc(x0), PlanToLogicalTrunc(y0));
     const CPoint second(first.x + PlanToLogicalTrunc(x1 - x0), first.y + PlanToLogicalTrunc(y1 - y0));
-    auto* line = new CArdoRect(CRect(first, second), SHAPE_LINE);
-    m_doc.AddBackgroundObject(line);
+    CArdoRect* line = m_doc.AddBackgroundObject(std::make_unique<CArdoRect>(CRect(first, second), SHAPE_LINE));
     line->SetLineColorSilent(m_captured.LineColor());
     line->SetLineWidthSilent(WidthInHundredths(m_captured.width));
     m_last = line;
@@ -116,10 +115,10 @@ void PlanPathBuilder::MakePolyline() {
     pts.reserve(size_t(m_count));
     for (int i = 0; i < m_count; ++i)
         pts.emplace_back(PlanToLogicalRound(m_points[i].x * u), PlanToLogicalRound(m_points[i].y * u));
-    auto* poly = new CArdoPolyline(CRect());
+    auto poly = std::make_unique<CArdoPolyline>(CRect());
     for (const CPoint& p : pts) poly->AddPointSilent(p);
     poly->m_position = BoundsOf(pts);
-    Add(poly, false);
+    Add(std::move(poly), false);
     ++m_counts.polylines;
 }
 
@@ -141,15 +140,15 @@ void PlanPathBuilder::MakePolygon() {
         return;
     }
     pts.erase(pts.begin(), pts.begin() + std::ptrdiff_t(first));
-    auto* poly = new CArdoPoly(CRect());
+    auto poly = std::make_unique<CArdoPoly>(CRect());
     for (const CPoint& p : pts) poly->AddPointSilent(p);
     poly->m_position = BoundsOf(pts);
-    Add(poly, true);
+    Add(std::move(poly), true);
     ++m_counts.polygons;
 }
 
-void PlanPathBuilder::Add(CArdoObj* obj, bool filled) {
-    m_doc.AddBackgroundObject(obj);
+void PlanPathBuilder::Add(std::unique_ptr<CArdoObj> created, bool filled) {
+    CArdoObj* obj = m_doc.AddBackgroundObject(std::move(created));
     obj->SetLineColorSilent(m_captured.LineColor());
     obj->SetFilledSilent(filled ? 1 : 0);
     if (filled) obj->SetFillColorSilent(m_captured.FillColor());

@@ -67,7 +67,7 @@ private:
     void MakeLine();
     void MakePolyline();
     void MakePolygon();
-    void Add(CArdoObj* obj, bool filled);
+    void Add(std::unique_ptr<CArdoObj> created, bool filled);
 
     CArdoDoc& m_doc;
     std::array<PlotPoint, kMaxPoints> m_points{};

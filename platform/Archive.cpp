@@ -252,7 +252,7 @@ CArchive::ReadResult CArchive::ReadObject(const CRuntimeClass* expected) {
             Throw(CArchiveException::badIndex, "archive: reference to an object not read");
         CObject* obj = loaded[fullTag].object;
         if (expected && !obj->IsKindOf(expected)) Throw(CArchiveException::badClass, "archive: object of unexpected class");
-        return {obj, false};
+        return {obj, nullptr};
     }
 
     const CRuntimeClass* cls = nullptr;
@@ -278,18 +278,19 @@ CArchive::ReadResult CArchive::ReadObject(const CRuntimeClass* expected) {
     // Refuse before the body is read, so a wrong object never touches the caller's data.
     if (expected && !cls->IsDerivedFrom(expected)) Throw(CArchiveException::badClass, "archive: object of unexpected class");
     CheckMapCount();
-    std::unique_ptr<CObject> obj(cls->CreateObject());
+    std::unique_ptr<CObject> obj = cls->CreateObject();
     if (!obj) Throw(CArchiveException::badClass, "archive: class cannot be created");
     loaded.push_back({nullptr, obj.get()});
     obj->Serialize(*this);
-    return {obj.release(), true};
+    CObject* const created = obj.get();
+    return {created, std::move(obj)};
 }
 
-CObject* CArchive::ReadOwnedObject(const CRuntimeClass* expected) {
-    const ReadResult result = ReadObject(expected);
+std::unique_ptr<CObject> CArchive::ReadOwnedObject(const CRuntimeClass* expected) {
+    ReadResult result = ReadObject(expected);
     if (!result.object) Throw(CArchiveException::badIndex, "archive: null element in an object list");
-    if (!result.isNew) Throw(CArchiveException::badIndex, "archive: object listed twice");
-    return result.object;
+    if (!result.owned) Throw(CArchiveException::badIndex, "archive: object listed twice");
+    return std::move(result.owned);
 }
 
 // --- counts --------------------------------------------------------------------------------

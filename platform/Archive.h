@@ -77,8 +77,8 @@ public:
     void WriteObject(const CObject* obj);
 
     struct ReadResult {
-        CObject* object = nullptr;  // null for a null reference
-        bool isNew = false;         // created by this call; the caller then owns it
+        CObject* object = nullptr;       // null for a null reference
+        std::unique_ptr<CObject> owned;  // the object, when this call created it: the caller's
     };
     // Reads one reference. A new object must be of class `expected` or derived from it
     // (badClass otherwise). Objects referenced again stay owned by whoever took them first.
@@ -100,11 +100,11 @@ public:
         const uint32_t n = ReadCount();
         EnsureAvailable(uint64_t(n) * 2);  // each element takes at least one word
         list.reserve(list.size() + n);
-        for (uint32_t i = 0; i < n; ++i) list.emplace_back(static_cast<T*>(ReadOwnedObject(T::GetThisClass())));
+        for (uint32_t i = 0; i < n; ++i) list.push_back(OwnedAs<T>(ReadOwnedObject(T::GetThisClass())));
     }
 
-    // Reads a reference that must be a new, non-null object of class `expected`; the caller owns it.
-    CObject* ReadOwnedObject(const CRuntimeClass* expected);
+    // Reads a reference that must be a new, non-null object of class `expected`.
+    std::unique_ptr<CObject> ReadOwnedObject(const CRuntimeClass* expected);
 
 private:
     [[noreturn]] void ThrowEof() const;

@@ -22,6 +22,10 @@ Registry& TheRegistry() {
 
 }  // namespace
 
+std::unique_ptr<CObject> CRuntimeClass::CreateObject() const {
+    return m_pfnCreateObject ? m_pfnCreateObject() : nullptr;
+}
+
 bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
     for (const CRuntimeClass* cls = this; cls; cls = cls->m_pBaseClass)
         if (cls == base) return true;

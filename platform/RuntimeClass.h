@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 class CArchive;
@@ -11,10 +12,10 @@ class CObject;
 struct CRuntimeClass {
     const char* m_lpszClassName;
     uint16_t m_wSchema;
-    CObject* (*m_pfnCreateObject)();  // null for classes that cannot be created by name
+    std::unique_ptr<CObject> (*m_pfnCreateObject)();  // null for classes that cannot be created by name
     const CRuntimeClass* m_pBaseClass;
 
-    CObject* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
+    std::unique_ptr<CObject> CreateObject() const;
     bool IsDerivedFrom(const CRuntimeClass* base) const;
 
     // Registry of the classes the archive may create. Registering twice is harmless.
@@ -36,17 +37,23 @@ public:
 
 #define RUNTIME_CLASS(cls) (&cls::class##cls)
 
+// Hands an owned object on as its class T; the caller has checked that it is one.
+template <class T>
+std::unique_ptr<T> OwnedAs(std::unique_ptr<CObject> obj) {
+    return std::unique_ptr<T>(static_cast<T*>(obj.release()));
+}
+
 // In the class body of a serialisable class.
 #define DECLARE_SERIAL(cls)                                                  \
 public:                                                                      \
     static const CRuntimeClass class##cls;                                   \
     const CRuntimeClass* GetRuntimeClass() const override { return &class##cls; } \
-    static CObject* CreateObject();                                          \
+    static std::unique_ptr<CObject> CreateObject();                          \
     static const CRuntimeClass* GetThisClass() { return &class##cls; }
 
 // In one source file per serialisable class. Also registers the class by name; explicit
 // registration stays harmless and is still needed where the linker may drop the file.
 #define IMPLEMENT_SERIAL(cls, base, schema)                                  \
-    CObject* cls::CreateObject() { return new cls; }                         \
+    std::unique_ptr<CObject> cls::CreateObject() { return std::unique_ptr<CObject>(new cls); } \
     const CRuntimeClass cls::class##cls = {#cls, schema, &cls::CreateObject, RUNTIME_CLASS(base)}; \
     [[maybe_unused]] static const bool kRegistered##cls = (CRuntimeClass::Register(&cls::class##cls), true);

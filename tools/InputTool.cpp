@@ -1,35 +1,19 @@
-// Base behaviour of the tools, the registry of tool instances and the shared tool state.
+// Base behaviour of the tools.
 #include "tools/InputTool.h"
 
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 
 #include <algorithm>
-#include <vector>
 
-namespace {
-std::vector<CInputTool*>& Registry() {
-    static std::vector<CInputTool*> tools;
-    return tools;
-}
-}  // namespace
+CInputTool::CInputTool(CToolFramework& tools, int toolId) : m_tools(tools), m_toolId(toolId) { m_tools.Register(this); }
 
-ToolState& SharedToolState() {
-    static ToolState state;
-    return state;
-}
+CInputTool::~CInputTool() { m_tools.Unregister(this); }
 
-CInputTool::CInputTool(int toolId) : m_toolId(toolId) { Registry().push_back(this); }
-
-CInputTool::~CInputTool() { std::erase(Registry(), this); }
-
-CInputTool* findTool(int id) {
-    for (CInputTool* tool : Registry())
-        if (tool->ToolId() == id) return tool;
-    return nullptr;
-}
+ToolState& CInputTool::State() const { return m_tools.State(); }
 
 bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj) {
     if (!obj) return false;
@@ -38,12 +22,12 @@ bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj) {
                        [obj](const auto& p) { return p.get() == obj; });
 }
 
-void ShowPrompt(const char* text) { AppServices().status->SetPaneText(kPanePrompt, text); }
+void CInputTool::ShowPrompt(const char* text) const { m_tools.ShowPrompt(text); }
 
-void ShowPrompt(int textId) { AppServices().status->SetPaneText(0, LoadString(textId)); }
+void CInputTool::ShowPrompt(int textId) const { m_tools.ShowPrompt(textId); }
 
 void CInputTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     view.Host().SetCapture();
     st.downFlags = flags;
     st.downPoint = point;
@@ -53,16 +37,16 @@ void CInputTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 void CInputTool::onDoubleClick(CArdoView&, unsigned, CPoint) {}
 
 void CInputTool::onButtonUp(CArdoView& view, unsigned, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     view.Host().ReleaseCapture();
     if (point == st.downPoint) st.currentTool = TOOL_SELECT;
 }
 
 void CInputTool::onMouseMove(CArdoView& view, unsigned, CPoint point) {
-    SharedToolState().lastWindowPoint = point;
+    State().lastWindowPoint = point;
     view.Host().SetCursor(IDC_ARROW);
 }
 
 void CInputTool::onChar(CArdoView&, unsigned, unsigned, unsigned) {}
 
-void CInputTool::onCancel() { SharedToolState().currentTool = TOOL_SELECT; }
+void CInputTool::onCancel() { State().currentTool = TOOL_SELECT; }

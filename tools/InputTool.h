@@ -1,5 +1,5 @@
-// The tool framework: the base class of the fourteen mouse tools, the process-wide list of
-// tool instances, and the tool state that all views share.
+// The base class of the fourteen mouse tools and the tool state they share. Both belong to
+// one tool framework (tools/ToolFramework.h) that the application creates.
 #pragma once
 
 #include "platform/Geometry.h"
@@ -7,6 +7,7 @@
 class CArdoDoc;
 class CArdoObj;
 class CArdoView;
+class CToolFramework;
 
 // Tool identifiers; also the value of ToolState::currentTool.
 enum ToolId : int {
@@ -38,7 +39,7 @@ enum SelectMode : int {
 // The cursor that refuses a step (a drag that would push objects off the paper).
 constexpr int IDC_REFUSE = 141;
 
-// One record for the whole process, zero at start.
+// One record per tool framework, shared by the views it serves; zero at start.
 struct ToolState {
     int currentTool = TOOL_SELECT;
     unsigned downFlags = 0;
@@ -49,18 +50,19 @@ struct ToolState {
     int selectMode = none;
 };
 
-ToolState& SharedToolState();
-
 class CInputTool {
 public:
-    // Appends the new tool to the process-wide list.
-    explicit CInputTool(int toolId);
+    // Appends the new tool to the framework's list.
+    CInputTool(CToolFramework& tools, int toolId);
     // Leaves the list.
     virtual ~CInputTool();
     CInputTool(const CInputTool&) = delete;
     CInputTool& operator=(const CInputTool&) = delete;
 
     int ToolId() const { return m_toolId; }
+    CToolFramework& Tools() const { return m_tools; }
+    // The state of the framework this tool belongs to.
+    ToolState& State() const;
 
     // Captures the mouse for the view and notes the flags and the point of the press.
     virtual void onButtonDown(CArdoView& view, unsigned flags, CPoint point);
@@ -78,18 +80,18 @@ public:
     // Whether a gesture of this tool is still under way (its onCancel would end it).
     virtual bool HasInputUnderWay() const { return false; }
 
+protected:
+    // The status pane 0 text: the tool's prompt, through the framework's services.
+    void ShowPrompt(const char* text) const;
+    // The same with string textId of the string table (none for 0).
+    void ShowPrompt(int textId) const;
+
 private:
+    CToolFramework& m_tools;
     int m_toolId;
 };
-
-// The first registered tool with this id, or null.
-CInputTool* findTool(int id);
 
 // Whether obj is still one of the document's foreground objects. Tools keep plain pointers
 // to the object they build; a command may have deleted it in between.
 bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj);
 
-// The status pane 0 text: prompts of the tools.
-void ShowPrompt(const char* text);
-// The same with string textId of the string table (none for 0).
-void ShowPrompt(int textId);

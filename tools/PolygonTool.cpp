@@ -5,6 +5,7 @@
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "tools/SelectionTool.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 
 namespace {
@@ -13,7 +14,9 @@ constexpr int IDS_POLYGON_PROMPT = 41040;  // "Polygoneingabe: Beenden mit ESC o
 bool TakesPointBack(unsigned ch) { return ch == 8 || ch == 9 || ch == 37 || ch == 60; }
 }  // namespace
 
-CArdoPoly* CPolygonTool::CreateObject(const CRect& position) const { return new CArdoPoly(position); }
+std::unique_ptr<CArdoPoly> CPolygonTool::CreateObject(const CRect& position) const {
+    return std::make_unique<CArdoPoly>(position);
+}
 
 void CPolygonTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
     obj.SetFillColor(doc.m_crFill);
@@ -22,17 +25,21 @@ void CPolygonTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
     obj.SetLineWidth(doc.m_nLineWidth);
 }
 
-CArdoPoly* CPolylineTool::CreateObject(const CRect& position) const { return new CArdoPolyline(position); }
+std::unique_ptr<CArdoPoly> CPolylineTool::CreateObject(const CRect& position) const {
+    return std::make_unique<CArdoPolyline>(position);
+}
 
-CArdoPoly* CBezierTool::CreateObject(const CRect& position) const { return new CArdoBezier(position); }
+std::unique_ptr<CArdoPoly> CBezierTool::CreateObject(const CRect& position) const {
+    return std::make_unique<CArdoBezier>(position);
+}
 
 void CBezierTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
     obj.SetFillColor(doc.m_crFill);
     obj.SetLineColor(doc.m_crLine);
 }
 
-CArdoPoly* CMeasurePolygonTool::CreateObject(const CRect& position) const {
-    auto* obj = new CArdoPolyMeasure(position);
+std::unique_ptr<CArdoPoly> CMeasurePolygonTool::CreateObject(const CRect& position) const {
+    auto obj = std::make_unique<CArdoPolyMeasure>(position);
     obj->m_bEdges = ToolId() == TOOL_DIMCHAIN ? 1 : 0;
     obj->m_bArea = ToolId() == TOOL_DIMCHAIN ? 0 : 1;
     return obj;
@@ -54,14 +61,14 @@ void CPolygonTool::CheckCurrentObject(CArdoView& view) {
 
 bool CPolygonTool::TakePointBack(ObjectView* view) {
     if (currentObject->PointCount() <= 2) return false;
-    SharedToolState().lastLogicalPoint = currentObject->RemoveLastPoint(view);
+    State().lastLogicalPoint = currentObject->RemoveLastPoint(view);
     return true;
 }
 
 void CPolygonTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     CInputTool::onButtonDown(view, flags, point);
     CheckCurrentObject(view);
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     const bool snapped = doc.m_bSnap && UsesSnap();
     CPoint p = point;
@@ -91,8 +98,7 @@ void CPolygonTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
         }
     } else {
         view.Host().SetCapture();
-        CArdoPoly* obj = CreateObject(CRect(p, p));
-        doc.AddObject(obj);
+        CArdoPoly* obj = doc.AddObject(CreateObject(CRect(p, p)));
         CopyAttributes(*obj, doc);
         view.Select(obj, false);
         obj->AddPoint(p, &view);
@@ -114,7 +120,7 @@ void CPolygonTool::onButtonUp(CArdoView&, unsigned, CPoint) {}
 
 void CPolygonTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
     view.Host().SetCursor(IDC_DRAWING);
-    SelectionTool().onMouseMove(view, flags, point);
+    Tools().Selection().onMouseMove(view, flags, point);
 }
 
 void CPolygonTool::onDoubleClick(CArdoView& view, unsigned, CPoint) {
@@ -133,7 +139,7 @@ void CPolygonTool::onDoubleClick(CArdoView& view, unsigned, CPoint) {
     if (currentObject) view.GetDocument().UpdateAllViews(&view, HINT_OBJECT, UpdateHint{currentObject});
     currentObject = nullptr;
     m_view = nullptr;
-    SharedToolState().currentTool = TOOL_SELECT;
+    State().currentTool = TOOL_SELECT;
     ShowPrompt("");
 }
 
@@ -142,7 +148,7 @@ void CPolygonTool::onChar(CArdoView& view, unsigned charCode, unsigned repeatCou
     if (!TakesPointBack(charCode)) return;
     CheckCurrentObject(view);
     if (!currentObject) return;
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     TakePointBack(&view);
     view.InvalidateObject(currentObject);
     st.selectMode = sizeNew;
@@ -164,7 +170,7 @@ void CPolygonTool::onViewDestroyed(CArdoView& view) {
     if (m_view != &view) return;
     if (currentObject && IsInDocument(view.GetDocument(), currentObject)) TakePointBack(nullptr);
     // The input ends with its window, as with Esc.
-    if (currentObject) SharedToolState().currentTool = TOOL_SELECT;
+    if (currentObject) State().currentTool = TOOL_SELECT;
     currentObject = nullptr;
     m_view = nullptr;
 }

@@ -5,12 +5,14 @@
 
 #include "tools/InputTool.h"
 
+#include <memory>
+
 class CArdoPoly;
 class ObjectView;
 
 class CPolygonTool : public CInputTool {
 public:
-    explicit CPolygonTool(int toolId = TOOL_POLYGON) : CInputTool(toolId) {}
+    explicit CPolygonTool(CToolFramework& tools, int toolId = TOOL_POLYGON) : CInputTool(tools, toolId) {}
 
     void onButtonDown(CArdoView& view, unsigned flags, CPoint point) override;
     // Nothing: the view keeps the capture for the whole input.
@@ -28,7 +30,7 @@ public:
 
 protected:
     // The object the tool builds, with a zero-size rectangle at p.
-    virtual CArdoPoly* CreateObject(const CRect& position) const;
+    virtual std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const;
     // Gives a new object its attributes from the document.
     virtual void CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const;
     virtual bool UsesSnap() const { return true; }
@@ -46,19 +48,19 @@ private:
 
 class CPolylineTool : public CPolygonTool {
 public:
-    CPolylineTool() : CPolygonTool(TOOL_POLYLINE) {}
+    explicit CPolylineTool(CToolFramework& tools) : CPolygonTool(tools, TOOL_POLYLINE) {}
 
 protected:
-    CArdoPoly* CreateObject(const CRect& position) const override;
+    std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
 };
 
 // Gets only the fill and line colours from the document, and never snaps.
 class CBezierTool : public CPolygonTool {
 public:
-    CBezierTool() : CPolygonTool(TOOL_BEZIER) {}
+    explicit CBezierTool(CToolFramework& tools) : CPolygonTool(tools, TOOL_BEZIER) {}
 
 protected:
-    CArdoPoly* CreateObject(const CRect& position) const override;
+    std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
     void CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const override;
     bool UsesSnap() const override { return false; }
 };
@@ -67,9 +69,9 @@ protected:
 // measuring objects keep their own drawing attributes.
 class CMeasurePolygonTool : public CPolygonTool {
 public:
-    explicit CMeasurePolygonTool(int toolId) : CPolygonTool(toolId) {}
+    CMeasurePolygonTool(CToolFramework& tools, int toolId) : CPolygonTool(tools, toolId) {}
 
 protected:
-    CArdoPoly* CreateObject(const CRect& position) const override;
+    std::unique_ptr<CArdoPoly> CreateObject(const CRect& position) const override;
     void CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const override;
 };

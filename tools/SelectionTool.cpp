@@ -30,11 +30,6 @@ bool StepLeavesPaper(const CRect& paper, const CRect& bounds, CSize offset) {
 
 }  // namespace
 
-CSelectionTool& SelectionTool() {
-    ToolFramework();  // creates the tool instances on first use
-    return static_cast<CSelectionTool&>(*findTool(TOOL_SELECT));
-}
-
 void CSelectionTool::SaveAndClearSnap(CArdoView& view) {
     if (snapSaved) return;
     CArdoDoc& doc = view.GetDocument();
@@ -57,7 +52,7 @@ void CSelectionTool::DrawFocus(CArdoView& view, CPoint a, CPoint b) {
 }
 
 void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CPoint p = point;
     view.ClientToLogical(p);
@@ -74,7 +69,7 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
             // The copies stay behind; the selected objects are the ones that move.
             if (flags & MK_CONTROL) {
                 const std::vector<CArdoObj*> originals = view.m_selection;
-                for (CArdoObj* original : originals) original->Clone(&doc);
+                for (CArdoObj* original : originals) doc.AddObject(original->Clone());
             }
             SaveAndClearSnap(view);
             ShowPrompt(IDS_DROP_PROMPT);
@@ -93,7 +88,7 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
 }
 
 void CSelectionTool::MoveSelection(CArdoView& view, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CPoint p = point;
     view.ClientToLogical(p);
@@ -139,7 +134,7 @@ void CSelectionTool::MoveSelection(CArdoView& view, CPoint point) {
 }
 
 void CSelectionTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     if (view.Host().HasCapture()) {
         if (st.selectMode == rubberBand) {
             if (m_rubberView == &view) DrawFocus(view, st.downPoint, st.lastWindowPoint);
@@ -167,7 +162,7 @@ void CSelectionTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) 
 }
 
 void CSelectionTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     if (view.Host().HasCapture()) {
         CArdoDoc& doc = view.GetDocument();
         if (st.selectMode == rubberBand) {
@@ -249,7 +244,7 @@ void CSelectionTool::EditCommonLineAndFill(CArdoView& view) {
 
 void CSelectionTool::onCancel() {
     CInputTool::onCancel();
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     if (m_rubberView && st.selectMode == rubberBand) DrawFocus(*m_rubberView, st.downPoint, st.lastWindowPoint);
     m_rubberView = nullptr;
     if (m_dropPromptShown) {

@@ -7,7 +7,7 @@
 
 class CSelectionTool : public CInputTool {
 public:
-    CSelectionTool() : CInputTool(TOOL_SELECT) {}
+    explicit CSelectionTool(CToolFramework& tools) : CInputTool(tools, TOOL_SELECT) {}
 
     void onButtonDown(CArdoView& view, unsigned flags, CPoint point) override;
     void onDoubleClick(CArdoView& view, unsigned flags, CPoint point) override;
@@ -37,6 +37,3 @@ private:
     CArdoView* m_rubberView = nullptr;  // where a rubber band is shown
     bool m_dropPromptShown = false;     // the move prompt of a press is still in the status bar
 };
-
-// The process-wide selection tool (the creating tools call into it).
-CSelectionTool& SelectionTool();

@@ -4,6 +4,7 @@
 #include "document/ArdoDoc.h"
 #include "objects/ArdoRect.h"
 #include "tools/SelectionTool.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 
 namespace {
@@ -38,7 +39,7 @@ int CShapeTool::ShapeFor(int toolId) {
 
 void CShapeTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     CInputTool::onButtonDown(view, flags, point);
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CPoint p = point;
     if (doc.m_bSnap)
@@ -46,9 +47,9 @@ void CShapeTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     else
         view.ClientToLogical(p);
 
-    auto* shape = new CArdoRect(CRect(p, p), ShapeFor(ToolId()));
+    auto created = std::make_unique<CArdoRect>(CRect(p, p), ShapeFor(ToolId()));
     ShowPrompt(PressPrompt(ToolId()));
-    doc.AddObject(shape);
+    CArdoRect* shape = doc.AddObject(std::move(created));
     if (!IsMeasuringTool(ToolId())) {
         shape->SetFillColor(doc.m_crFill);
         shape->SetLineColor(doc.m_crLine);
@@ -66,11 +67,11 @@ void CShapeTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 
 void CShapeTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
     view.Host().SetCursor(IDC_DRAWING);
-    SelectionTool().onMouseMove(view, flags, point);
+    Tools().Selection().onMouseMove(view, flags, point);
 }
 
 void CShapeTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     if (!m_created || m_view != &view) {
         // A release without this tool's press (the press went elsewhere or was cancelled).
@@ -86,7 +87,7 @@ void CShapeTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
     if (point == st.downPoint) {
         // No drag: the empty shape goes, and the click selects what lies under it.
         if (created) doc.RemoveObject(created);
-        SelectionTool().onButtonDown(view, flags, point);
+        Tools().Selection().onButtonDown(view, flags, point);
     }
     ShowPrompt("");
 
@@ -97,7 +98,7 @@ void CShapeTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
         const int handle = obj->HitTest(p, &view, 1);
         if (doc.m_bSnap && handle > 0) obj->MoveHandleTo(handle, view.SnapToGrid(point), &view);
     }
-    SelectionTool().onButtonUp(view, flags, point);
+    Tools().Selection().onButtonUp(view, flags, point);
 }
 
 void CShapeTool::onCancel() {

@@ -9,7 +9,7 @@ class CArdoRect;
 
 class CShapeTool : public CInputTool {
 public:
-    explicit CShapeTool(int toolId) : CInputTool(toolId) {}
+    CShapeTool(CToolFramework& tools, int toolId) : CInputTool(tools, toolId) {}
 
     void onButtonDown(CArdoView& view, unsigned flags, CPoint point) override;
     void onButtonUp(CArdoView& view, unsigned flags, CPoint point) override;

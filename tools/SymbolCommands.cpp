@@ -6,7 +6,6 @@
 #include "document/SymbolLibrary.h"
 #include "objects/ArdoSymbol.h"
 #include "objects/ObjectDialogs.h"
-#include "platform/Archive.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 #include "tools/InputTool.h"
@@ -14,45 +13,21 @@
 #include "tools/SymbolTool.h"
 #include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
+#include "view/ClipboardObjects.h"
 #include "view/ViewSelectionGeometry.h"
 
 #include <algorithm>
 #include <map>
-#include <span>
 
 namespace {
 
-constexpr int IDS_INVALID_FORMAT = 61728;  // "Unerwartetes Dateiformat."
-constexpr int IDS_KOVEL_CAPTION = 41020;   // "Kovel"
 // Room group index + this offset is the key of a stored symbol (0 "Marker" is key 27).
 constexpr int kGroupKeyOffset = 27;
-
-std::map<const CArdoView*, int>& ChosenKeys() {
-    static std::map<const CArdoView*, int> keys;
-    return keys;
-}
 
 const SymbolCommandInfo* FindSymbolCommand(int id) {
     for (const SymbolCommandInfo& info : SymbolCommands())
         if (info.command == id) return &info;
     return nullptr;
-}
-
-
-// Reads the objects back from the clipboard; empty when it holds none or damaged ones.
-ObjectList ReadClipboardObjects() {
-    ObjectList objects;
-    const std::optional<std::vector<uint8_t>> bytes = AppServices().clipboard->GetData(kKovelClipboardFormat);
-    if (!bytes) return objects;
-    try {
-        CArchive ar{std::span<const uint8_t>(*bytes)};
-        ar.ReadObList(objects);
-    } catch (const std::exception&) {
-        objects.clear();
-        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), LoadString(IDS_KOVEL_CAPTION), MB_OK | MB_ICONEXCLAMATION);
-    }
-    std::erase(objects, nullptr);
-    return objects;
 }
 
 // Real millimetres of a length in logical units.
@@ -101,28 +76,34 @@ std::vector<int> SymbolsWithKey(const CArdoDoc& doc, int key) {
 
 void ChooseSymbolsByKey(CArdoView& view, int key) {
     CArdoDoc& doc = view.GetDocument();
+    CToolFramework* tools = ToolsOf(view);
+    HeadlessSymbolPalette headless(view.GetServices());
+    ISymbolPalette& palette = tools ? tools->Palette() : headless;
     doc.m_nCurrentSymbol = -1;
     const std::vector<int> indexes = SymbolsWithKey(doc, key);
     if (indexes.empty()) return;
     if (indexes.size() == 1) {
         doc.m_nCurrentSymbol = indexes.front();
-        SymbolPalette().Hide();
+        palette.Hide();
         SymbolInfo& info = doc.m_symbolInfo[indexes.front()];
         if (info.nClass == CArdoSymbol::kMarkerClass) info.nFlags |= CArdoSymbol::kCornerScales;
     } else {
-        ISymbolPalette& palette = SymbolPalette();
         palette.Fill(doc, indexes);
         palette.Show();
     }
-    ChosenKeys()[&view] = key;
+    if (tools) tools->ChosenSymbolKeys()[&view] = key;
 }
 
 int ChosenSymbolKey(const CArdoView& view) {
-    const auto it = ChosenKeys().find(&view);
-    return it == ChosenKeys().end() ? 0 : it->second;
+    CToolFramework* tools = ToolsOf(view);
+    if (!tools) return 0;
+    const auto it = tools->ChosenSymbolKeys().find(&view);
+    return it == tools->ChosenSymbolKeys().end() ? 0 : it->second;
 }
 
-void ForgetChosenSymbolKey(const CArdoView& view) { ChosenKeys().erase(&view); }
+void ForgetChosenSymbolKey(const CArdoView& view) {
+    if (CToolFramework* tools = ToolsOf(view)) tools->ChosenSymbolKeys().erase(&view);
+}
 
 bool StoreSelectionAsSymbol(CArdoView& view) {
     CArdoDoc& doc = view.GetDocument();
@@ -130,8 +111,8 @@ bool StoreSelectionAsSymbol(CArdoView& view) {
     // The copy travels through the clipboard, as the user's own copy would.
     const bool copied = view.OnEditCopy();
     view.OnUpdate(nullptr, HINT_OBJECTS, {});
-    if (!copied || !AppServices().clipboard->HasFormat(kKovelClipboardFormat)) return false;
-    ObjectList objects = ReadClipboardObjects();
+    if (!copied || !view.GetServices().clipboard->HasFormat(kKovelClipboardFormat)) return false;
+    ObjectList objects = ReadClipboardObjects(view.GetServices());
     if (objects.empty()) return false;
 
     // The first object is the frame the others are placed in.
@@ -182,7 +163,8 @@ bool RunSymbolCommand(CArdoView& view, int id) {
     if (id == cmd::ToolText) {
         ChangeCurrentTool(view, TOOL_TEXT);
         // The dialog opens at once, without a click.
-        if (CInputTool* tool = findTool(TOOL_TEXT)) tool->onButtonDown(view, 0, CPoint(1, 1));
+        if (CToolFramework* tools = ToolsOf(view))
+            if (CInputTool* tool = tools->FindTool(TOOL_TEXT)) tool->onButtonDown(view, 0, CPoint(1, 1));
         return true;
     }
     if (id == cmd::StoreSelectionAsSymbol) {
@@ -196,15 +178,16 @@ bool RunSymbolCommand(CArdoView& view, int id) {
     const SymbolCommandInfo* info = FindSymbolCommand(id);
     if (!info) return false;
     ChangeCurrentTool(view, TOOL_SYMBOL);
-    if (info->promptBefore) ShowPrompt(info->promptBefore);
+    if (info->promptBefore) view.GetServices().status->SetPaneText(kPanePrompt, LoadString(info->promptBefore));
     ChooseSymbolsByKey(view, info->key);
-    if (info->promptAfter) ShowPrompt(info->promptAfter);
+    if (info->promptAfter) view.GetServices().status->SetPaneText(kPanePrompt, LoadString(info->promptAfter));
     return true;
 }
 
 std::optional<CommandUpdate> UpdateSymbolCommand(const CArdoView& view, int id) {
     const CArdoDoc& doc = view.GetDocument();
-    const int current = SharedToolState().currentTool;
+    const CToolFramework* tools = ToolsOf(view);
+    const int current = tools ? tools->State().currentTool : TOOL_SELECT;
     if (id == cmd::ToolText) return CommandUpdate{true, current == TOOL_TEXT};
     if (id == cmd::StoreSelectionAsSymbol) return CommandUpdate{!view.m_selection.empty(), false};
     if (id == cmd::SymbolAttributes) return CommandUpdate{UsableCurrentSymbol(doc) >= 0, false};

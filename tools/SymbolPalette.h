@@ -1,11 +1,12 @@
-// The symbol palette as the symbol commands see it: one window for the whole program that
-// offers several library symbols to pick from. The shell installs its window; without one
-// a headless stand-in keeps the document's state as the window would.
+// The symbol palette as the symbol commands see it: one window that offers several library
+// symbols to pick from. The shell installs its window in the tool framework; without one a
+// headless stand-in keeps the document's state as the window would.
 #pragma once
 
 #include <vector>
 
 class CArdoDoc;
+struct Services;
 
 class ISymbolPalette {
 public:
@@ -19,7 +20,19 @@ public:
     virtual void ForgetDocument(const CArdoDoc& doc) = 0;
 };
 
-// The installed palette; never null.
-ISymbolPalette& SymbolPalette();
-// Installs a palette (not owned); null puts the headless stand-in back.
-void SetSymbolPalette(ISymbolPalette* palette);
+// Without a window nothing can be picked; showing still leaves no symbol chosen.
+class HeadlessSymbolPalette : public ISymbolPalette {
+public:
+    // services: whose status bar showing asks for a pick in.
+    explicit HeadlessSymbolPalette(Services& services) : m_services(services) {}
+    void Fill(CArdoDoc& doc, const std::vector<int>&) override { m_doc = &doc; }
+    void Show() override;
+    void Hide() override {}
+    void ForgetDocument(const CArdoDoc& doc) override {
+        if (m_doc == &doc) m_doc = nullptr;
+    }
+
+private:
+    Services& m_services;
+    CArdoDoc* m_doc = nullptr;
+};

@@ -22,7 +22,7 @@ std::unique_ptr<CArdoObj> CopyOf(const CArdoObj& obj) {
         copy->SetDocument(nullptr);
         return copy;
     }
-    return std::unique_ptr<CArdoObj>(obj.Clone(nullptr));
+    return obj.Clone();
 }
 
 int32_t ToInt(double v) {

@@ -5,6 +5,7 @@
 #include "objects/ArdoSymbol.h"
 #include "platform/Services.h"
 #include "tools/SelectionTool.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 #include "view/ViewSelectionGeometry.h"
 
@@ -41,7 +42,7 @@ int UsableCurrentSymbol(const CArdoDoc& doc) {
 void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     CInputTool::onButtonDown(view, flags, point);
     ShowPrompt("");
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     const int index = UsableCurrentSymbol(doc);
     if (index < 0) {
@@ -59,11 +60,11 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     const int32_t height = CArdoObj::TruncToInt(float(info.nWidth) * factor);
     const CRect box(p.x, p.y, ClampToInt32(int64_t(p.x) + width), ClampToInt32(int64_t(p.y) + height));
 
-    auto* symbol = new CArdoSymbol(box, index);
+    auto created = std::make_unique<CArdoSymbol>(box, index);
+    view.m_selectionBounds.UnionRect(view.m_selectionBounds, created->m_position.Normalized());
+    CArdoSymbol* symbol = doc.AddObject(std::move(created));
     currentObject = symbol;
     m_view = &view;
-    view.m_selectionBounds.UnionRect(view.m_selectionBounds, symbol->m_position.Normalized());
-    doc.AddObject(symbol);
     view.Select(symbol, false);
     symbol->m_flags = info.nFlags;
 
@@ -74,8 +75,8 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     const CRect paper = CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy).Normalized();
     const CRect bounds = symbol->m_position.Normalized();
     if (!Contains(paper, bounds)) {
-        AppServices().alerts->FlashWindow();
-        AppServices().alerts->MessageBeep(MB_ICONERROR);
+        view.GetServices().alerts->FlashWindow();
+        view.GetServices().alerts->MessageBeep(MB_ICONERROR);
         ShowPrompt(IDS_SYMBOL_SHIFTED);
         const CSize shift = ShiftOntoPaper(bounds, paper);
         symbol->MoveTo(OffsetClamped(symbol->m_position, shift), &view);
@@ -92,11 +93,11 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 
 void CSymbolTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
     view.Host().SetCursor(IDC_DRAWING);
-    SelectionTool().onMouseMove(view, flags, point);
+    Tools().Selection().onMouseMove(view, flags, point);
 }
 
 void CSymbolTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     const bool dropped = currentObject && m_view == &view && IsInDocument(doc, currentObject);
     if (dropped && point == st.downPoint && !view.m_selection.empty()) {
@@ -109,10 +110,10 @@ void CSymbolTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
         if ((r.Width() == 0 || r.Height() == 0) && !keepsDefaultSize) {
             if (first == currentObject) currentObject = nullptr;
             doc.RemoveObject(first);
-            SelectionTool().onButtonDown(view, flags, point);
+            Tools().Selection().onButtonDown(view, flags, point);
         }
     }
-    SelectionTool().onButtonUp(view, flags, point);
+    Tools().Selection().onButtonUp(view, flags, point);
     currentObject = nullptr;
     RestoreSnap();
 }
@@ -122,7 +123,7 @@ void CSymbolTool::onDoubleClick(CArdoView& view, unsigned, CPoint) { view.Host()
 void CSymbolTool::onCancel() {
     CInputTool::onCancel();
     currentObject = nullptr;
-    SharedToolState().selectMode = sizeNew;
+    State().selectMode = sizeNew;
     RestoreSnap();
 }
 

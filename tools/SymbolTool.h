@@ -8,7 +8,7 @@ class CArdoSymbol;
 
 class CSymbolTool : public CInputTool {
 public:
-    CSymbolTool() : CInputTool(TOOL_SYMBOL) {}
+    explicit CSymbolTool(CToolFramework& tools) : CInputTool(tools, TOOL_SYMBOL) {}
 
     void onButtonDown(CArdoView& view, unsigned flags, CPoint point) override;
     void onButtonUp(CArdoView& view, unsigned flags, CPoint point) override;

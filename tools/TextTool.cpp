@@ -5,6 +5,7 @@
 #include "objects/ArdoText.h"
 #include "platform/Services.h"
 #include "tools/SelectionTool.h"
+#include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 #include "view/ViewSelectionGeometry.h"
 
@@ -72,21 +73,21 @@ void CTextTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 }
 
 void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logical) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CArdoText* text = currentObject;
     currentObject = nullptr;
     m_view = nullptr;
     if (OnPaper(PaperRect(doc), logical)) {
-        SelectionTool().onButtonUp(view, flags, point);
+        Tools().Selection().onButtonUp(view, flags, point);
         view.InvalidateObject(text);
         st.currentTool = TOOL_TEXT;
         st.selectMode = sizeNew;
         ShowPrompt("");
         return;
     }
-    AppServices().alerts->FlashWindow();
-    AppServices().alerts->MessageBeep(MB_ICONERROR);
+    view.GetServices().alerts->FlashWindow();
+    view.GetServices().alerts->MessageBeep(MB_ICONERROR);
     ShowPrompt(IDS_TEXT_OFF_PAPER);
     // The text jumps, unturned, with its insertion point to the middle of the window.
     const CSize client = view.Host().GetClientSize();
@@ -100,9 +101,9 @@ void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logi
 }
 
 void CTextTool::StartNewText(CArdoView& view, CPoint p) {
-    ToolState& st = SharedToolState();
+    ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
-    auto text = std::make_unique<CArdoText>(CRect(p, p));
+    auto text = std::make_unique<CArdoText>(CRect(p, p), doc.m_nInitialTextHeight);
     // The dialog opens with the document's current text font and colour.
     text->SetDocument(&doc);
     if (!text->EditText(&view) || text->m_text.empty()) {
@@ -112,8 +113,7 @@ void CTextTool::StartNewText(CArdoView& view, CPoint p) {
         return;
     }
     view.Host().SetCapture();
-    CArdoText* raw = text.release();
-    doc.AddObject(raw);
+    CArdoText* raw = doc.AddObject(std::move(text));
     view.Select(raw, false);
     SetTextOutline(*raw, p);
     raw->RecalcBounds(&view);
@@ -132,12 +132,12 @@ void CTextTool::onButtonUp(CArdoView& view, unsigned, CPoint) {
         currentObject = nullptr;
         m_view = nullptr;
     }
-    SharedToolState().currentTool = TOOL_TEXT;
+    State().currentTool = TOOL_TEXT;
 }
 
 void CTextTool::onMouseMove(CArdoView& view, unsigned flags, CPoint point) {
     view.Host().SetCursor(IDC_DRAWING);
-    SelectionTool().onMouseMove(view, flags, point);
+    Tools().Selection().onMouseMove(view, flags, point);
 }
 
 void CTextTool::onDoubleClick(CArdoView& view, unsigned, CPoint) { view.Host().ReleaseCapture(); }
@@ -146,7 +146,7 @@ void CTextTool::onCancel() {
     CInputTool::onCancel();
     currentObject = nullptr;
     m_view = nullptr;
-    SharedToolState().selectMode = sizeNew;
+    State().selectMode = sizeNew;
 }
 
 void CTextTool::onViewDestroyed(CArdoView& view) {

@@ -8,7 +8,7 @@ class CArdoText;
 
 class CTextTool : public CInputTool {
 public:
-    CTextTool() : CInputTool(TOOL_TEXT) {}
+    explicit CTextTool(CToolFramework& tools) : CInputTool(tools, TOOL_TEXT) {}
 
     void onButtonDown(CArdoView& view, unsigned flags, CPoint point) override;
     void onButtonUp(CArdoView& view, unsigned flags, CPoint point) override;

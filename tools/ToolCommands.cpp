@@ -34,22 +34,26 @@ const ToolCommandInfo* FindToolCommand(int id) {
 }  // namespace
 
 bool RunToolCommand(CArdoView& view, int id) {
+    CToolFramework* tools = ToolsOf(view);
+    if (!tools) return false;
     if (id == cmd::Properties) {
         // Only the selection tool opens properties; with another tool the command does nothing.
-        if (SharedToolState().currentTool == TOOL_SELECT)
-            if (CInputTool* tool = findTool(TOOL_SELECT)) tool->onDoubleClick(view, 0, CPoint(0, 0));
+        if (tools->State().currentTool == TOOL_SELECT)
+            if (CInputTool* tool = tools->FindTool(TOOL_SELECT)) tool->onDoubleClick(view, 0, CPoint(0, 0));
         return true;
     }
     const ToolCommandInfo* info = FindToolCommand(id);
     if (!info) return RunSymbolCommand(view, id);
-    ChangeCurrentTool(view, info->tool);
+    tools->ChangeCurrentTool(view, info->tool);
     if (id == cmd::SelectMode) view.m_zoomMode = false;
-    if (info->prompt) ShowPrompt(info->prompt);
+    if (info->prompt) tools->ShowPrompt(info->prompt);
     return true;
 }
 
 std::optional<CommandUpdate> UpdateToolCommand(const CArdoView& view, int id) {
-    const int current = SharedToolState().currentTool;
+    // A view without tools answers as if the selection tool were current.
+    const CToolFramework* tools = ToolsOf(view);
+    const int current = tools ? tools->State().currentTool : TOOL_SELECT;
     if (id == cmd::Properties) return CommandUpdate{!view.m_selection.empty() && current == TOOL_SELECT, false};
     const ToolCommandInfo* info = FindToolCommand(id);
     if (!info) return UpdateSymbolCommand(view, id);

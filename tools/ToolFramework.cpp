@@ -1,4 +1,4 @@
-// The tool instances of the run and the forwarding of view events to the current tool.
+// The tool instances, their state and the forwarding of view events to the current tool.
 #include "tools/ToolFramework.h"
 
 #include "tools/InputTool.h"
@@ -10,34 +10,39 @@
 #include "tools/TextTool.h"
 #include "tools/ShapeTool.h"
 #include "document/ArdoDoc.h"
+#include "platform/StringTable.h"
 #include "view/ArdoView.h"
 
 #include <memory>
 #include <vector>
 
-namespace {
-
-// One instance per tool id, created at first use and kept until exit.
-struct StandardTools {
+// One instance per tool id, kept as long as the framework.
+struct CToolFramework::StandardTools {
+    explicit StandardTools(CToolFramework& f)
+        : selection(f), line(f, TOOL_LINE), polyline(f), dimLine(f, TOOL_DIMLINE), rectangle(f, TOOL_RECTANGLE),
+          roundRect(f, TOOL_ROUNDRECT), ellipse(f, TOOL_ELLIPSE), polygon(f, TOOL_POLYGON), dimChain(f, TOOL_DIMCHAIN),
+          dimPolyArea(f, TOOL_DIMPOLYAREA), dimRect(f, TOOL_DIMRECT), bezier(f), text(f), symbol(f) {}
     CSelectionTool selection;
-    CShapeTool line{TOOL_LINE};
+    CShapeTool line;
     CPolylineTool polyline;
-    CShapeTool dimLine{TOOL_DIMLINE};
-    CShapeTool rectangle{TOOL_RECTANGLE};
-    CShapeTool roundRect{TOOL_ROUNDRECT};
-    CShapeTool ellipse{TOOL_ELLIPSE};
-    CPolygonTool polygon{TOOL_POLYGON};
-    CMeasurePolygonTool dimChain{TOOL_DIMCHAIN};
-    CMeasurePolygonTool dimPolyArea{TOOL_DIMPOLYAREA};
-    CShapeTool dimRect{TOOL_DIMRECT};
+    CShapeTool dimLine;
+    CShapeTool rectangle;
+    CShapeTool roundRect;
+    CShapeTool ellipse;
+    CPolygonTool polygon;
+    CMeasurePolygonTool dimChain;
+    CMeasurePolygonTool dimPolyArea;
+    CShapeTool dimRect;
     CBezierTool bezier;
     CTextTool text;
     CSymbolTool symbol;
 };
 
+namespace {
+
 template <class Call>
-void WithCurrentTool(Call call) {
-    if (CInputTool* tool = findTool(SharedToolState().currentTool)) call(*tool);
+void WithCurrentTool(CToolFramework& tools, Call call) {
+    if (CInputTool* tool = tools.FindTool(tools.State().currentTool)) call(*tool);
 }
 
 // Every tool instance that may hold a gesture.
@@ -49,55 +54,66 @@ std::vector<int> AllToolIds() {
 
 }  // namespace
 
-CToolFramework& ToolFramework() {
-    static StandardTools tools;
-    static CToolFramework framework;
-    return framework;
+CToolFramework::CToolFramework(Services& services)
+    : m_services(services), m_tools(std::make_unique<StandardTools>(*this)) {}
+
+CToolFramework::~CToolFramework() = default;
+
+void CToolFramework::Unregister(CInputTool* tool) { std::erase(m_registry, tool); }
+
+CInputTool* CToolFramework::FindTool(int id) const {
+    for (CInputTool* tool : m_registry)
+        if (tool->ToolId() == id) return tool;
+    return nullptr;
 }
 
+CSelectionTool& CToolFramework::Selection() const { return m_tools->selection; }
+
+CToolFramework* ToolsOf(const CArdoView& view) { return dynamic_cast<CToolFramework*>(view.ToolSink()); }
+
 void CToolFramework::OnButtonDown(CArdoView& view, unsigned flags, CPoint point) {
-    WithCurrentTool([&](CInputTool& t) { t.onButtonDown(view, flags, point); });
+    WithCurrentTool(*this, [&](CInputTool& t) { t.onButtonDown(view, flags, point); });
 }
 
 void CToolFramework::OnButtonUp(CArdoView& view, unsigned flags, CPoint point) {
-    WithCurrentTool([&](CInputTool& t) { t.onButtonUp(view, flags, point); });
+    WithCurrentTool(*this, [&](CInputTool& t) { t.onButtonUp(view, flags, point); });
 }
 
 void CToolFramework::OnMouseMove(CArdoView& view, unsigned flags, CPoint point) {
-    WithCurrentTool([&](CInputTool& t) { t.onMouseMove(view, flags, point); });
+    WithCurrentTool(*this, [&](CInputTool& t) { t.onMouseMove(view, flags, point); });
 }
 
 void CToolFramework::OnDoubleClick(CArdoView& view, unsigned flags, CPoint point) {
-    WithCurrentTool([&](CInputTool& t) { t.onDoubleClick(view, flags, point); });
+    WithCurrentTool(*this, [&](CInputTool& t) { t.onDoubleClick(view, flags, point); });
 }
 
 void CToolFramework::OnChar(CArdoView& view, unsigned ch, unsigned repeat, unsigned flags) {
-    WithCurrentTool([&](CInputTool& t) { t.onChar(view, ch, repeat, flags); });
+    WithCurrentTool(*this, [&](CInputTool& t) { t.onChar(view, ch, repeat, flags); });
 }
 
 void CToolFramework::OnCancel(CArdoView&) {
-    WithCurrentTool([](CInputTool& t) { t.onCancel(); });
+    WithCurrentTool(*this, [](CInputTool& t) { t.onCancel(); });
     EndInputsUnderWay();
 }
 
 void CToolFramework::SelectSelectionTool() {
     EndInputsUnderWay();
-    SharedToolState().currentTool = TOOL_SELECT;
+    m_state.currentTool = TOOL_SELECT;
 }
 
 void CToolFramework::OnViewActivated(CArdoView& view) {
     // A symbol tool with nothing chosen (the palette was left without a pick) gives way.
-    ToolState& st = SharedToolState();
+    ToolState& st = m_state;
     if (st.currentTool == TOOL_SYMBOL && view.GetDocument().m_nCurrentSymbol == -1) st.currentTool = TOOL_SELECT;
 }
 
 void CToolFramework::OnViewDestroyed(CArdoView& view) {
-    ForgetChosenSymbolKey(view);
+    m_chosenKeys.erase(&view);
     for (int id : AllToolIds())
-        if (CInputTool* tool = findTool(id)) tool->onViewDestroyed(view);
+        if (CInputTool* tool = FindTool(id)) tool->onViewDestroyed(view);
 }
 
-void CToolFramework::EndInputsUnderWay() { ::EndInputsUnderWay(); }
+void CToolFramework::ShowPrompt(int textId) { ShowPrompt(LoadString(textId).c_str()); }
 
 bool CToolFramework::OnCommand(CArdoView& view, int id) { return RunToolCommand(view, id); }
 
@@ -105,14 +121,18 @@ std::optional<CommandUpdate> CToolFramework::OnUpdateCommand(const CArdoView& vi
     return UpdateToolCommand(view, id);
 }
 
-void EndInputsUnderWay() {
+void CToolFramework::EndInputsUnderWay() {
     for (int id : AllToolIds())
-        if (CInputTool* tool = findTool(id); tool && tool->HasInputUnderWay()) tool->onCancel();
+        if (CInputTool* tool = FindTool(id); tool && tool->HasInputUnderWay()) tool->onCancel();
 }
 
-void ChangeCurrentTool(CArdoView& view, int id) {
+void CToolFramework::ChangeCurrentTool(CArdoView& view, int id) {
     // A gesture still under way (mouse held, or point-by-point input) ends as with Esc.
     if (view.Host().HasCapture() && !view.m_zoomDragging) view.Host().ReleaseCapture();
     EndInputsUnderWay();
-    SharedToolState().currentTool = id;
+    m_state.currentTool = id;
+}
+
+void ChangeCurrentTool(CArdoView& view, int id) {
+    if (CToolFramework* tools = ToolsOf(view)) tools->ChangeCurrentTool(view, id);
 }

@@ -27,9 +27,10 @@ CSize DefaultPage(CSize total) { return {total.cx / 10, total.cy / 10}; }
 CSize DefaultLine(CSize total) { return {total.cx / 100, total.cy / 100}; }
 }  // namespace
 
-CArdoView::CArdoView(CArdoDoc& doc, ViewHost& host) : m_doc(doc), m_host(host) {
-    m_gridVisible = AppServices().settings->GetProfileInt("UserSettings", "Grid", 1) != 0;
-    m_printGrid = AppServices().settings->GetProfileInt("UserSettings", "PrintRaster", 0) != 0;
+CArdoView::CArdoView(CArdoDoc& doc, ViewHost& host, Services& services)
+    : m_doc(doc), m_host(host), m_services(services) {
+    m_gridVisible = m_services.settings->GetProfileInt("UserSettings", "Grid", 1) != 0;
+    m_printGrid = m_services.settings->GetProfileInt("UserSettings", "PrintRaster", 0) != 0;
     m_doc.AddView(this);
 }
 
@@ -130,7 +131,7 @@ bool CArdoView::ApplyScrollSizes(bool apply) {
     if (m_scrollTotal.cx >= 0 && m_scrollTotal.cy >= 0 &&
         (m_scrollTotal.cx > kMaxScrollExtent || m_scrollTotal.cy > kMaxScrollExtent)) {
         m_zoomTooLarge = true;
-        AppServices().messages->MessageBox(LoadString(IDS_ZOOM_LIMIT), LoadString(IDS_ZOOM_CAPTION), MB_ICONEXCLAMATION);
+        m_services.messages->MessageBox(LoadString(IDS_ZOOM_LIMIT), LoadString(IDS_ZOOM_CAPTION), MB_ICONEXCLAMATION);
         return false;
     }
     if (apply) {
@@ -183,7 +184,7 @@ void CArdoView::OnInitialUpdate() {
     // each further window onto the same document.
     const bool firstView = !m_doc.Views().empty() && m_doc.Views().front() == this;
     if (!m_doc.m_bSymbolsLoaded && firstView)
-        AppServices().messages->MessageBox(LoadString(57456), LoadString(57455), MB_ICONERROR);
+        m_services.messages->MessageBox(LoadString(57456), LoadString(57455), MB_ICONERROR);
 }
 
 void CArdoView::OnSize(int, int cx, int cy) {
@@ -286,7 +287,7 @@ void CArdoView::DrawRubberBand() {
 void CArdoView::ToggleZoomMode() {
     m_zoomMode = !m_zoomMode;
     if (m_zoomMode) {
-        AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_ZOOM_FIRST_POINT));
+        m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_ZOOM_FIRST_POINT));
         if (m_toolSink) m_toolSink->SelectSelectionTool();
     }
 }
@@ -297,7 +298,7 @@ void CArdoView::StartZoomRect(CPoint client) {
     ClientToLogical(m_zoomTopLeft);
     m_host.SetCapture();
     m_host.SetCursor(IDC_DRAWING);
-    AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_ZOOM_SECOND_POINT));
+    m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_ZOOM_SECOND_POINT));
     m_zoomDragging = true;
 }
 
@@ -312,7 +313,7 @@ void CArdoView::EndZoomRect(CPoint client) {
         m_host.ReleaseCapture();
     }
     m_zoomDragging = false;
-    AppServices().status->SetPaneText(kPanePrompt, "");
+    m_services.status->SetPaneText(kPanePrompt, "");
     m_host.Invalidate(true);
 }
 
@@ -380,7 +381,7 @@ void CArdoView::ZoomToRect(CPoint client) {
                             Trunc((1.0 - m_zoomTopLeft.y / SH) * m_scrollTotal.cy));
         ApplyScrollSizes(true);
         ScrollTo(scroll);
-        AppServices().status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_ZOOMED));
+        m_services.status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_ZOOMED));
         if (m_toolSink) m_toolSink->SelectSelectionTool();
         DiscardBackground();
         return;
@@ -396,7 +397,7 @@ void CArdoView::ZoomToRect(CPoint client) {
     } else {
         FullView();
     }
-    AppServices().status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_ZOOMED));
+    m_services.status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_ZOOMED));
 }
 
 void CArdoView::FullView() {
@@ -420,5 +421,5 @@ void CArdoView::FullView() {
     ApplyScrollSizes(true);
     m_host.SetCursor(IDC_ARROW);
     ScrollTo(m_fullViewScroll);
-    AppServices().status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_FULL_VIEW));
+    m_services.status->SetPaneText(kPaneZoom, LoadString(IDS_PANE_FULL_VIEW));
 }

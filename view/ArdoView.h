@@ -10,6 +10,7 @@
 #include "view/ViewCommands.h"
 #include "view/ViewEditCommands.h"
 #include "view/ViewHost.h"
+#include "platform/Services.h"
 
 #include <memory>
 #include <optional>
@@ -19,16 +20,20 @@ class CArdoDoc;
 
 class CArdoView : public DocumentView {
 public:
-    // Registers with the document; reads the grid flags from the user settings.
-    CArdoView(CArdoDoc& doc, ViewHost& host);
+    // Registers with the document; reads the grid flags from the user settings. Message
+    // boxes, status panes, settings, the clipboard and the colour dialog are those of
+    // `services`, which must outlive the view.
+    CArdoView(CArdoDoc& doc, ViewHost& host, Services& services = AppServices());
     ~CArdoView() override;
     CArdoView(const CArdoView&) = delete;
     CArdoView& operator=(const CArdoView&) = delete;
 
     CArdoDoc& GetDocument() const { return m_doc; }
     ViewHost& Host() const { return m_host; }
+    Services& GetServices() const { return m_services; }
     // The tool framework; events go nowhere while none is set.
     void SetToolSink(InputToolSink* sink) { m_toolSink = sink; }
+    InputToolSink* ToolSink() const { return m_toolSink; }
 
     // --- mapping (coordinate mapping and zoom) ------------------------------------------
     // Sets the screen mapping, or the printer mapping when dc prints.
@@ -148,6 +153,7 @@ public:
     bool m_gridVisible = true;
     bool m_printGrid = false;
     bool m_active = false;
+    bool m_showEmbeddedObjects = true;  // "&OLE Objekte anzeigen", an option of this view
     std::vector<CArdoObj*> m_selection;
     CRect m_selectionBounds;  // union of the selected objects' normalised rectangles
 
@@ -175,6 +181,7 @@ private:
 
     CArdoDoc& m_doc;
     ViewHost& m_host;
+    Services& m_services;
     InputToolSink* m_toolSink = nullptr;
     CSize m_appliedScrollTotal{0, 0};  // what SetScrollSizes got last
 };

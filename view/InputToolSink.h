@@ -27,7 +27,8 @@ public:
     virtual void OnViewDestroyed(CArdoView& view) { (void)view; }
     // The view has just become the active view.
     virtual void OnViewActivated(CArdoView& view) { (void)view; }
-    // Ends every gesture still under way, in any view.
+    // Ends every gesture still under way, in any view (a command is about to change the
+    // selection).
     virtual void EndInputsUnderWay() {}
     // A command the view leaves to the tools (tool and symbol commands); false when id is
     // none of theirs.

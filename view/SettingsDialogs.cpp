@@ -172,9 +172,8 @@ DialogVerdict CheckGridDialog(const std::string& xText, const std::string& yText
     return Accepted();
 }
 
-void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color) {
+void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color, ISettingsStore& settings) {
     doc.m_crGrid = color;
-    ISettingsStore& settings = *AppServices().settings;
     settings.WriteProfileInt("UserSettings", "GridColorRed", GetRValue(color));
     settings.WriteProfileInt("UserSettings", "GridColorGreen", GetGValue(color));
     settings.WriteProfileInt("UserSettings", "GridColorBlue", GetBValue(color));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/GdiTypes.h"
+#include "platform/Services.h"
 
 #include <string>
 #include <vector>
@@ -72,7 +73,7 @@ GridDialogPreset GridDialogPresetFor(const CArdoDoc& doc);
 // spacing of 0 or less beeps and focuses its edit; then the strict transfer runs.
 DialogVerdict CheckGridDialog(const std::string& xText, const std::string& yText, float& x, float& y);
 // Stores colour (also in the user settings) and spacings, marks modified, hint 0.
-void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color);
+void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color, ISettingsStore& settings);
 
 // --- the snap dialog "Fangraster" ------------------------------------------------------------
 constexpr int kSnapCheck = 192;

@@ -3,6 +3,7 @@
 #include "view/ArdoView.h"
 
 #include "document/ArdoDoc.h"
+#include "view/ClipboardObjects.h"
 #include "platform/Archive.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
@@ -26,9 +27,23 @@ std::vector<uint8_t> StoreObjects(const std::vector<CArdoObj*>& objects) {
 }
 }  // namespace
 
+ObjectList ReadClipboardObjects(Services& services) {
+    ObjectList objects;
+    const std::optional<std::vector<uint8_t>> bytes = services.clipboard->GetData(kKovelClipboardFormat);
+    if (!bytes) return objects;
+    try {
+        CArchive ar{std::span<const uint8_t>(*bytes)};
+        ar.ReadObList(objects);
+    } catch (const std::exception&) {
+        objects.clear();
+        services.messages->MessageBox(LoadString(IDS_INVALID_FORMAT), LoadString(IDS_KOVEL_CAPTION), MB_OK | MB_ICONEXCLAMATION);
+    }
+    return objects;
+}
+
 bool CArdoView::OnEditCopy() {
     if (m_selection.empty()) return false;
-    return AppServices().clipboard->SetData(kKovelClipboardFormat, StoreObjects(m_selection));
+    return m_services.clipboard->SetData(kKovelClipboardFormat, StoreObjects(m_selection));
 }
 
 void CArdoView::OnEditCut() {
@@ -50,29 +65,15 @@ void CArdoView::OnEditDelete() {
 }
 
 void CArdoView::OnEditPaste() {
-    const std::optional<std::vector<uint8_t>> bytes = AppServices().clipboard->GetData(kKovelClipboardFormat);
-    if (!bytes) return;
-
-    // Read everything first: bytes from the clipboard may come from any program, and a
-    // damaged copy must leave the document and the selection as they were.
-    ObjectList pasted;
-    try {
-        CArchive ar{std::span<const uint8_t>(*bytes)};
-        ar.ReadObList(pasted);
-    } catch (const std::exception&) {
-        AppServices().messages->MessageBox(LoadString(IDS_INVALID_FORMAT), LoadString(IDS_KOVEL_CAPTION), MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
+    // Read everything first: a damaged copy must leave the document and the selection as
+    // they were.
+    ObjectList pasted = ReadClipboardObjects(m_services);
     if (pasted.empty()) return;
 
     EndGestureInProgress();
     OnUpdate(nullptr, HINT_OBJECTS, {});
     m_selection.clear();
-    for (auto& obj : pasted) {
-        CArdoObj* raw = obj.release();
-        m_doc.AddObject(raw);
-        m_selection.push_back(raw);
-    }
+    for (auto& obj : pasted) m_selection.push_back(m_doc.AddObject(std::move(obj)));
     RecalcSelectionBounds();
 
     // The copies land centred in the visible part of the sheet.
@@ -81,7 +82,7 @@ void CArdoView::OnEditPaste() {
     const CSize d(ClampToInt32(int64_t(target.x) - centre.x), ClampToInt32(int64_t(target.y) - centre.y));
     for (CArdoObj* obj : m_selection) obj->MoveTo(OffsetClamped(obj->m_position, d), this);
     RecalcSelectionBounds();
-    AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_PASTE_PROMPT));
+    m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_PASTE_PROMPT));
 
     m_doc.SetModifiedFlag(true);
     m_doc.UpdateAllViews(nullptr, HINT_OBJECTS, UpdateHint{nullptr, &m_selection});

@@ -7,15 +7,12 @@
 #include "document/ArdoDoc.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
-#include "tools/InputTool.h"
 
 #include <algorithm>
 
 namespace {
 constexpr int IDS_ALL_SELECTED = 41022;  // "Alle Objekte ausgewählt"
 }
-
-bool g_showEmbeddedObjects = true;
 
 ContextMenuRequest CArdoView::OnContextMenu(CPoint screenPoint, CPoint clientOriginOnScreen) const {
     ContextMenuRequest request;
@@ -46,7 +43,7 @@ bool CArdoView::OnEditCommand(int id) {
     case cmd::LineColor: OnLineColor(); return true;
     case cmd::FillColor: OnFillColor(); return true;
     case cmd::ShowEmbedded:
-        g_showEmbeddedObjects = !g_showEmbeddedObjects;
+        m_showEmbeddedObjects = !m_showEmbeddedObjects;
         m_doc.UpdateAllViews(nullptr, HINT_EMBEDDED);
         return true;
     default: return false;
@@ -59,13 +56,13 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
     case cmd::EditCut:
     case cmd::EditCopy:
     case cmd::EditDelete: return CommandUpdate{any, false};
-    case cmd::EditPaste: return CommandUpdate{AppServices().clipboard->HasFormat(kKovelClipboardFormat), false};
+    case cmd::EditPaste: return CommandUpdate{m_services.clipboard->HasFormat(kKovelClipboardFormat), false};
     case cmd::EditSelectAll: return CommandUpdate{!m_doc.m_objects.empty(), false};
     case cmd::ToFront:
     case cmd::ToBack:
     case cmd::ForwardOne:
     case cmd::BackOne: return CommandUpdate{m_selection.size() == 1, false};
-    case cmd::ShowEmbedded: return CommandUpdate{true, g_showEmbeddedObjects};
+    case cmd::ShowEmbedded: return CommandUpdate{true, m_showEmbeddedObjects};
     case cmd::Cancel:
     case cmd::LineColor:
     case cmd::FillColor: return CommandUpdate{true, false};
@@ -76,8 +73,8 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
 void CArdoView::OnEditSelectAll() {
     EndGestureInProgress();
     for (const auto& obj : m_doc.m_objects) Select(obj.get(), true);
-    AppServices().status->SetPaneText(kPanePrompt, LoadString(IDS_ALL_SELECTED));
-    SharedToolState().currentTool = TOOL_SELECT;
+    m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_ALL_SELECTED));
+    if (m_toolSink) m_toolSink->SelectSelectionTool();
 }
 
 void CArdoView::OnZOrder(int id) {
@@ -108,7 +105,7 @@ void CArdoView::OnZOrder(int id) {
 
 void CArdoView::OnLineColor() {
     COLORREF color = m_doc.m_crLine;
-    if (!AppServices().colorDialog->ChooseColor(color)) return;
+    if (!m_services.colorDialog->ChooseColor(color)) return;
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetLineColor(color);
     m_doc.m_crLine = color;
@@ -116,7 +113,7 @@ void CArdoView::OnLineColor() {
 
 void CArdoView::OnFillColor() {
     COLORREF color = m_doc.m_crFill;
-    if (!AppServices().colorDialog->ChooseColor(color)) return;
+    if (!m_services.colorDialog->ChooseColor(color)) return;
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetFillColor(color);
     m_doc.m_crFill = color;

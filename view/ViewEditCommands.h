@@ -10,8 +10,6 @@
 // The clipboard format name of object copies: an object list in the archive encoding.
 constexpr const char* kKovelClipboardFormat = "Kovel Format";
 
-// Embedded objects are drawn while this is set ("&OLE Objekte anzeigen").
-extern bool g_showEmbeddedObjects;
 
 // The pop-up menu to show and where, in screen coordinates.
 struct ContextMenuRequest {

@@ -1,7 +1,7 @@
 // What a view needs of the window that shows it. The shell's widget implements it; tests use
 // a fake. The view never talks to a toolkit directly: sizes, scroll positions, invalidated
 // rectangles, capture, cursors and off-screen pictures all pass through this interface.
-// Message boxes and status panes go through AppServices() (platform/Services.h).
+// Message boxes and status panes go through the services the view was given (platform/Services.h).
 #pragma once
 
 #include "platform/DeviceBackend.h"

@@ -64,21 +64,21 @@ void CArdoView::OnCancel() {
 
 void CArdoView::UpdateCoordinateReadout(CPoint client) {
     CDC dc = PreparedClientDC();
-    AppServices().status->SetPaneText(kPanePosition, FormatCoordinateReadout(m_doc, dc.DPtoLP(client)));
+    m_services.status->SetPaneText(kPanePosition, FormatCoordinateReadout(m_doc, dc.DPtoLP(client)));
 }
 
 // --- commands -------------------------------------------------------------------------------
 
 void CArdoView::ToggleGrid() {
     m_gridVisible = !m_gridVisible;
-    AppServices().settings->WriteProfileInt("UserSettings", "Grid", m_gridVisible ? 1 : 0);
+    m_services.settings->WriteProfileInt("UserSettings", "Grid", m_gridVisible ? 1 : 0);
     DiscardBackground();
     m_host.Invalidate(false);
 }
 
 void CArdoView::TogglePrintGrid() {
     m_printGrid = !m_printGrid;
-    AppServices().settings->WriteProfileInt("UserSettings", "PrintRaster", m_printGrid ? 1 : 0);
+    m_services.settings->WriteProfileInt("UserSettings", "PrintRaster", m_printGrid ? 1 : 0);
 }
 
 bool CArdoView::OnCommand(int id) {

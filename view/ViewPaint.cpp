@@ -161,5 +161,5 @@ void CArdoView::OnActivateView(bool activate) {
         m_active = activate;
         if (activate && m_toolSink) m_toolSink->OnViewActivated(*this);
     }
-    AppServices().status->SetPaneText(kPaneZoom, LoadString(m_zoomed ? IDS_PANE_ZOOMED : IDS_PANE_FULL_VIEW));
+    m_services.status->SetPaneText(kPaneZoom, LoadString(m_zoomed ? IDS_PANE_ZOOMED : IDS_PANE_FULL_VIEW));
 }

@@ -2,6 +2,7 @@
 
 #include "app/ShellTexts.h"
 #include "app/dialogs/DialogSupport.h"
+#include "platform/Services.h"
 #include "platform/qt/QtConvert.h"
 #include "view/SettingsDialogs.h"
 
@@ -50,6 +51,6 @@ bool GridDialog::Validate() {
 bool RunGridDialog(CArdoDoc& doc, QWidget* parent) {
     GridDialog dialog(doc, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
-    ApplyGridDialog(doc, dialog.SpacingX(), dialog.SpacingY(), dialog.Color());
+    ApplyGridDialog(doc, dialog.SpacingX(), dialog.SpacingY(), dialog.Color(), *AppServices().settings);
     return true;
 }

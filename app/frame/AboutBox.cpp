@@ -9,22 +9,22 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-QDialog* CreateAboutBox(QWidget* parent) {
-    auto* box = new QDialog(parent);
+std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
+    auto box = std::make_unique<QDialog>(parent);
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setWindowTitle(ShellText(IDS_ABOUT_CAPTION));
-    auto* icon = new QLabel(box);
+    auto* icon = new QLabel(box.get());
     icon->setPixmap(QIcon(QStringLiteral(":/icons/kovel.svg")).pixmap(48, 48));
-    auto* version = new QLabel(ShellText(IDS_ABOUT_VERSION), box);
+    auto* version = new QLabel(ShellText(IDS_ABOUT_VERSION), box.get());
     version->setObjectName(QStringLiteral("VersionLine"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box.get());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
 
     auto* row = new QHBoxLayout;
     row->addWidget(icon);
     row->addSpacing(12);
     row->addWidget(version, 1);
-    auto* layout = new QVBoxLayout(box);
+    auto* layout = new QVBoxLayout(box.get());
     layout->addLayout(row);
     layout->addWidget(buttons);
     box->setFixedSize(box->sizeHint().expandedTo(QSize(300, 0)));
@@ -32,7 +32,5 @@ QDialog* CreateAboutBox(QWidget* parent) {
 }
 
 void ShowAboutBox(QWidget* parent) {
-    QDialog* box = CreateAboutBox(parent);
-    box->exec();
-    delete box;
+    CreateAboutBox(parent)->exec();
 }

@@ -1,11 +1,13 @@
 #include "app/palette/SymbolPaletteWindow.h"
 
 #include "app/ShellTexts.h"
+#include "app/viewwindow/ViewWindowFactory.h"
 #include "document/ArdoDoc.h"
 #include "platform/DeviceContext.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 #include "platform/qt/QtPainterBackend.h"
+#include "tools/ToolFramework.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -24,6 +26,9 @@ QPointer<SymbolPaletteWindow>& ProgramPalette() {
     static QPointer<SymbolPaletteWindow> palette;
     return palette;
 }
+
+// The tools the program hands to its document windows, where the palette window serves.
+CToolFramework* ProgramTools() { return dynamic_cast<CToolFramework*>(ViewToolSink()); }
 
 QMainWindow* MainFrameWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -44,7 +49,7 @@ SymbolPaletteWindow::SymbolPaletteWindow(QWidget* parent) : QAbstractScrollArea(
 }
 
 SymbolPaletteWindow::~SymbolPaletteWindow() {
-    if (&SymbolPalette() == this) SetSymbolPalette(nullptr);
+    if (CToolFramework* tools = ProgramTools(); tools && &tools->Palette() == this) tools->SetPalette(nullptr);
 }
 
 void SymbolPaletteWindow::Fill(CArdoDoc& doc, const std::vector<int>& indexes) {
@@ -165,9 +170,8 @@ SymbolPaletteWindow* ProgramSymbolPalette() { return ProgramPalette().data(); }
 
 SymbolPaletteWindow* EnsureProgramSymbolPalette() {
     QPointer<SymbolPaletteWindow>& palette = ProgramPalette();
-    if (!palette) {
-        palette = new SymbolPaletteWindow(MainFrameWindow());
-        SetSymbolPalette(palette.data());
-    }
+    if (!palette) palette = new SymbolPaletteWindow(MainFrameWindow());
+    // The tools of the program (a test may have made new ones since the window was made).
+    if (CToolFramework* tools = ProgramTools()) tools->SetPalette(palette.data());
     return palette.data();
 }

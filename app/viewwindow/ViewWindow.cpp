@@ -61,7 +61,7 @@ ViewWindow::ViewWindow(std::shared_ptr<CArdoDoc> doc, QWidget* parent)
     setMinimumSize(120, 120);
     UpdateTitle();
 
-    m_view = std::make_unique<CArdoView>(*m_doc, *this);
+    m_view = std::make_unique<CArdoView>(*m_doc, *this, AppServices());
     // The framework's initial update: sizing and full view, then an update of the whole
     // window (which prints at once when the program was started to print).
     m_initialised = true;

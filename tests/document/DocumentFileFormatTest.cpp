@@ -51,28 +51,28 @@ const Bytes kEmptyDocument = {
 // A document holding one object of every class, in both lists.
 void FillWithEveryClass(CArdoDoc& doc) {
     for (int shape = SHAPE_RECTANGLE; shape <= SHAPE_DIMRECT; ++shape) {
-        auto* rect = new CArdoRect(CRect(10 * shape, 500, 10 * shape + 300, -20), shape);
+        auto rect = std::make_unique<CArdoRect>(CRect(10 * shape, 500, 10 * shape + 300, -20), shape);
         rect->m_roundness = CPoint(3 + shape, 7);
-        doc.AddObject(rect);
+        doc.AddObject(std::move(rect));
     }
-    auto* poly = new CArdoPoly(CRect(0, 0, 1, 1));
-    auto* line = new CArdoPolyline(CRect(0, 0, 1, 1));
-    auto* bezier = new CArdoBezier(CRect(0, 0, 1, 1));
-    auto* measure = new CArdoPolyMeasure(CRect(0, 0, 1, 1));
+    auto poly = std::make_unique<CArdoPoly>(CRect(0, 0, 1, 1));
+    auto line = std::make_unique<CArdoPolyline>(CRect(0, 0, 1, 1));
+    auto bezier = std::make_unique<CArdoBezier>(CRect(0, 0, 1, 1));
+    auto measure = std::make_unique<CArdoPolyMeasure>(CRect(0, 0, 1, 1));
     measure->m_bArea = 1;
-    for (CArdoPoly* p : {static_cast<CArdoPoly*>(poly), static_cast<CArdoPoly*>(line),
-                         static_cast<CArdoPoly*>(bezier), static_cast<CArdoPoly*>(measure)})
+    for (CArdoPoly* p : {static_cast<CArdoPoly*>(poly.get()), static_cast<CArdoPoly*>(line.get()),
+                         static_cast<CArdoPoly*>(bezier.get()), static_cast<CArdoPoly*>(measure.get())})
         for (int i = 0; i < 12; ++i) p->AddPointSilent(CPoint(i * 100, (i % 3) * 70 - 5));
-    doc.AddBackgroundObject(line);
-    doc.AddBackgroundObject(poly);
-    doc.AddObject(bezier);
-    doc.AddObject(measure);
-    auto* base = new CArdoObj(CRect(1, 2, 3, 4));
+    doc.AddBackgroundObject(std::move(line));
+    doc.AddBackgroundObject(std::move(poly));
+    doc.AddObject(std::move(bezier));
+    doc.AddObject(std::move(measure));
+    auto base = std::make_unique<CArdoObj>(CRect(1, 2, 3, 4));
     base->m_bPen = 0;
     base->m_logpen = LOGPEN{PS_DASH, {25, 9}, RGB(1, 2, 3)};
     base->m_bBrush = 1;
     base->m_logbrush = LOGBRUSH{BS_HATCHED, RGB(4, 5, 6), 3};
-    doc.AddObject(base);
+    doc.AddObject(std::move(base));
 }
 
 TEST_F(DocumentFileFormatTest, EmptyDocumentIsFiftyBytes) {
@@ -125,10 +125,10 @@ TEST_F(DocumentFileFormatTest, DocumentReadFromVersionOneSavesRecordsInCurrentFo
     // Text records carry their angle from version 2 on; the saved file announces 23, so the
     // records must be written with it even when the document came from an old file.
     CArdoDoc doc;
-    auto* text = new CArdoText(CRect(0, 0, 100, 100));
+    auto text = std::make_unique<CArdoText>(CRect(0, 0, 100, 100));
     text->m_text = "Küche";
     text->m_nAngle = 30;
-    doc.AddObject(text);
+    doc.AddObject(std::move(text));
     doc.m_nVersion = 1;
     const Bytes saved = doc.SaveToBytes();
     CArdoDoc reread;
@@ -154,10 +154,8 @@ TEST_F(DocumentFileFormatTest, WordFieldsReadZeroExtended) {
 
 TEST_F(DocumentFileFormatTest, TwoRectanglesShareOneClassTag) {
     CArdoDoc doc;
-    auto* first = new CArdoRect(CRect(1, 2, 3, 4), SHAPE_LINE);
-    auto* second = new CArdoRect(CRect(5, 6, 7, 8), SHAPE_ELLIPSE);
-    doc.AddBackgroundObject(first);
-    doc.AddBackgroundObject(second);
+    CArdoRect* first = doc.AddBackgroundObject(std::make_unique<CArdoRect>(CRect(1, 2, 3, 4), SHAPE_LINE));
+    CArdoRect* second = doc.AddBackgroundObject(std::make_unique<CArdoRect>(CRect(5, 6, 7, 8), SHAPE_ELLIPSE));
     const Bytes saved = doc.SaveToBytes();
 
     auto body = [](const CArdoRect& r) {

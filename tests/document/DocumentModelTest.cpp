@@ -12,7 +12,9 @@ namespace {
 
 class DocumentModelTest : public DocTest {};
 
-CArdoRect* NewRect(int l, int t, int r, int b) { return new CArdoRect(CRect(l, t, r, b), SHAPE_RECTANGLE); }
+std::unique_ptr<CArdoRect> NewRect(int l, int t, int r, int b) {
+    return std::make_unique<CArdoRect>(CRect(l, t, r, b), SHAPE_RECTANGLE);
+}
 
 TEST_F(DocumentModelTest, NewDocumentHasDefaultSheetScaleAndFont) {
     CArdoDoc doc;
@@ -91,10 +93,8 @@ TEST_F(DocumentModelTest, SmallUnitsKeepTheirFractionAndExtentIsAtLeastTheMillim
 
 TEST_F(DocumentModelTest, ObjectAtFindsTopmostForegroundObjectOnly) {
     CArdoDoc doc;
-    CArdoRect* lower = NewRect(0, 0, 100, 100);
-    CArdoRect* upper = NewRect(50, 50, 150, 150);
-    doc.AddObject(lower);
-    doc.AddObject(upper);
+    CArdoRect* lower = doc.AddObject(NewRect(0, 0, 100, 100));
+    CArdoRect* upper = doc.AddObject(NewRect(50, 50, 150, 150));
     doc.AddBackgroundObject(NewRect(200, 200, 300, 300));
     EXPECT_EQ(doc.ObjectAt(CPoint(75, 75)), upper);
     EXPECT_EQ(doc.ObjectAt(CPoint(10, 10)), lower);
@@ -104,8 +104,7 @@ TEST_F(DocumentModelTest, ObjectAtFindsTopmostForegroundObjectOnly) {
 
 TEST_F(DocumentModelTest, AddingTakesOwnershipAndMarksModified) {
     CArdoDoc doc;
-    CArdoRect* rect = NewRect(0, 0, 10, 10);
-    doc.AddBackgroundObject(rect);
+    CArdoRect* rect = doc.AddBackgroundObject(NewRect(0, 0, 10, 10));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(rect->GetDocument(), &doc);
     ASSERT_EQ(doc.m_background.size(), 1u);
@@ -116,10 +115,8 @@ TEST_F(DocumentModelTest, RemoveObjectHandsObjectBackAndClearsSelections) {
     CArdoDoc doc;
     FakeView view;
     doc.AddView(&view);
-    CArdoRect* fg = NewRect(0, 0, 10, 10);
-    CArdoRect* bg = NewRect(0, 0, 10, 10);
-    doc.AddObject(fg);
-    doc.AddBackgroundObject(bg);
+    CArdoRect* fg = doc.AddObject(NewRect(0, 0, 10, 10));
+    CArdoRect* bg = doc.AddBackgroundObject(NewRect(0, 0, 10, 10));
     view.selection = {fg};
     doc.SetModifiedFlag(false);
 
@@ -208,8 +205,7 @@ TEST_F(DocumentModelTest, ScaleDialogWithoutAutoAdjustOrChangeLeavesGridAndViews
 TEST_F(DocumentModelTest, ForegroundDrawsHandlesOfSelectedObjectsInActiveViewOnly) {
     CArdoDoc doc;
     FakeView view;
-    CArdoRect* rect = NewRect(10, 10, 40, 40);
-    doc.AddObject(rect);
+    CArdoRect* rect = doc.AddObject(NewRect(10, 10, 40, 40));
     view.selection = {rect};
     RecordingBackend backend;
     CDC dc(backend);
@@ -237,7 +233,7 @@ TEST_F(DocumentModelTest, DestructionDeletesEveryOwnedObject) {
     // Run under the sanitizers this catches leaks and double deletes of owned objects.
     auto doc = std::make_unique<CArdoDoc>();
     doc->AddObject(NewRect(0, 0, 1, 1));
-    doc->AddBackgroundObject(new CArdoPolyline(CRect(0, 0, 1, 1)));
+    doc->AddBackgroundObject(std::make_unique<CArdoPolyline>(CRect(0, 0, 1, 1)));
     doc->m_nSymbols = 2;
     doc->m_symbolObjects[0].emplace_back(NewRect(0, 0, 2, 2));
     doc->m_symbolObjects[1].emplace_back(NewRect(0, 0, 3, 3));

@@ -36,7 +36,7 @@ public:
     ReadResult Read(CArdoDoc& doc, const std::string& path) const override {
         ++reads;
         if (path.find("bad") != std::string::npos) return {false, "import failed"};
-        doc.AddBackgroundObject(new CArdoRect(CRect(0, 0, 10, 10), SHAPE_RECTANGLE));
+        doc.AddBackgroundObject(std::make_unique<CArdoRect>(CRect(0, 0, 10, 10), SHAPE_RECTANGLE));
         return {};
     }
     mutable std::vector<uint8_t> seenHead;
@@ -129,7 +129,7 @@ TEST_F(DocumentOpenSaveTest, ImportsOpenEvenWhenTheyFailAndAreFollowedByTheShell
 TEST_F(DocumentOpenSaveTest, SaveThenOpenRoundTripsAndClearsModified) {
     const std::string path = dir.File("plan.cpr");
     CArdoDoc doc;
-    doc.AddObject(new CArdoRect(CRect(0, 0, 50, 50), SHAPE_ELLIPSE));
+    doc.AddObject(std::make_unique<CArdoRect>(CRect(0, 0, 50, 50), SHAPE_ELLIPSE));
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(ReadFile(path), doc.SaveToBytes());
@@ -167,7 +167,7 @@ TEST_F(DocumentOpenSaveTest, SavingUnderCapAsksAndCancelWritesNothing) {
 TEST_F(DocumentOpenSaveTest, DamagedFileReportsUnexpectedFormatAndLoadsNothing) {
     const std::string path = dir.File("broken.cpr");
     CArdoDoc good;
-    good.AddObject(new CArdoRect(CRect(0, 0, 50, 50), SHAPE_RECTANGLE));
+    good.AddObject(std::make_unique<CArdoRect>(CRect(0, 0, 50, 50), SHAPE_RECTANGLE));
     Bytes bytes = good.SaveToBytes();
     bytes.resize(bytes.size() - 3);
     WriteFile(path, bytes);

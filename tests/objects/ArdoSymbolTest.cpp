@@ -64,7 +64,7 @@ protected:
     }
 
     // A 1000 x 500 box with c0 at (1000, 1000), unturned.
-    CArdoSymbol* Box(int id = 0) { return Adopt(new CArdoSymbol(CRect(1000, 1000, 2000, 1500), id)); }
+    CArdoSymbol* Box(int id = 0) { return Adopt(std::make_unique<CArdoSymbol>(CRect(1000, 1000, 2000, 1500), id)); }
 
     SymbolDialogs symbolDialogs;
 };
@@ -195,7 +195,7 @@ TEST_F(ArdoSymbolTest, HandleOneKeepsItsPivotForTheWholeDrag) {
 }
 
 TEST_F(ArdoSymbolTest, DrawFillsTheBoxWithTheLibraryGeometry) {
-    CArdoSymbol* s = Adopt(new CArdoSymbol(CRect(100, 100, 2100, 1100), 0));
+    CArdoSymbol* s = Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 2100, 1100), 0));
     Canvas canvas;
     s->Draw(&canvas.dc, kEverywhere);
     // The frame is not drawn; the rectangle fills the 2000 x 1000 box.
@@ -207,7 +207,7 @@ TEST_F(ArdoSymbolTest, DrawFillsTheBoxWithTheLibraryGeometry) {
 }
 
 TEST_F(ArdoSymbolTest, AngleNinetyInTheDialogTurnsAndDrawsTurned) {
-    CArdoSymbol* s = Adopt(new CArdoSymbol(CRect(3000, 3000, 5000, 4000), 0));
+    CArdoSymbol* s = Adopt(std::make_unique<CArdoSymbol>(CRect(3000, 3000, 5000, 4000), 0));
     symbolDialogs.edit = [](SymbolDialogValues& v) { v.fAngle = 90.0f; };
     EXPECT_EQ(s->OnEditProperties(&view), 1);
     EXPECT_NEAR(s->m_u1.x, 0.0, 1e-9);
@@ -229,7 +229,7 @@ TEST_F(ArdoSymbolTest, AngleNinetyInTheDialogTurnsAndDrawsTurned) {
 
 TEST_F(ArdoSymbolTest, DialogShowsDisplayUnitsAndConvertsBack) {
     // New document: 200 units per mm, 1:100, metres. 2000 units are 1 m.
-    CArdoSymbol* s = Adopt(new CArdoSymbol(CRect(3000, 3000, 5000, 4000), 0));
+    CArdoSymbol* s = Adopt(std::make_unique<CArdoSymbol>(CRect(3000, 3000, 5000, 4000), 0));
     symbolDialogs.edit = [](SymbolDialogValues& v) {
         v.fLength = 1.5f;
         v.fX = 2.0f;
@@ -278,14 +278,14 @@ TEST_F(ArdoSymbolTest, MarkerOpensOnlyTheNoteDialog) {
 
 TEST_F(ArdoSymbolTest, UnknownIdsAndEmptyFramesDrawNothing) {
     Canvas canvas;
-    Adopt(new CArdoSymbol(CRect(100, 100, 2100, 1100), 99))->Draw(&canvas.dc, kEverywhere);
-    Adopt(new CArdoSymbol(CRect(100, 100, 2100, 1100), 2))->Draw(&canvas.dc, kEverywhere);
+    Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 2100, 1100), 99))->Draw(&canvas.dc, kEverywhere);
+    Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 2100, 1100), 2))->Draw(&canvas.dc, kEverywhere);
     CArdoSymbol loose(CRect(100, 100, 2100, 1100), 0);
     loose.Draw(&canvas.dc, kEverywhere);
     EXPECT_TRUE(canvas.backend.Records().empty());
 
     // The dialog of an unknown symbol still opens, with no library values.
-    CArdoSymbol* unknown = Adopt(new CArdoSymbol(CRect(100, 100, 2100, 1100), 99));
+    CArdoSymbol* unknown = Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 2100, 1100), 99));
     symbolDialogs.symbolOk = false;
     unknown->OnEditProperties(&view);
     EXPECT_EQ(symbolDialogs.symbolPreset.strType, "");
@@ -306,7 +306,7 @@ TEST_F(ArdoSymbolTest, LibraryGeometryFarFromItsOwnBoundsIsSkipped) {
     ASSERT_EQ(doc.m_nSymbols, 4);
 
     Canvas canvas;
-    Adopt(new CArdoSymbol(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);
+    Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);
     EXPECT_TRUE(canvas.backend.Records().empty());
 }
 
@@ -320,7 +320,7 @@ TEST_F(ArdoSymbolTest, SymbolsInsideALibrarySymbolDrawOneLevelDeepAndStayPut) {
     ASSERT_EQ(doc.m_nSymbols, 4);
 
     Canvas canvas;
-    Adopt(new CArdoSymbol(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);
+    Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);
     // The triangle of entry 3, and once more through the nested symbol; no deeper.
     EXPECT_EQ(canvas.backend.Count(DrawRecord::Kind::Polygon), 2u);
     EXPECT_EQ(innerPtr->m_position, CRect(0, 0, 1000, 500));
@@ -343,7 +343,7 @@ TEST_F(ArdoSymbolTest, CloneTakesThePlaceAndTheSourceStepsAside) {
     s->m_strNote = "Original";
     s->m_flags = 0x1B;
     const size_t before = doc.m_objects.size();
-    auto* copy = static_cast<CArdoSymbol*>(s->Clone(&doc));
+    auto* copy = static_cast<CArdoSymbol*>(doc.AddObject(s->Clone()));
     ASSERT_EQ(doc.m_objects.size(), before + 1);
     EXPECT_EQ(doc.m_objects.back().get(), copy);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(copy->m_corners[i], (CArdoSymbol(CRect(1000, 1000, 2000, 1500), 0).m_corners[i]));
@@ -393,7 +393,7 @@ TEST_F(ArdoSymbolTest, RecordWithUndefinedAxesIsRebuiltFromTheCorners) {
 }
 
 TEST_F(ArdoSymbolTest, IntersectsTheTurnedBoxNotItsBounds) {
-    CArdoSymbol* s = Adopt(new CArdoSymbol(CRect(3000, 3000, 5000, 4000), 0));
+    CArdoSymbol* s = Adopt(std::make_unique<CArdoSymbol>(CRect(3000, 3000, 5000, 4000), 0));
     symbolDialogs.edit = [](SymbolDialogValues& v) { v.fAngle = 45.0f; };
     s->OnEditProperties(&view);
     const CPoint centre{(s->m_corners[0].x + s->m_corners[3].x) / 2, (s->m_corners[0].y + s->m_corners[3].y) / 2};

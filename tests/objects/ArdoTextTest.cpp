@@ -31,7 +31,6 @@ class ArdoTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetAppServices();
-        CArdoText::s_nInitialHeight = -9;
         SetObjectDialogs(&dialogs);
         doc = std::make_unique<CArdoDoc>();
     }
@@ -41,8 +40,7 @@ protected:
 
     // A horizontal label of 100 x 20 units standing on (0, 0), owned by the document.
     CArdoText* MakeLabel() {
-        auto* text = new CArdoText(CRect(0, 0, 10, 10));
-        doc->AddObject(text);
+        auto* text = doc->AddObject(std::make_unique<CArdoText>(CRect(0, 0, 10, 10)));
         text->m_text = "Label";
         text->m_cx = 100;
         text->m_cy = 20;
@@ -208,7 +206,7 @@ TEST_F(ArdoTextTest, CornersAtOppositeEndsOfTheRangeStillDrawAndMove) {
 std::vector<uint8_t> Store(CArdoObj& obj, CArdoDoc* doc) {
     std::vector<uint8_t> bytes;
     CArchive ar(bytes);
-    ar.m_pDocument = doc;
+    ar.m_pDocument = static_cast<ObjectOwner*>(doc);
     obj.Serialize(ar);
     return bytes;
 }
@@ -223,17 +221,17 @@ TEST_F(ArdoTextTest, RecordRoundTripKeepsTheFontBytes) {
     text->m_logfont.SetFaceName("Arial");
     text->m_logfont.lfFaceName[20] = 'x';  // bytes after the terminator travel as well
     text->m_logfont.lfFaceName[31] = '\x7F';
-    CArdoText::s_nInitialHeight = 1234;
+    doc->m_nInitialTextHeight = 1234;
     const std::vector<uint8_t> bytes = Store(*text, doc.get());
     ASSERT_EQ(48u + 1 + 5 + 6 + 60 + 4 + 32 + 2, bytes.size());
 
-    CArdoText::s_nInitialHeight = -9;
+    doc->m_nInitialTextHeight = -9;
     CArdoText read;
     CArchive in{std::span<const uint8_t>(bytes)};
-    in.m_pDocument = doc.get();
+    in.m_pDocument = static_cast<ObjectOwner*>(doc.get());
     read.Serialize(in);
     EXPECT_EQ(0u, in.Remaining());
-    EXPECT_EQ(1234, CArdoText::s_nInitialHeight);
+    EXPECT_EQ(1234, doc->m_nInitialTextHeight);
     EXPECT_EQ(text->m_logfont, read.m_logfont);
     EXPECT_EQ("Label", read.m_text);
     EXPECT_EQ(300, read.m_nAngle);
@@ -251,7 +249,7 @@ TEST_F(ArdoTextTest, VersionOneRecordsHaveNoAngle) {
     Settings().WriteProfileInt("Settings", "TextAngle", 77);
     CArdoText read;
     CArchive in{std::span<const uint8_t>(bytes)};
-    in.m_pDocument = doc.get();
+    in.m_pDocument = static_cast<ObjectOwner*>(doc.get());
     read.Serialize(in);
     EXPECT_EQ(0u, in.Remaining());
     EXPECT_EQ(0, read.m_nAngle);
@@ -261,7 +259,7 @@ TEST_F(ArdoTextTest, CloneCopiesTheLabelButTakesTheAngleSetting) {
     CArdoText* text = MakeLabel();
     text->m_nAngle = 10;
     Settings().WriteProfileInt("Settings", "TextAngle", -20);
-    std::unique_ptr<CArdoObj> copy(text->Clone(nullptr));
+    std::unique_ptr<CArdoObj> copy = text->Clone();
     auto* clone = dynamic_cast<CArdoText*>(copy.get());
     ASSERT_NE(nullptr, clone);
     EXPECT_EQ(4, clone->m_nCorners);

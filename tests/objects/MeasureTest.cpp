@@ -71,14 +71,12 @@ protected:
     }
 
     CArdoRect* AddRect(CRect r, int shape) {
-        auto* obj = new CArdoRect(r, shape);
-        doc.AddObject(obj);
+        auto* obj = doc.AddObject(std::make_unique<CArdoRect>(r, shape));
         return obj;
     }
 
     CArdoPolyMeasure* AddMeasure(std::vector<CPoint> pts, int bEdges, int bArea) {
-        auto* obj = new CArdoPolyMeasure(CRect(pts.front(), pts.front()));
-        doc.AddObject(obj);
+        auto* obj = doc.AddObject(std::make_unique<CArdoPolyMeasure>(CRect(pts.front(), pts.front())));
         for (CPoint p : pts) obj->AddPoint(p, nullptr);
         obj->m_bEdges = bEdges;
         obj->m_bArea = bArea;
@@ -291,8 +289,7 @@ TEST_F(MeasureTest, DegenerateAreasAreLabelledZero) {
 }
 
 TEST_F(MeasureTest, MeasureWithoutPointsOrOutsideTheClipDrawsNothing) {
-    auto* empty = new CArdoPolyMeasure(CRect(0, 0, 10, 10));
-    doc.AddObject(empty);
+    auto* empty = doc.AddObject(std::make_unique<CArdoPolyMeasure>(CRect(0, 0, 10, 10)));
     empty->m_bArea = 1;
     empty->Draw(&dc, kEverywhere);
     CArdoPolyMeasure* far = AddMeasure({{0, 0}, {300, 0}}, 1, 1);
@@ -345,7 +342,7 @@ TEST_F(MeasureTest, RecordTravelsByClassName) {
         out.WriteObject(original);
     }
     CArchive in(std::span<const uint8_t>(bytes.data(), bytes.size()));
-    std::unique_ptr<CObject> read(in.ReadOwnedObject(RUNTIME_CLASS(CArdoObj)));
+    const std::unique_ptr<CObject> read = in.ReadOwnedObject(RUNTIME_CLASS(CArdoObj));
     auto* copy = dynamic_cast<CArdoPolyMeasure*>(read.get());
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->m_points, original->m_points);
@@ -378,7 +375,7 @@ TEST_F(MeasureTest, DamagedRecordsAreRefused) {
 
 TEST_F(MeasureTest, CloneCopiesPointsAndFlags) {
     CArdoPolyMeasure* original = AddMeasure({{0, 0}, {300, 0}, {300, 400}}, 1, 1);
-    std::unique_ptr<CArdoObj> clone(original->Clone(nullptr));
+    std::unique_ptr<CArdoObj> clone = original->Clone();
     auto* copy = dynamic_cast<CArdoPolyMeasure*>(clone.get());
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->m_points, original->m_points);

@@ -10,7 +10,7 @@ namespace {
 
 class BaseObjectTest : public ObjectTest {
 protected:
-    CArdoObj* MakeObject(const CRect& r = CRect(0, 100, 200, 0)) { return Adopt(new CArdoObj(r)); }
+    CArdoObj* MakeObject(const CRect& r = CRect(0, 100, 200, 0)) { return Adopt(std::make_unique<CArdoObj>(r)); }
 };
 
 TEST_F(BaseObjectTest, NewObjectHasTheDefaultAttributes) {
@@ -206,7 +206,7 @@ TEST_F(BaseObjectTest, CloneCopiesAttributesButNotFlags) {
     obj->m_logbrush = LOGBRUSH{BS_HATCHED, 10, 11};
     obj->m_flags = 0x10;
 
-    std::unique_ptr<CArdoObj> loose(obj->Clone(nullptr));
+    std::unique_ptr<CArdoObj> loose = obj->Clone();
     EXPECT_EQ(doc.m_objects.size(), 1u);
     EXPECT_EQ(loose->GetDocument(), nullptr);
     EXPECT_EQ(loose->GetRuntimeClass(), RUNTIME_CLASS(CArdoObj));
@@ -217,7 +217,7 @@ TEST_F(BaseObjectTest, CloneCopiesAttributesButNotFlags) {
     EXPECT_EQ(loose->m_logbrush, obj->m_logbrush);
     EXPECT_EQ(loose->m_flags, 0xFFFFFFEFu);
 
-    CArdoObj* added = obj->Clone(&doc);
+    CArdoObj* added = doc.AddObject(obj->Clone());
     ASSERT_EQ(doc.m_objects.size(), 2u);
     EXPECT_EQ(doc.m_objects.back().get(), added);
     EXPECT_EQ(added->GetDocument(), &doc);

@@ -29,7 +29,6 @@ public:
     std::vector<ObjectList> geometry;
     std::vector<CArdoObj*> redrawn;
     int modified = 0;
-    ObjectList clones;
 
     float UnitsPerMm() const override { return unitsPerMm; }
     float Scale() const override { return scale; }
@@ -52,7 +51,8 @@ public:
     const ObjectList& LibraryGeometry(int id) const override { return geometry.at(id); }
     void RedrawObject(CArdoObj* obj) override { redrawn.push_back(obj); }
     void MarkModified() override { ++modified; }
-    void AddClone(CArdoObj* clone) override { clones.emplace_back(clone); }
+    int16_t InitialTextHeight() const override { return -9; }
+    void SetInitialTextHeight(int16_t) override {}
 };
 
 TEST(ObjectOwnerTest, SettersMakeTheirValuesCurrentRedrawAndMarkModified) {
@@ -77,18 +77,14 @@ TEST(ObjectOwnerTest, SettersMakeTheirValuesCurrentRedrawAndMarkModified) {
     EXPECT_TRUE(owner.redrawn.empty());
 }
 
-TEST(ObjectOwnerTest, ACloneIsHandedToTheOwnerGivenAndToNoneWithout) {
+TEST(ObjectOwnerTest, ACloneBelongsToNoOwnerUntilItIsAdded) {
     FakeOwner owner;
     CArdoRect rect(CRect(0, 100, 100, 0), SHAPE_ELLIPSE);
+    rect.SetDocument(&owner);
     rect.m_logpen.lopnColor = RGB(10, 20, 30);
-    CArdoObj* clone = rect.Clone(&owner);
-    ASSERT_EQ(owner.clones.size(), 1u);
-    EXPECT_EQ(owner.clones[0].get(), clone);
+    const std::unique_ptr<CArdoObj> clone = rect.Clone();
     EXPECT_EQ(clone->m_logpen.lopnColor, RGB(10, 20, 30));
-
-    std::unique_ptr<CArdoObj> loose(rect.Clone(nullptr));
-    EXPECT_EQ(owner.clones.size(), 1u);
-    EXPECT_EQ(loose->GetDocument(), nullptr);
+    EXPECT_EQ(clone->GetDocument(), nullptr);
 }
 
 TEST(ObjectOwnerTest, MeasuresAreLabelledInTheOwnersScaleAndUnit) {

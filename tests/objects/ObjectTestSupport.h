@@ -73,8 +73,8 @@ protected:
     }
     // Adds obj to the document and forgets the side effects of adding.
     template <class T>
-    T* Adopt(T* obj) {
-        doc.AddObject(obj);
+    T* Adopt(std::unique_ptr<T> created) {
+        T* obj = doc.AddObject(std::move(created));
         doc.SetModifiedFlag(false);
         view.Reset();
         return obj;
@@ -96,7 +96,7 @@ inline std::vector<uint8_t> RecordOf(CObject& obj) {
 // Reads a record into obj as part of doc.
 inline void ReadRecord(CObject& obj, const std::vector<uint8_t>& bytes, CArdoDoc* doc) {
     CArchive ar{std::span<const uint8_t>(bytes)};
-    ar.m_pDocument = doc;
+    ar.m_pDocument = static_cast<ObjectOwner*>(doc);
     obj.Serialize(ar);
 }
 

@@ -21,8 +21,9 @@ class PolyTest : public ObjectTest {
 protected:
     template <class T = CArdoPoly>
     T* Make(std::initializer_list<CPoint> pts) {
-        T* obj = WithPoints(new T(CRect()), pts);
-        return Adopt(obj);
+        auto obj = std::make_unique<T>(CRect());
+        WithPoints(obj.get(), pts);
+        return Adopt(std::move(obj));
     }
 };
 
@@ -89,7 +90,7 @@ TEST_F(PolyTest, BoundsAreNormalisedAndFlatBoundsWidened) {
     EXPECT_EQ(dot->m_position, CRect(5, 5, 9, 9));
 
     // As a tool makes it: a zero-size rectangle at the first point, then that point.
-    CArdoPoly* started = Adopt(new CArdoPoly(CRect(40, 60, 40, 60)));
+    CArdoPoly* started = Adopt(std::make_unique<CArdoPoly>(CRect(40, 60, 40, 60)));
     started->AddPoint({40, 60}, &view);
     EXPECT_EQ(started->m_position, CRect(38, 58, 42, 62));
     // New bounds: old and new area redrawn; the same bounds again: one redraw.
@@ -320,7 +321,7 @@ TEST_F(PolyDrawTest, BezierMakesRoomForTheClosingPoint) {
 TEST_F(PolyTest, ClonesKeepTheirClassPointsAndCapacity) {
     auto* line = Make<CArdoPolyline>({{0, 0}, {5, 5}, {9, 0}});
     line->m_bPen = 0;
-    std::unique_ptr<CArdoObj> clone(line->Clone(nullptr));
+    std::unique_ptr<CArdoObj> clone = line->Clone();
     ASSERT_EQ(clone->GetRuntimeClass(), RUNTIME_CLASS(CArdoPolyline));
     const auto& c = static_cast<const CArdoPolyline&>(*clone);
     EXPECT_EQ(c.m_points, line->m_points);
@@ -330,10 +331,10 @@ TEST_F(PolyTest, ClonesKeepTheirClassPointsAndCapacity) {
     EXPECT_EQ(doc.m_objects.size(), 1u);
 
     auto* bez = Make<CArdoBezier>({{0, 0}, {1, 1}, {2, 0}});
-    CArdoObj* added = bez->Clone(&doc);
+    CArdoObj* added = doc.AddObject(bez->Clone());
     EXPECT_EQ(added->GetRuntimeClass(), RUNTIME_CLASS(CArdoBezier));
     EXPECT_EQ(doc.m_objects.back().get(), added);
-    std::unique_ptr<CArdoObj> poly(Make({{0, 0}, {1, 1}, {2, 0}})->Clone(nullptr));
+    std::unique_ptr<CArdoObj> poly = Make({{0, 0}, {1, 1}, {2, 0}})->Clone();
     EXPECT_EQ(poly->GetRuntimeClass(), RUNTIME_CLASS(CArdoPoly));
 }
 

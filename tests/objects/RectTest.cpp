@@ -12,7 +12,7 @@ namespace {
 
 class RectTest : public ObjectTest {
 protected:
-    CArdoRect* Make(const CRect& r, int shape) { return Adopt(new CArdoRect(r, shape)); }
+    CArdoRect* Make(const CRect& r, int shape) { return Adopt(std::make_unique<CArdoRect>(r, shape)); }
 };
 
 TEST_F(RectTest, HandleCountsByShape) {
@@ -223,7 +223,7 @@ TEST_F(RectTest, CloneKeepsShapeAndRoundness) {
     r->m_roundness = {3, 4};
     r->m_bBrush = 1;
     r->m_flags = 0;
-    std::unique_ptr<CArdoObj> clone(r->Clone(nullptr));
+    std::unique_ptr<CArdoObj> clone = r->Clone();
     ASSERT_EQ(clone->GetRuntimeClass(), RUNTIME_CLASS(CArdoRect));
     const auto& c = static_cast<const CArdoRect&>(*clone);
     EXPECT_EQ(c.m_shape, SHAPE_ROUNDRECT);
@@ -267,8 +267,8 @@ TEST_F(RectTest, ObjectsTravelThroughTheArchiveByClassName) {
         out.WriteObject(&r);
     }
     CArchive in{std::span<const uint8_t>(bytes)};
-    in.m_pDocument = &doc;
-    std::unique_ptr<CObject> read(in.ReadOwnedObject(RUNTIME_CLASS(CArdoObj)));
+    in.m_pDocument = static_cast<ObjectOwner*>(&doc);
+    const std::unique_ptr<CObject> read = in.ReadOwnedObject(RUNTIME_CLASS(CArdoObj));
     ASSERT_EQ(read->GetRuntimeClass(), RUNTIME_CLASS(CArdoRect));
     EXPECT_EQ(static_cast<CArdoRect&>(*read).m_shape, SHAPE_ELLIPSE);
     EXPECT_EQ(static_cast<CArdoRect&>(*read).m_position, CRect(1, 2, 3, 4));

@@ -155,25 +155,26 @@ TEST_F(PlanImportHeaderTest, SheetModes) {
     EXPECT_EQ(CRect(70, 70, 140, 70), doc->m_background[0]->m_position);
 }
 
-TEST_F(PlanImportHeaderTest, ParametersNotCarriedKeepTheLastImportsValue) {
+TEST_F(PlanImportHeaderTest, ParametersNotCarriedKeepTheValuesTheImportStartsFrom) {
     PlanWriter first;  // N = 33: sheet mode 2 from this file
     first.SetPaper(297, 210);
-    Import(first);
+    const PlanImportReport earlier = Import(first);
     EXPECT_EQ(100.0f, doc->m_fUnitsPerMm);
 
-    // A file with N = 30 does not carry the text and page switches (32, 33): they keep the
-    // values of the last import, so both texts are read.
+    // A file with N = 30 does not carry the text and page switches (32, 33): started from
+    // the values of the earlier import, they keep those, so both texts are read.
     doc = std::make_unique<CArdoDoc>();
     PlanWriter second;
     second.header.parameterCount = 30;
     second.Text("a");
     second.Text("b");
-    const PlanImportReport r = Import(second);
+    const PlanImportReport r = Import(second, earlier.parameters);
     EXPECT_EQ(2u, doc->m_background.size());
     EXPECT_EQ(PlanStreamEnd::endOfFile, r.end);
 
-    // With the values of a fresh program (all 0), the text switch ends the stream at once.
-    ResetPersistentPlanParameters();
+    // An import of its own starts from 0 whatever was imported before: the text switch
+    // ends the stream at once.
+    doc = std::make_unique<CArdoDoc>();
     const PlanImportReport fresh = Import(second);
     EXPECT_EQ(PlanStreamEnd::textEnd, fresh.end);
     EXPECT_EQ(1u, doc->m_background.size());
@@ -182,12 +183,12 @@ TEST_F(PlanImportHeaderTest, ParametersNotCarriedKeepTheLastImportsValue) {
 TEST_F(PlanImportHeaderTest, InvalidHeaderLeavesTheParametersAlone) {
     PlanWriter first;
     first.SetParameter(PLAN_SHEET_MODE, 2);
-    Import(first);
+    const PlanImportReport earlier = Import(first);
+    EXPECT_EQ(2.0f, earlier.parameters[PLAN_SHEET_MODE]);
     PlanWriter damaged;
     damaged.SetParameter(PLAN_SHEET_MODE, 0);
     damaged.header.extents.assign(6, 0.0f);
-    Import(damaged);
-    EXPECT_EQ(2.0f, PersistentPlanParameters()[PLAN_SHEET_MODE]);
+    EXPECT_EQ(2.0f, Import(damaged, earlier.parameters).parameters[PLAN_SHEET_MODE]);
 }
 
 }  // namespace

@@ -178,7 +178,6 @@ TEST_F(PlanImportRecordsTest, ArcSegmentCounts) {
     // Negative sweeps run clockwise with the minimum count.
     EXPECT_EQ(20, PlanArcSegmentCount(PlanArc{0, 0, 50, 50, 0, -kPi, 0}, 1.0f));
 
-    ResetPersistentPlanParameters();
     PlanWriter w;
     w.SetParameter(PLAN_ARC_RESOLUTION, 1.0f);
     w.Arc(50, 50, 50, 20, 0, 2 * kPi, 0);

@@ -17,15 +17,15 @@ class PlanImportTestBase : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetAppServices();
-        ResetPersistentPlanParameters();
         doc = std::make_unique<CArdoDoc>();
     }
-    void TearDown() override { ResetPersistentPlanParameters(); }
 
-    PlanImportReport Import(const PlanWriter& writer) { return Import(writer.Bytes()); }
-    PlanImportReport Import(const std::vector<uint8_t>& bytes) {
+    PlanImportReport Import(const PlanWriter& writer, const PlanParameters& start = {}) {
+        return Import(writer.Bytes(), start);
+    }
+    PlanImportReport Import(const std::vector<uint8_t>& bytes, const PlanParameters& start = {}) {
         PlanImportReport report;
-        EXPECT_EQ(0, ImportPlanBytes(*doc, bytes, &report));
+        EXPECT_EQ(0, ImportPlanBytes(*doc, bytes, &report, start));
         return report;
     }
     template <class T>

@@ -115,7 +115,7 @@ TEST(RuntimeClass, RegistryAndDerivation) {
     EXPECT_STREQ(RUNTIME_CLASS(CObject)->m_lpszClassName, "CObject");
     EXPECT_EQ(RUNTIME_CLASS(CObject)->CreateObject(), nullptr);
 
-    std::unique_ptr<CObject> obj(RUNTIME_CLASS(CTestDerived)->CreateObject());
+    const std::unique_ptr<CObject> obj = RUNTIME_CLASS(CTestDerived)->CreateObject();
     EXPECT_TRUE(obj->IsKindOf(RUNTIME_CLASS(CTestObj)));
 }
 
@@ -243,14 +243,13 @@ TEST(Archive, BackReferencesResolveToTheSameObject) {
 
     CArchive ar{std::span<const uint8_t>(bytes)};
     const auto first = ar.ReadObject(RUNTIME_CLASS(CTestObj));
-    std::unique_ptr<CObject> owned(first.object);
-    EXPECT_TRUE(first.isNew);
+    EXPECT_EQ(first.owned.get(), first.object);
     const auto again = ar.ReadObject(RUNTIME_CLASS(CTestObj));
     EXPECT_EQ(again.object, first.object);
-    EXPECT_FALSE(again.isNew);
+    EXPECT_EQ(again.owned, nullptr);
     EXPECT_EQ(ar.ReadObject(nullptr).object, nullptr);
     const auto link = ar.ReadObject(nullptr);
-    std::unique_ptr<CObject> ownedLink(link.object);
+    EXPECT_EQ(link.owned.get(), link.object);
     EXPECT_EQ(static_cast<CTestLink*>(link.object)->m_pTarget, link.object);
 }
 
@@ -291,8 +290,8 @@ TEST(Archive, BigIndexesUseTheDWordForms) {
     ar.ReadObList(loaded);
     ASSERT_EQ(loaded.size(), 0x8000u);
     EXPECT_EQ(loaded[0x7FFF]->m_value, 0x7FFF);
-    std::unique_ptr<CObject> r1(ar.ReadOwnedObject(RUNTIME_CLASS(CTestObj)));
-    std::unique_ptr<CObject> r2(ar.ReadOwnedObject(RUNTIME_CLASS(CTestDerived)));
+    const std::unique_ptr<CObject> r1 = ar.ReadOwnedObject(RUNTIME_CLASS(CTestObj));
+    const std::unique_ptr<CObject> r2 = ar.ReadOwnedObject(RUNTIME_CLASS(CTestDerived));
     EXPECT_EQ(r2->GetRuntimeClass(), RUNTIME_CLASS(CTestDerived));
     EXPECT_EQ(ar.ReadObject(nullptr).object, loaded[0x7FFC].get());
     EXPECT_EQ(ar.ReadObject(nullptr).object, loaded[0x7FFD].get());
@@ -349,7 +348,7 @@ TEST(Archive, WrongClassIsRefusedBeforeItsBody) {
     // A back reference of the wrong class is refused too.
     const Bytes bytes = Cat({NewClassTag("CTestOther"), {0, 0}, {0x02, 0x00}});
     CArchive ar{std::span<const uint8_t>(bytes)};
-    std::unique_ptr<CObject> other(ar.ReadObject(nullptr).object);
+    const auto other = ar.ReadObject(nullptr);
     EXPECT_THROW(ar.ReadObject(RUNTIME_CLASS(CTestObj)), CArchiveException);
 }
 

@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,7 +57,7 @@ std::vector<std::string> Describe(CArdoDoc& doc) {
         for (const auto& obj : *list) {
             Bytes record;
             CArchive ar(record);
-            ar.m_pDocument = &doc;
+            ar.m_pDocument = static_cast<ObjectOwner*>(&doc);
             obj->Serialize(ar);
             std::ostringstream line;
             const CRect& r = obj->m_position;
@@ -167,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Samples, SampleRoundTripTest, ::testing::ValuesIn(Sampl
 // --- documents built here ------------------------------------------------------------------
 
 template <class Poly>
-Poly* WithPoints(Poly* poly, std::initializer_list<CPoint> points) {
+std::unique_ptr<Poly> WithPoints(std::unique_ptr<Poly> poly, std::initializer_list<CPoint> points) {
     for (CPoint p : points) poly->AddPointSilent(p);
     poly->RecalcBounds(nullptr);
     return poly;
@@ -176,19 +177,19 @@ Poly* WithPoints(Poly* poly, std::initializer_list<CPoint> points) {
 // One object of every class and shape, with attributes away from the defaults, in both lists.
 void FillWithEveryClass(CArdoDoc& doc) {
     for (int shape : {SHAPE_RECTANGLE, SHAPE_ROUNDRECT, SHAPE_ELLIPSE, SHAPE_LINE, SHAPE_DIMLINE, SHAPE_DIMRECT}) {
-        auto* rect = new CArdoRect(CRect(100 * shape, 2000, 100 * shape + 900, -700), shape);
+        auto* rect = doc.AddObject(std::make_unique<CArdoRect>(CRect(100 * shape, 2000, 100 * shape + 900, -700), shape));
         rect->m_logpen.lopnColor = RGB(10 * shape, 20, 30);
         rect->m_bBrush = shape % 2;
-        doc.AddObject(rect);
     }
-    doc.AddBackgroundObject(new CArdoRect(CRect(-50, 50, 50, -50), SHAPE_LINE));
-    doc.AddObject(WithPoints(new CArdoPoly(CRect(0, 0, 1, 1)), {{0, 0}, {500, 900}, {1000, -40}, {-3, 7}}));
-    doc.AddObject(WithPoints(new CArdoPolyline(CRect(0, 0, 1, 1)), {{10, 10}, {-20000, 15000}, {30000, -29000}}));
-    doc.AddObject(WithPoints(new CArdoBezier(CRect(0, 0, 1, 1)), {{0, 0}, {100, 400}, {300, 400}, {400, 0}}));
-    doc.AddObject(WithPoints(new CArdoPolyMeasure(CRect(0, 0, 1, 1)), {{0, 0}, {4000, 0}, {4000, 3000}}));
-    doc.AddBackgroundObject(WithPoints(new CArdoPolyline(CRect(0, 0, 1, 1)), {{1, 2}, {3, 4}}));
+    const CRect unit(0, 0, 1, 1);
+    doc.AddBackgroundObject(std::make_unique<CArdoRect>(CRect(-50, 50, 50, -50), SHAPE_LINE));
+    doc.AddObject(WithPoints(std::make_unique<CArdoPoly>(unit), {{0, 0}, {500, 900}, {1000, -40}, {-3, 7}}));
+    doc.AddObject(WithPoints(std::make_unique<CArdoPolyline>(unit), {{10, 10}, {-20000, 15000}, {30000, -29000}}));
+    doc.AddObject(WithPoints(std::make_unique<CArdoBezier>(unit), {{0, 0}, {100, 400}, {300, 400}, {400, 0}}));
+    doc.AddObject(WithPoints(std::make_unique<CArdoPolyMeasure>(unit), {{0, 0}, {4000, 0}, {4000, 3000}}));
+    doc.AddBackgroundObject(WithPoints(std::make_unique<CArdoPolyline>(unit), {{1, 2}, {3, 4}}));
 
-    auto* text = new CArdoText(CRect(100, 600, 2100, 100));
+    auto* text = doc.AddObject(std::make_unique<CArdoText>(CRect(100, 600, 2100, 100)));
     text->m_text = "Küche, Bad & WC – 12 m²";
     text->m_cy = 500;
     text->m_cx = 2000;
@@ -197,11 +198,8 @@ void FillWithEveryClass(CArdoDoc& doc) {
     text->m_logfont.lfWeight = 700;
     text->m_logfont.lfItalic = 1;
     text->m_logfont.SetFaceName("Liberation Sans");
-    doc.AddObject(text);
 
-    auto* symbol = new CArdoSymbol(CRect(-1000, 1000, 1000, -1000), 7);
-    symbol->m_flags = 3;
-    doc.AddObject(symbol);
+    doc.AddObject(std::make_unique<CArdoSymbol>(CRect(-1000, 1000, 1000, -1000), 7))->m_flags = 3;
 }
 
 TEST_F(RoundTripTest, DocumentWithEveryClass) {

@@ -97,8 +97,8 @@ TEST_F(SelectionToolTest, HandleDragsStayOnThePaperAndSnapAtRelease) {
     const CRect start = a->m_position;
     const CPoint corner = ClientOf(start.BottomRight());  // handle 5
     Press(corner);
-    EXPECT_EQ(SharedToolState().selectMode, sizeHandle);
-    EXPECT_EQ(SharedToolState().dragHandle, 5);
+    EXPECT_EQ(tools.State().selectMode, sizeHandle);
+    EXPECT_EQ(tools.State().dragHandle, 5);
     MoveTo({-20, 300});  // left of the paper
     EXPECT_EQ(a->m_position, start);
     EXPECT_EQ(host.cursor, IDC_REFUSE);
@@ -159,10 +159,10 @@ TEST_F(SelectionToolTest, DoubleClickEditsOneObjectOrTheCommonAttributesOfSevera
     SetObjectDialogs(&dialogs);
     CArdoRect* a = AddBox({100, 100});
     CArdoRect* measure = AddBox({300, 100}, SHAPE_DIMLINE);
-    auto* chain = new CArdoPolyMeasure(CRect());
-    for (CPoint p : {CPoint(9000, 20000), CPoint(12000, 20000)}) chain->AddPointSilent(p);
-    chain->RecalcBounds(nullptr);
-    doc->AddObject(chain);
+    auto created = std::make_unique<CArdoPolyMeasure>(CRect());
+    for (CPoint p : {CPoint(9000, 20000), CPoint(12000, 20000)}) created->AddPointSilent(p);
+    created->RecalcBounds(nullptr);
+    CArdoPolyMeasure* chain = doc->AddObject(std::move(created));
 
     Click(CentreOf(a));
     view->OnLButtonDblClk(0, CentreOf(a));

@@ -48,11 +48,11 @@ class SymbolFixture : public ToolFixture {
 protected:
     void SetUp() override {
         ToolFixture::SetUp();
-        SetSymbolPalette(&palette);
+        tools.SetPalette(&palette);
         doc->m_bSymbolsLoaded = 1;
     }
     void TearDown() override {
-        SetSymbolPalette(nullptr);
+        tools.SetPalette(nullptr);
         ToolFixture::TearDown();
     }
 

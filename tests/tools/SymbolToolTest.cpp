@@ -74,8 +74,8 @@ TEST_F(SymbolToolTest, DropMakesSymbolOfLibrarySizeWithEntryFlags) {
     EXPECT_EQ(symbol->m_nSymbolId, table);
     EXPECT_EQ(symbol->m_flags, 0xBu);
     EXPECT_EQ(view->m_selection, std::vector<CArdoObj*>{symbol});
-    EXPECT_EQ(SharedToolState().selectMode, move);
-    EXPECT_EQ(SharedToolState().dragHandle, 8);
+    EXPECT_EQ(tools.State().selectMode, move);
+    EXPECT_EQ(tools.State().dragHandle, 8);
     EXPECT_TRUE(host.capture);
     Release(at);
 }
@@ -94,7 +94,7 @@ TEST_F(SymbolToolTest, SymbolDroppedAtTheRightEdgeLandsOnTheEdge) {
     EXPECT_EQ(services().alerts.Flashes(), 1);
     EXPECT_EQ(services().alerts.Beeps(), std::vector<unsigned>{MB_ICONERROR});
     EXPECT_EQ(Pane(kPanePrompt), "Symbol  wurde vollständig in Papierbereich geschoben");
-    EXPECT_EQ(SharedToolState().lastLogicalPoint, CPoint(20790 - 1790, 10500));
+    EXPECT_EQ(tools.State().lastLogicalPoint, CPoint(20790 - 1790, 10500));
     EXPECT_EQ(view->m_selectionBounds, r);
 
     // Dragged on, it stays on the paper.
@@ -182,7 +182,7 @@ TEST_F(SymbolToolTest, CurrentSymbolOutsideTheTableDropsNothing) {
         doc->m_nCurrentSymbol = bad;
         Click(ClientOf({4200, 10500}));
         EXPECT_EQ(ObjectCount(), 0u) << bad;
-        SharedToolState().currentTool = TOOL_SYMBOL;
+        tools.State().currentTool = TOOL_SYMBOL;
     }
     doc->m_nCurrentSymbol = 0;
     doc->m_symbolInfo[0].nClass = kDeletedSymbolClass;
@@ -195,7 +195,7 @@ TEST_F(SymbolToolTest, ActivatingAViewWithoutChosenSymbolEndsTheSymbolTool) {
     AddLibrarySymbol(28, 500, 800);
     viewtest::FakeViewHost otherHost;
     CArdoView other(*doc, otherHost);
-    other.SetToolSink(&ToolFramework());
+    other.SetToolSink(&tools);
     other.OnInitialUpdate();
 
     Command(kLivingCommand);  // the palette is open, nothing picked yet

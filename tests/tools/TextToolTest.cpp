@@ -111,7 +111,7 @@ TEST_F(TextToolTest, CancelOrEmptyTextCreatesNothing) {
     Command(cmd::ToolText);
     EXPECT_EQ(ObjectCount(), 0u);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
-    EXPECT_EQ(SharedToolState().selectMode, none);
+    EXPECT_EQ(tools.State().selectMode, none);
     EXPECT_FALSE(host.capture);
 
     dialogs.ok = true;
@@ -147,7 +147,7 @@ TEST_F(TextToolTest, EscWhileCarryingLeavesTheTextAndEndsTheTool) {
     view->OnCancel();
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
     EXPECT_EQ(ObjectCount(), 1u);
-    auto* tool = static_cast<CTextTool*>(findTool(TOOL_TEXT));
+    auto* tool = static_cast<CTextTool*>(tools.FindTool(TOOL_TEXT));
     EXPECT_EQ(tool->currentObject, nullptr);
 }
 

@@ -13,16 +13,16 @@ using ToolFrameworkTest = ToolFixture;
 
 TEST_F(ToolFrameworkTest, EveryToolIdHasItsOwnInstance) {
     for (int id = TOOL_SELECT; id <= TOOL_BEZIER; ++id) {
-        CInputTool* tool = findTool(id);
+        CInputTool* tool = tools.FindTool(id);
         ASSERT_NE(tool, nullptr) << id;
         EXPECT_EQ(tool->ToolId(), id);
     }
-    EXPECT_EQ(findTool(99), nullptr);
-    EXPECT_NE(dynamic_cast<CMeasurePolygonTool*>(findTool(TOOL_DIMCHAIN)), nullptr);
-    EXPECT_NE(dynamic_cast<CShapeTool*>(findTool(TOOL_DIMRECT)), nullptr);
+    EXPECT_EQ(tools.FindTool(99), nullptr);
+    EXPECT_NE(dynamic_cast<CMeasurePolygonTool*>(tools.FindTool(TOOL_DIMCHAIN)), nullptr);
+    EXPECT_NE(dynamic_cast<CShapeTool*>(tools.FindTool(TOOL_DIMRECT)), nullptr);
 
     // An id without an instance drops the events.
-    SharedToolState().currentTool = 99;
+    tools.State().currentTool = 99;
     Click({100, 100});
     view->OnChar('x', 1, 0);
     EXPECT_EQ(ObjectCount(), 0u);
@@ -46,7 +46,7 @@ TEST_F(ToolFrameworkTest, ToolCommandsSetTheToolThePromptAndTheCheckMark) {
 TEST_F(ToolFrameworkTest, OnlyTheActiveViewForwardsEvents) {
     viewtest::FakeViewHost otherHost;
     CArdoView other(*doc, otherHost);
-    other.SetToolSink(&ToolFramework());
+    other.SetToolSink(&tools);
     other.OnInitialUpdate();
     Command(cmd::ToolRect);
     other.OnLButtonDown(MK_LBUTTON, {100, 100});
@@ -59,7 +59,7 @@ TEST_F(ToolFrameworkTest, OnlyTheActiveViewForwardsEvents) {
 TEST_F(ToolFrameworkTest, PolygonInputMovingToAnotherViewEndsInTheFirst) {
     viewtest::FakeViewHost otherHost;
     auto other = std::make_unique<CArdoView>(*doc, otherHost);
-    other->SetToolSink(&ToolFramework());
+    other->SetToolSink(&tools);
     other->OnInitialUpdate();
     Command(cmd::ToolPolygon);
     Press({100, 100});
@@ -117,7 +117,7 @@ TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObject
                 EXPECT_GE(poly->PointCount(), 2);
             }
         }
-        for (int id = TOOL_SELECT; id <= TOOL_BEZIER; ++id) EXPECT_FALSE(findTool(id)->HasInputUnderWay()) << id;
+        for (int id = TOOL_SELECT; id <= TOOL_BEZIER; ++id) EXPECT_FALSE(tools.FindTool(id)->HasInputUnderWay()) << id;
     }
 }
 

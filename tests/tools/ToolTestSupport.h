@@ -19,16 +19,14 @@ class ToolFixture : public viewtest::ViewFixture {
 protected:
     void SetUp() override {
         viewtest::ViewFixture::SetUp();
-        SharedToolState() = ToolState{};
-        view->SetToolSink(&ToolFramework());
+        view->SetToolSink(&tools);
         view->OnActivateView(true);
         doc->m_bSnap = 0;
         Prepare();
     }
     void TearDown() override {
-        // Leave no gesture behind for the next test.
+        // Leave no gesture behind.
         view->OnCancel();
-        SharedToolState() = ToolState{};
         SetObjectDialogs(nullptr);
         viewtest::ViewFixture::TearDown();
     }
@@ -56,7 +54,9 @@ protected:
         Release(client, flags);
     }
     void Command(int id) { ASSERT_TRUE(view->OnCommand(id)) << id; }
-    int CurrentTool() const { return SharedToolState().currentTool; }
+    int CurrentTool() const { return tools.State().currentTool; }
+    // The tools of this test's program; the views it makes are given these.
+    CToolFramework tools;
     size_t ObjectCount() const { return doc->m_objects.size(); }
     CArdoObj* Last() const { return doc->m_objects.empty() ? nullptr : doc->m_objects.back().get(); }
     template <class T>

@@ -142,7 +142,7 @@ TEST_F(ViewFixture, GridDialogChecksAndApplies) {
     RecordingBackend window;
     view->OnPaint(window);
     ASSERT_TRUE(CheckGridDialog(" 2.5 ", "0.5", x, y).accept);
-    ApplyGridDialog(*doc, x, y, RGB(1, 2, 3));
+    ApplyGridDialog(*doc, x, y, RGB(1, 2, 3), services().settings);
     EXPECT_FLOAT_EQ(2500.0f, doc->m_fGridX);
     EXPECT_FLOAT_EQ(500.0f, doc->m_fGridY);
     EXPECT_TRUE(doc->IsModified());

@@ -3,19 +3,34 @@
 #include "ViewTestSupport.h"
 
 #include "platform/Archive.h"
-#include "tools/InputTool.h"
 #include "tools/ToolFramework.h"
 
 namespace viewtest {
 namespace {
 
+// Counts what the view asks of its tools.
+class CountingToolSink : public InputToolSink {
+public:
+    void OnButtonDown(CArdoView&, unsigned, CPoint) override {}
+    void OnButtonUp(CArdoView&, unsigned, CPoint) override {}
+    void OnMouseMove(CArdoView&, unsigned, CPoint) override {}
+    void OnDoubleClick(CArdoView&, unsigned, CPoint) override {}
+    void OnChar(CArdoView&, unsigned, unsigned, unsigned) override {}
+    void OnCancel(CArdoView&) override {}
+    void SelectSelectionTool() override { ++selectionToolCalls; }
+    void EndInputsUnderWay() override { ++endInputCalls; }
+    int selectionToolCalls = 0;
+    int endInputCalls = 0;
+};
+
 class SelectionEditTest : public ViewFixture {
 protected:
     void SetUp() override {
         ViewFixture::SetUp();
-        SharedToolState() = ToolState{};
+        view->SetToolSink(&tools);
         Prepare();
     }
+    CountingToolSink tools;
     MemoryClipboard& clipboard() { return services().clipboard; }
     bool Enabled(int id) const { return view->OnUpdateCommand(id).value().enabled; }
     std::vector<CArdoObj*> Order() const {
@@ -206,11 +221,12 @@ TEST_F(SelectionEditTest, SelectAllAndTheContextMenu) {
     EXPECT_FALSE(Enabled(cmd::EditSelectAll));
     CArdoRect* a = AddRect(CRect(0, 200, 100, 100));
     CArdoRect* b = AddRect(CRect(0, 200, 100, 100));
-    SharedToolState().currentTool = TOOL_RECTANGLE;
     view->OnCommand(cmd::EditSelectAll);
     EXPECT_EQ(view->m_selection, (std::vector<CArdoObj*>{a, b}));
     EXPECT_EQ(Pane(kPanePrompt), "Alle Objekte ausgewählt");
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
+    // Gestures under way end first, and the selection tool becomes current.
+    EXPECT_EQ(tools.endInputCalls, 1);
+    EXPECT_EQ(tools.selectionToolCalls, 1);
 
     const ContextMenuRequest byMouse = view->OnContextMenu({400, 300}, {100, 50});
     EXPECT_EQ(byMouse.screenPoint, CPoint(400, 300));
@@ -219,11 +235,13 @@ TEST_F(SelectionEditTest, SelectAllAndTheContextMenu) {
     EXPECT_EQ(byMouse.items->back(), cmd::Properties);
     EXPECT_EQ(view->OnContextMenu({-1, -1}, {100, 50}).screenPoint, CPoint(105, 55));
     // All but "Fangraster..." (a command of the document) are the view's, with the tool
-    // commands answered by the tools the view is given; a view without tools leaves them.
+    // commands answered by the tools the view is given; tools that know none leave them.
     EXPECT_FALSE(view->OnUpdateCommand(cmd::SelectMode).has_value());
     EXPECT_FALSE(view->OnCommand(cmd::SelectMode));
-    view->SetToolSink(&ToolFramework());
+    CToolFramework framework;
+    view->SetToolSink(&framework);
     for (int id : *byMouse.items) EXPECT_EQ(view->OnUpdateCommand(id).has_value(), id != cmd::SnapSetup) << id;
+    view->SetToolSink(&tools);  // the framework goes before the view
 }
 
 }  // namespace

@@ -92,8 +92,7 @@ TEST_F(ViewFixture, HandlesBeyondTheMarginAreRepaintedToo) {
     view->OnActivateView(true);
     // A rounded rectangle 2 mm wide: its roundness handle sits 8 mm inside the upper right
     // corner, that is 6 mm beyond the left edge, past the 4 mm margin.
-    auto* obj = new CArdoRect(CRect(4200, 6300, 4600, 5900), SHAPE_ROUNDRECT);
-    doc->AddObject(obj);
+    auto* obj = doc->AddObject(std::make_unique<CArdoRect>(CRect(4200, 6300, 4600, 5900), SHAPE_ROUNDRECT));
     view->Select(obj);
     host.invalidated.clear();
     view->InvalidateObject(obj);

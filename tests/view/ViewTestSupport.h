@@ -115,8 +115,7 @@ protected:
         view->OnLButtonDown(MK_LBUTTON, b);
     }
     CArdoRect* AddRect(CRect r, int shape = 0) {
-        auto* obj = new CArdoRect(r, shape);
-        doc->AddObject(obj);
+        auto* obj = doc->AddObject(std::make_unique<CArdoRect>(r, shape));
         return obj;
     }
 

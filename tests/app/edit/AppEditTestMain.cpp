@@ -7,10 +7,17 @@
 
 #include <gtest/gtest.h>
 
+namespace appedit {
+CToolFramework& EditTestTools() {
+    static CToolFramework tools;
+    return tools;
+}
+}  // namespace appedit
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    SetViewToolSink(&ToolFramework());
+    SetViewToolSink(&appedit::EditTestTools());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -13,6 +13,7 @@
 #include "platform/Services.h"
 #include "tools/InputTool.h"
 #include "tools/ToolCommands.h"
+#include "tools/ToolFramework.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -27,16 +28,19 @@ namespace appedit {
 
 inline QPoint Q(CPoint p) { return QPoint(p.x, p.y); }
 
+// The tool framework every document window of the edit tests is given (AppEditTestMain.cpp).
+CToolFramework& EditTestTools();
+
 // Resets the process-wide tool state and services around each test.
 class EditTestBase : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetAppServices();
         DefaultMemoryServices().Clear();
-        SharedToolState() = ToolState{};
+        EditTestTools().State() = ToolState{};
     }
     void TearDown() override {
-        SharedToolState() = ToolState{};
+        EditTestTools().State() = ToolState{};
         ResetAppServices();
     }
     RecordingMessageBoxes& Messages() { return DefaultMemoryServices().messages; }
@@ -107,13 +111,12 @@ protected:
     CArdoRect* AddRect(QRect client) {
         CRect r(client.left(), client.top(), client.right(), client.bottom());
         View().ClientToLogical(r);
-        auto* obj = new CArdoRect(r, SHAPE_RECTANGLE);
-        doc->AddObject(obj);
+        auto* obj = doc->AddObject(std::make_unique<CArdoRect>(r, SHAPE_RECTANGLE));
         View().InvalidateObject(obj);
         return obj;
     }
     size_t Count() const { return doc->m_objects.size(); }
-    int Tool() const { return SharedToolState().currentTool; }
+    int Tool() const { return EditTestTools().State().currentTool; }
 
     std::shared_ptr<CArdoDoc> doc;
     std::unique_ptr<ViewWindow> window;

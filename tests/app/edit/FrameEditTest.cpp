@@ -71,8 +71,7 @@ protected:
     CArdoRect* AddRect(QRect client) {
         CRect r(client.left(), client.top(), client.right(), client.bottom());
         view->View().ClientToLogical(r);
-        auto* obj = new CArdoRect(r, SHAPE_RECTANGLE);
-        doc->AddObject(obj);
+        auto* obj = doc->AddObject(std::make_unique<CArdoRect>(r, SHAPE_RECTANGLE));
         return obj;
     }
     std::vector<int> MenuItems(const char* title) {
@@ -151,11 +150,11 @@ TEST_F(FrameEditTest, EveryKeyOfTheTableReachesItsCommandAndNoKeyIsShared) {
 
 TEST_F(FrameEditTest, TypedKeysChooseToolsAndRunEditCommands) {
     Char('r');
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_RECTANGLE);
+    EXPECT_EQ(EditTestTools().State().currentTool, TOOL_RECTANGLE);
     Char('E');
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_ELLIPSE);
+    EXPECT_EQ(EditTestTools().State().currentTool, TOOL_ELLIPSE);
     Char('s');
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
+    EXPECT_EQ(EditTestTools().State().currentTool, TOOL_SELECT);
 
     CArdoRect* a = AddRect(QRect(QPoint(100, 100), QPoint(200, 180)));
     CArdoRect* b = AddRect(QRect(QPoint(150, 150), QPoint(260, 240)));
@@ -186,7 +185,7 @@ TEST_F(FrameEditTest, PlainKeysGoToTextFieldsAndDialogsNotToTheTools) {
     field->setFocus();
     QTest::keyClicks(field, QStringLiteral("rel+s"));
     EXPECT_EQ(field->text(), "rel+s");
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
+    EXPECT_EQ(EditTestTools().State().currentTool, TOOL_SELECT);
 
     // A dialog over the frame with a field of its own.
     QDialog dialog(frame.get());
@@ -198,7 +197,7 @@ TEST_F(FrameEditTest, PlainKeysGoToTextFieldsAndDialogsNotToTheTools) {
     inner->setFocus();
     QTest::keyClicks(inner, QStringLiteral("Ln"));
     EXPECT_EQ(inner->text(), "Ln");
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
+    EXPECT_EQ(EditTestTools().State().currentTool, TOOL_SELECT);
     dialog.close();
 
     // Back in the view the same key chooses the tool.
@@ -206,7 +205,7 @@ TEST_F(FrameEditTest, PlainKeysGoToTextFieldsAndDialogsNotToTheTools) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     view->setFocus();
     Char('l');
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_LINE);
+    EXPECT_EQ(EditTestTools().State().currentTool, TOOL_LINE);
 }
 
 TEST_F(FrameEditTest, ThePopUpMenuTakesTheFramesRoute) {
@@ -236,7 +235,7 @@ TEST_F(FrameEditTest, ThePopUpMenuTakesTheFramesRoute) {
     for (QAction* a : menu->actions())
         if (a->data().toInt() == cmd::SelectMode) a->trigger();
     menu->close();
-    EXPECT_EQ(SharedToolState().currentTool, TOOL_SELECT);
+    EXPECT_EQ(EditTestTools().State().currentTool, TOOL_SELECT);
     EXPECT_TRUE(frame->Action(cmd::SelectMode)->isChecked());
 }
 

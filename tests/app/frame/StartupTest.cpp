@@ -142,7 +142,7 @@ TEST_F(StartupFixture, SplashClosesOnAMouseButtonAndAfterItsTime) {
 }
 
 TEST(AboutBox, CaptionVersionLineAndIcon) {
-    std::unique_ptr<QDialog> box(CreateAboutBox(nullptr));
+    const std::unique_ptr<QDialog> box = CreateAboutBox(nullptr);
     EXPECT_EQ(box->windowTitle(), "About Kovel");
     auto* line = box->findChild<QLabel*>("VersionLine");
     ASSERT_TRUE(line);

@@ -29,8 +29,7 @@ protected:
 
 TEST_F(QtObjectDialogsTest, LineAndFillOkReachesObjectAndDocument) {
     CArdoDoc doc;
-    auto* rect = new CArdoRect(CRect(0, 0, 100, 100), 0);
-    doc.AddObject(rect);
+    auto* rect = doc.AddObject(std::make_unique<CArdoRect>(CRect(0, 0, 100, 100), 0));
     int result = -1;
     WithModalDialog(
         [this](QDialog& dialog) {

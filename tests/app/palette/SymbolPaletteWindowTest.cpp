@@ -39,8 +39,7 @@ protected:
     void SetUp() override {
         ResetAppServices();
         DefaultMemoryServices().Clear();
-        SharedToolState() = ToolState{};
-        SetViewToolSink(&ToolFramework());
+        SetViewToolSink(&tools);
         doc = std::make_shared<CArdoDoc>();
         doc->m_bSymbolsLoaded = 1;
         palette = EnsureProgramSymbolPalette();
@@ -49,7 +48,7 @@ protected:
     void TearDown() override {
         palette->ForgetDocument(*doc);
         delete window;
-        SharedToolState() = ToolState{};
+        SetViewToolSink(nullptr);  // this test's tools go with it
         ResetAppServices();
     }
 
@@ -79,6 +78,7 @@ protected:
     }
     std::string Pane0() { return DefaultMemoryServices().status.PaneText(kPanePrompt); }
 
+    CToolFramework tools;
     std::shared_ptr<CArdoDoc> doc;
     ViewWindow* window = nullptr;
     SymbolPaletteWindow* palette = nullptr;

@@ -35,7 +35,7 @@ protected:
         doc = std::make_shared<CArdoDoc>();
         doc->OnNewDocument();
         doc->SetTitle("Wohnung");
-        doc->AddObject(new CArdoRect(CRect(2000, 20000, 12000, 10000), SHAPE_ELLIPSE));
+        doc->AddObject(std::make_unique<CArdoRect>(CRect(2000, 20000, 12000, 10000), SHAPE_ELLIPSE));
     }
     void TearDown() override {
         SetViewPrintMode(false);

@@ -158,7 +158,7 @@ TEST_F(ViewWindowTest, GridCommandTogglesLinesAndRemembersChoice) {
 
 TEST_F(ViewWindowTest, ObjectsAppearOnTopAndViewCommandsAreClaimed) {
     const QImage before = window->Picture();
-    doc->AddObject(new CArdoRect(CRect(2000, 20000, 12000, 10000), SHAPE_RECTANGLE));
+    doc->AddObject(std::make_unique<CArdoRect>(CRect(2000, 20000, 12000, 10000), SHAPE_RECTANGLE));
     doc->UpdateAllViews(nullptr, HINT_ALL);
     EXPECT_GT(CountDifferent(before, window->Picture()), 100);
 
