@@ -164,7 +164,7 @@ int ParseTextHeight(const std::string& text) {
     return int(std::min<long long>(value, kMaxTextHeight));
 }
 
-int EditRectMeasureProperties(CArdoRect& obj, ObjectView* pView) {
+int EditRectMeasureProperties(CArdoRect& obj, ObjectView* /*pView: every view redraws*/) {
     ObjectOwner* doc = obj.m_pDocument;
     DimensionDialogValues values;
     values.bForPolygon = false;

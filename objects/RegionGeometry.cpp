@@ -19,7 +19,8 @@
 namespace region {
 namespace {
 
-using I128 = __int128;
+// GCC and Clang have 128-bit integers; __extension__ says so under -Wpedantic.
+__extension__ using I128 = __int128;
 
 // num / den with den > 0.
 struct Frac {

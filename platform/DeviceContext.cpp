@@ -9,7 +9,8 @@
 
 namespace {
 
-using Wide = __int128;
+// GCC and Clang have 128-bit integers; __extension__ says so under -Wpedantic.
+__extension__ using Wide = __int128;
 
 // Device and logical coordinates are 32-bit; results beyond that range saturate instead
 // of wrapping, so a huge zoom never folds a shape back onto the screen.

@@ -80,7 +80,7 @@ TEST_F(PlanImportHeaderTest, DamagedHeadersChangeNothingAndSayNothing) {
         PlanWriter annotated;
         annotated.header.annotations = {"x"};
         std::vector<uint8_t> bytes = annotated.Bytes();
-        bytes.resize(bytes.size() - 5);  // the annotation's length and byte
+        bytes.erase(bytes.end() - 5, bytes.end());  // the annotation's length and byte
         AppendPlanFloat(bytes, length);
         bytes.resize(1024, 'x');
         ExpectUnchanged(Import(bytes), PlanHeaderStatus::invalid);
