@@ -77,9 +77,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
         // Claim the key, so no command runs; the key press that follows closes the picture.
         event->accept();
         return true;
-    case QEvent::KeyPress:
-        CloseSplash();
-        return true;
+    case QEvent::KeyPress: CloseSplash(); return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::NonClientAreaMouseButtonPress:
@@ -88,8 +86,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -70,8 +70,9 @@ void WritePlacement(ISettingsStore& s, const WindowPlacement& p) {
 QRect UsableNormalRect(const WindowPlacement& p, const QList<QRect>& screens) {
     const QRect primary = screens.isEmpty() ? QRect(0, 0, 1024, 768) : screens.first();
     const WindowPlacement fallback = DefaultPlacement(primary.width(), primary.height());
-    const QRect defaultRect = QRect(QPoint(fallback.left, fallback.top), QPoint(fallback.right - 1, fallback.bottom - 1))
-                                  .translated(primary.topLeft());
+    const QRect defaultRect =
+        QRect(QPoint(fallback.left, fallback.top), QPoint(fallback.right - 1, fallback.bottom - 1))
+            .translated(primary.topLeft());
 
     // 64-bit differences: stored values may be anything an int holds.
     const int64_t width = int64_t(p.right) - p.left;

@@ -13,8 +13,8 @@ class ISettingsStore;
 struct WindowPlacement {
     int flags = 0;
     int showCmd = 1;
-    int minX = 0, minY = 0;  // minimised position
-    int maxX = 0, maxY = 0;  // maximised position
+    int minX = 0, minY = 0;                        // minimised position
+    int maxX = 0, maxY = 0;                        // maximised position
     int left = 0, top = 0, right = 0, bottom = 0;  // normal rectangle
 };
 

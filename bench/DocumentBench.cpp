@@ -8,11 +8,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
-#include <malloc.h>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -80,8 +80,8 @@ std::string g_planPath;  // the file BM_LoadFromFile reads, once written
 
 std::string LargePlanPath() {
     if (g_planPath.empty()) {
-        const std::string p = (std::filesystem::temp_directory_path() /
-                               ("kovel-bench-" + std::to_string(::getpid()) + ".cpr")).string();
+        const std::string p =
+            (std::filesystem::temp_directory_path() / ("kovel-bench-" + std::to_string(::getpid()) + ".cpr")).string();
         MakeLargePlan()->WriteDocumentFile(p);
         g_planPath = p;
     }
@@ -108,8 +108,8 @@ BENCHMARK(BM_SaveToMemory)->Unit(benchmark::kMillisecond);
 
 void BM_SaveToFile(benchmark::State& state) {
     auto doc = MakeLargePlan();
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("kovel-bench-" + std::to_string(::getpid()) + "-save.cpr")).string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("kovel-bench-" + std::to_string(::getpid()) + "-save.cpr")).string();
     for (auto _ : state) doc->WriteDocumentFile(path);
     std::filesystem::remove(path);
 }

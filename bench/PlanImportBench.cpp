@@ -33,7 +33,8 @@ const std::vector<uint8_t>& LargePlan() {
 void ReportRecords(benchmark::State& state, const PlanImportReport& report) {
     state.counters["records"] = report.records;
     state.counters["objects"] = report.Objects();
-    state.counters["records/s"] = benchmark::Counter(double(report.records), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["records/s"] =
+        benchmark::Counter(double(report.records), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void BM_ImportLargePlanFromMemory(benchmark::State& state) {
@@ -55,7 +56,8 @@ void BM_ImportLargePlanFromFile(benchmark::State& state) {
     const fs::path path = fs::temp_directory_path() / "kovel_bench_large.cap";
     {
         const std::vector<uint8_t>& bytes = LargePlan();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
     PlanImportReport report;
     for (auto _ : state) {

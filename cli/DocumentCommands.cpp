@@ -65,9 +65,12 @@ int RunDump(const Arguments& args, const DocumentFormats& formats) {
 int RunBuild(const Arguments& args, const DocumentFormats&) {
     std::string input, output;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size()) output = args[++i];
-        else if (input.empty()) input = args[i];
-        else return Usage("build JSON -o FILE");
+        if (args[i] == "-o" && i + 1 < args.size())
+            output = args[++i];
+        else if (input.empty())
+            input = args[i];
+        else
+            return Usage("build JSON -o FILE");
     }
     if (input.empty() || output.empty()) return Usage("build JSON -o FILE");
 

@@ -41,8 +41,9 @@ const Json& Member(const Json& obj, const char* key, const std::string& where) {
 
 int64_t IntegerIn(const Json& j, int64_t lo, int64_t hi, const std::string& where) {
     if (!j.is_number_integer()) Fail(where, "expected an integer");
-    const int64_t v = j.is_number_unsigned() ? (j.get<uint64_t>() > uint64_t(INT64_MAX) ? hi + 1 : int64_t(j.get<uint64_t>()))
-                                             : j.get<int64_t>();
+    const int64_t v = j.is_number_unsigned()
+                          ? (j.get<uint64_t>() > uint64_t(INT64_MAX) ? hi + 1 : int64_t(j.get<uint64_t>()))
+                          : j.get<int64_t>();
     if (v < lo || v > hi) Fail(where, "value " + std::to_string(v) + " out of range");
     return v;
 }
@@ -138,9 +139,8 @@ void BaseToJson(const CArdoObj& o, Json& j) {
     const CRect& r = o.m_position;
     j["position"] = Json::array({r.left, r.top, r.right, r.bottom});
     j["pen"] = o.m_bPen;
-    j["logpen"] = Json::object({{"style", o.m_logpen.lopnStyle},
-                                {"width", PointTo(o.m_logpen.lopnWidth)},
-                                {"color", o.m_logpen.lopnColor}});
+    j["logpen"] = Json::object(
+        {{"style", o.m_logpen.lopnStyle}, {"width", PointTo(o.m_logpen.lopnWidth)}, {"color", o.m_logpen.lopnColor}});
     j["brush"] = o.m_bBrush;
     j["logbrush"] = Json::object(
         {{"style", o.m_logbrush.lbStyle}, {"color", o.m_logbrush.lbColor}, {"hatch", o.m_logbrush.lbHatch}});
@@ -256,9 +256,8 @@ struct BuildState {
             initialHeight = value;
             initialHeightFrom = where;
         } else if (*initialHeight != value) {
-            Fail(where, "initialHeight " + std::to_string(value) + " differs from " +
-                            std::to_string(*initialHeight) + " of " + initialHeightFrom +
-                            "; a file holds one value for all texts");
+            Fail(where, "initialHeight " + std::to_string(value) + " differs from " + std::to_string(*initialHeight) +
+                            " of " + initialHeightFrom + "; a file holds one value for all texts");
         }
     }
 };
@@ -298,10 +297,9 @@ LOGFONT LogFontFromJson(const Json& j, const std::string& where) {
     lf.lfOrientation = IntOnlyMember(j, "orientation", where);
     lf.lfWeight = IntOnlyMember(j, "weight", where);
     const std::pair<const char*, uint8_t*> bytes[] = {
-        {"italic", &lf.lfItalic},         {"underline", &lf.lfUnderline},
-        {"strikeOut", &lf.lfStrikeOut},   {"charSet", &lf.lfCharSet},
-        {"outPrecision", &lf.lfOutPrecision}, {"clipPrecision", &lf.lfClipPrecision},
-        {"quality", &lf.lfQuality},       {"pitchAndFamily", &lf.lfPitchAndFamily}};
+        {"italic", &lf.lfItalic},   {"underline", &lf.lfUnderline},          {"strikeOut", &lf.lfStrikeOut},
+        {"charSet", &lf.lfCharSet}, {"outPrecision", &lf.lfOutPrecision},    {"clipPrecision", &lf.lfClipPrecision},
+        {"quality", &lf.lfQuality}, {"pitchAndFamily", &lf.lfPitchAndFamily}};
     for (const auto& [key, field] : bytes) *field = uint8_t(IntMember(j, key, 0, 0xFF, where));
 
     const std::string name = Utf8ToWin1252(StringMember(j, "faceName", where));
@@ -466,8 +464,7 @@ std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, BuildStat
         if (!record.is_string()) Fail(where, "\"record\" must be a string of hex digits");
         ReadRecord(FromHex(record.get<std::string>(), where + ".record"), *obj, doc, where + ".record");
         // A text record sets the class-wide initial height as it is read.
-        if (obj->IsKindOf(RUNTIME_CLASS(CArdoText)))
-            state.NoteInitialHeight(doc.m_nInitialTextHeight, where);
+        if (obj->IsKindOf(RUNTIME_CLASS(CArdoText))) state.NoteInitialHeight(doc.m_nInitialTextHeight, where);
         break;
     }
     }
@@ -484,7 +481,8 @@ void ListFromJson(const Json& dump, const char* key, ObjectList& list, CArdoDoc&
     const Json& objects = ArrayOf(Member(dump, key, "document"), 0, key);
     list.reserve(objects.size());
     size_t index = 0;
-    for (const Json& j : objects) list.push_back(ObjectFromJson(j, doc, state, std::string(key) + "[" + std::to_string(index++) + "]"));
+    for (const Json& j : objects)
+        list.push_back(ObjectFromJson(j, doc, state, std::string(key) + "[" + std::to_string(index++) + "]"));
 }
 
 Json FloatPair(float a, float b) { return Json::array({FloatToJson(a), FloatToJson(b)}); }

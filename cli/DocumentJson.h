@@ -12,8 +12,8 @@ class CArdoDoc;
 
 // JSON whose floating-point numbers are single precision: the document's fields are floats,
 // and numbers printed this way read back to the same bits.
-using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t,
-                                  std::uint64_t, float>;
+using Json =
+    nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t, std::uint64_t, float>;
 
 // A dump that cannot be turned into a document.
 class DumpFormatError : public std::runtime_error {

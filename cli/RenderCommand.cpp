@@ -75,7 +75,8 @@ int RunRender(const Arguments& args, const DocumentFormats& formats) {
         // The sheet's own proportions at the default width.
         const CSize extent = doc.m_sizeExtent;
         options.width = kDefaultWidth;
-        options.height = std::clamp(int(std::ceil(double(kDefaultWidth) * extent.cy / std::max(1, extent.cx))), 1, kMaxSide);
+        options.height =
+            std::clamp(int(std::ceil(double(kDefaultWidth) * extent.cy / std::max(1, extent.cx))), 1, kMaxSide);
     }
 
     std::string error;

@@ -16,9 +16,7 @@ namespace {
 constexpr int IDS_CLI_USAGE = 41001;
 constexpr int IDS_CLI_USAGE_LINE = 41002;  // "Usage: kovel-cli %1"
 
-void PrintUsage() {
-    std::fputs(LoadString(IDS_CLI_USAGE).c_str(), stderr);
-}
+void PrintUsage() { std::fputs(LoadString(IDS_CLI_USAGE).c_str(), stderr); }
 
 using Command = int (*)(const Arguments&, const DocumentFormats&);
 
@@ -27,7 +25,7 @@ Command FindCommand(const std::string& name) {
         const char* name;
         Command run;
     } commands[] = {
-        {"new", RunNew},       {"info", RunInfo},       {"dump", RunDump},     {"build", RunBuild},
+        {"new", RunNew},         {"info", RunInfo},       {"dump", RunDump},     {"build", RunBuild},
         {"convert", RunConvert}, {"symbols", RunSymbols}, {"render", RunRender},
     };
     for (const auto& c : commands)

@@ -13,12 +13,13 @@ const std::vector<MenuPopup>& DocumentMenuBar() {
         {"&Datei",
          {FileNew, ImportPlan, FileOpen, FileClose, FileSave, FileSaveAs, Sep, FilePrint, PrintGrid, PrintPreview,
           PrintSetup, Sep, kRecentFilesPlaceholder, Sep, AppExit}},
-        {"&Bearbeiten",
-         {Zoom, FullView, Sep, LineColor, FillColor, BackgroundColor, Sep, SelectMode, Sep, EditCut, EditCopy, EditPaste,
-          EditDelete, EditSelectAll, Sep, Properties, Sep, ToFront, ToBack, ForwardOne, BackOne, Sep, InsertObject,
-          ShowEmbedded, EditLinks, ObjectVerbs}},
+        {"&Bearbeiten", {Zoom,       FullView,     Sep,          LineColor, FillColor,  BackgroundColor, Sep,
+                         SelectMode, Sep,          EditCut,      EditCopy,  EditPaste,  EditDelete,      EditSelectAll,
+                         Sep,        Properties,   Sep,          ToFront,   ToBack,     ForwardOne,      BackOne,
+                         Sep,        InsertObject, ShowEmbedded, EditLinks, ObjectVerbs}},
         {"&Fenster",
-         {WindowNew, WindowCascade, WindowTile, WindowArrange, Sep, ViewToolbar, ViewStatusBar, kWindowListPlaceholder}},
+         {WindowNew, WindowCascade, WindowTile, WindowArrange, Sep, ViewToolbar, ViewStatusBar,
+          kWindowListPlaceholder}},
         {"&Toolbox", {ToggleMeasureBox, ToggleLinesBox, ToggleFurnitureBox}},
         {"Einrichtung",
          {RoomLiving, RoomSleeping, RoomKitchen, RoomBath, RoomOffice, RoomAppliances, RoomConnections, Sep,
@@ -42,12 +43,14 @@ const std::vector<MenuPopup>& NoDocumentMenuBar() {
 }
 
 const std::vector<int>& ViewContextMenu() {
-    static const std::vector<int> items = {SelectMode, EditCut, EditCopy, EditPaste, Zoom, FullView, SnapSetup, Properties};
+    static const std::vector<int> items = {SelectMode, EditCut,  EditCopy,  EditPaste,
+                                           Zoom,       FullView, SnapSetup, Properties};
     return items;
 }
 
 const std::vector<int>& BarsContextMenu() {
-    static const std::vector<int> items = {ViewToolbar, ToggleFurnitureBox, ToggleLinesBox, ToggleMeasureBox, ViewStatusBar};
+    static const std::vector<int> items = {ViewToolbar, ToggleFurnitureBox, ToggleLinesBox, ToggleMeasureBox,
+                                           ViewStatusBar};
     return items;
 }
 
@@ -56,13 +59,37 @@ const std::vector<BarDefinition>& BarDefinitions() {
         {kStandardToolbarId,
          "StandardToolbar",
          "",
-         {FileNew, FileOpen, FileSave, Sep, EditCut, EditCopy, EditPaste, Sep, FilePrint, Sep, SelectMode, ToolText, Marker, Sep,
-          ToggleFurnitureButton, ToggleMeasureBox, ToggleLinesBox, Sep, Zoom, FullView, Sep, ToFront, ToBack}},
+         {FileNew,
+          FileOpen,
+          FileSave,
+          Sep,
+          EditCut,
+          EditCopy,
+          EditPaste,
+          Sep,
+          FilePrint,
+          Sep,
+          SelectMode,
+          ToolText,
+          Marker,
+          Sep,
+          ToggleFurnitureButton,
+          ToggleMeasureBox,
+          ToggleLinesBox,
+          Sep,
+          Zoom,
+          FullView,
+          Sep,
+          ToFront,
+          ToBack}},
         {kFurnitureBoxId,
          "Einrichtung",
          "Einrichtung",
          {RoomLiving, RoomSleeping, RoomKitchen, RoomBath, RoomOffice, RoomAppliances, RoomConnections}},
-        {kLinesBoxId, "Hilfslinien", "Hilfslinien", {ToolLine, ToolPolyline, ToolRect, ToolRoundRect, ToolEllipse, ToolPolygon}},
+        {kLinesBoxId,
+         "Hilfslinien",
+         "Hilfslinien",
+         {ToolLine, ToolPolyline, ToolRect, ToolRoundRect, ToolEllipse, ToolPolygon}},
         {kMeasureBoxId, "Messen", "Messen", {MeasureLine, MeasureChain, MeasureRect, MeasurePolygon}},
     };
     return bars;

@@ -38,14 +38,14 @@ float ReduceToLeadingDigit(float u) {
     return u;
 }
 
-[[noreturn]] void ThrowDamaged(const char* what) {
-    throw CArchiveException(CArchiveException::badSchema, what);
-}
+[[noreturn]] void ThrowDamaged(const char* what) { throw CArchiveException(CArchiveException::badSchema, what); }
 
 // The archive designates the document while its Serialize runs, also when it throws.
 class DocumentScope {
 public:
-    DocumentScope(CArchive& ar, CArdoDoc* doc) : m_ar(ar), m_previous(ar.m_pDocument) { ar.m_pDocument = static_cast<ObjectOwner*>(doc); }
+    DocumentScope(CArchive& ar, CArdoDoc* doc) : m_ar(ar), m_previous(ar.m_pDocument) {
+        ar.m_pDocument = static_cast<ObjectOwner*>(doc);
+    }
     ~DocumentScope() { m_ar.m_pDocument = m_previous; }
 
 private:
@@ -170,8 +170,7 @@ void CArdoDoc::SetPaperSize(int widthMm, int heightMm, int bFit) {
     m_sizePaper = CSize(widthMm, heightMm);
 
     float units = 1.0f;
-    if (bFit)
-        units = ReduceToLeadingDigit(std::min(32767.0f / float(heightMm), 32000.0f / float(widthMm)));
+    if (bFit) units = ReduceToLeadingDigit(std::min(32767.0f / float(heightMm), 32000.0f / float(widthMm)));
     m_fUnitsPerMm = units;
     UpdateScaleText();
 

@@ -28,7 +28,7 @@ struct ScaleDialogResult {
     float scale = 100.0f;           // the scale denominator typed
     std::string scaleText = "100";  // the same, as typed
     int bGridAutoAdjust = 1;
-    int unitChoice = 0;             // 0 metres, 1 centimetres, 2 millimetres
+    int unitChoice = 0;  // 0 metres, 1 centimetres, 2 millimetres
 };
 
 class CArdoDoc : public ObjectOwner {

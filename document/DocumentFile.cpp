@@ -3,12 +3,12 @@
 #include "platform/Archive.h"
 #include "platform/StringTable.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <random>
 
 namespace {
 
@@ -28,8 +28,14 @@ constexpr int IDS_ACCESS_WRITE = 61732;
 // Closes a descriptor on every path out of a function.
 struct FileDescriptor {
     int fd = -1;
-    ~FileDescriptor() { if (fd >= 0) ::close(fd); }
-    int Release() { int f = fd; fd = -1; return f; }
+    ~FileDescriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    int Release() {
+        int f = fd;
+        fd = -1;
+        return f;
+    }
 };
 
 std::string FolderOf(const std::string& path) {
@@ -111,8 +117,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 
 void SaveFileAtomically(const std::string& path, std::span<const uint8_t> data) {
     // A write-protected document stays as it is, although the folder would allow the rename.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
-        ThrowErrno(errno, path, "cannot write");
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) ThrowErrno(errno, path, "cannot write");
     std::string tempPath;
     FileDescriptor file{CreateTemporaryBeside(path, tempPath)};
     try {
@@ -155,8 +160,7 @@ std::string DocumentErrorText(std::exception_ptr error, FileOperation op, const 
         switch (e.m_cause) {
         case CFileException::fileNotFound:
         case CFileException::badPath: return FormatString1(IDS_FILE_NOT_FOUND, title);
-        case CFileException::accessDenied:
-            return FormatString1(saving ? IDS_ACCESS_WRITE : IDS_ACCESS_READ, title);
+        case CFileException::accessDenied: return FormatString1(saving ? IDS_ACCESS_WRITE : IDS_ACCESS_READ, title);
         case CFileException::diskFull: return FormatString1(IDS_DISK_FULL, title);
         default: return FormatString1(generic, title);
         }

@@ -75,4 +75,3 @@ private:
     std::unique_ptr<DocumentReader> m_documentFileReader;
     std::vector<std::unique_ptr<DocumentExporter>> m_exporters;
 };
-

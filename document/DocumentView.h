@@ -8,12 +8,12 @@
 
 // Update hints: what changed.
 enum UpdateHintCode {
-    HINT_ALL = 0,           // the whole window; the cached background is rebuilt
-    HINT_OBJECT = 1,        // one object
-    HINT_OBJECTS = 2,       // a list of objects, or the view's selection when none is given
-    HINT_REMOVING = 3,      // objects being removed: they also leave the selection
-    HINT_EMBEDDED = 4,      // all embedded objects
-    HINT_MEASURES = 5,      // all measuring objects (after a scale or unit change)
+    HINT_ALL = 0,       // the whole window; the cached background is rebuilt
+    HINT_OBJECT = 1,    // one object
+    HINT_OBJECTS = 2,   // a list of objects, or the view's selection when none is given
+    HINT_REMOVING = 3,  // objects being removed: they also leave the selection
+    HINT_EMBEDDED = 4,  // all embedded objects
+    HINT_MEASURES = 5,  // all measuring objects (after a scale or unit change)
 };
 
 struct UpdateHint {

@@ -6,9 +6,9 @@
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -139,7 +139,8 @@ void ReadSymbolLibrary(CArdoDoc& doc, std::span<const uint8_t> bytes) {
         const uint16_t count = ar.ReadWord();
         const uint16_t current = ar.ReadWord();
         // The table has 512 entries; a larger library cannot be ours.
-        if (count > kMaxSymbols) throw CArchiveException(CArchiveException::badIndex, "symbol library: too many symbols");
+        if (count > kMaxSymbols)
+            throw CArchiveException(CArchiveException::badIndex, "symbol library: too many symbols");
         ar.EnsureAvailable(count * kMinBytesPerEntry);
         for (int i = 0; i < count; ++i) {
             ar.ReadObList(doc.m_symbolObjects[i]);

@@ -9,13 +9,13 @@ class CArdoDoc;
 
 struct SymbolListingEntry {
     int nIndex = 0;
-    int nClass = 0;               // class or room-group key; -1000 for a deleted entry
-    std::string strKey;           // the key's name ("Wohnen", "Baum", ...), empty if unknown
+    int nClass = 0;      // class or room-group key; -1000 for a deleted entry
+    std::string strKey;  // the key's name ("Wohnen", "Baum", ...), empty if unknown
     std::string strDescription;
     uint32_t nFlags = 0;
-    int32_t nLength = 0;          // default length in mm
-    int32_t nWidth = 0;           // default width in mm
-    int nObjects = 0;             // geometry objects, the frame included
+    int32_t nLength = 0;  // default length in mm
+    int32_t nWidth = 0;   // default width in mm
+    int nObjects = 0;     // geometry objects, the frame included
 };
 
 // The name of a symbol key: 1-26 the symbol classes, 27 "Marker", 28-34 the room groups.

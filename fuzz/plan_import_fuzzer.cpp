@@ -3,8 +3,8 @@
 // polygon-family object within the 512-point path buffer, and leave only objects with
 // bounded coordinates. Crashes, leaks, undefined behaviour and hangs are findings.
 #include "document/ArdoDoc.h"
-#include "plan/PlanImport.h"
 #include "objects/ArdoPoly.h"
+#include "plan/PlanImport.h"
 #include "platform/Services.h"
 
 #include <cstdint>

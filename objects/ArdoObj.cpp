@@ -195,13 +195,25 @@ void CArdoObj::MoveHandleTo(int nHandle, CPoint point, ObjectView* pView) {
     CRect r = m_position;
     switch (nHandle) {
     case 2: r.top = point.y; break;
-    case 3: r.right = point.x; r.top = point.y; break;
+    case 3:
+        r.right = point.x;
+        r.top = point.y;
+        break;
     case 4: r.right = point.x; break;
-    case 5: r.right = point.x; r.bottom = point.y; break;
+    case 5:
+        r.right = point.x;
+        r.bottom = point.y;
+        break;
     case 6: r.bottom = point.y; break;
-    case 7: r.left = point.x; r.bottom = point.y; break;
+    case 7:
+        r.left = point.x;
+        r.bottom = point.y;
+        break;
     case 8: r.left = point.x; break;
-    default: r.left = point.x; r.top = point.y; break;  // 1 and any other number
+    default:
+        r.left = point.x;
+        r.top = point.y;
+        break;  // 1 and any other number
     }
     MoveTo(r, pView, 0);
 }

@@ -53,14 +53,24 @@ public:
     virtual void SetFilledSilent(int bFill);
     virtual void SetLineWidth(int width);
     virtual void SetLineWidthSilent(int width);
-    virtual void GetLineWidth(int& x, int& y) const { x = m_logpen.lopnWidth.x; y = m_logpen.lopnWidth.y; }
+    virtual void GetLineWidth(int& x, int& y) const {
+        x = m_logpen.lopnWidth.x;
+        y = m_logpen.lopnWidth.y;
+    }
 
     virtual void Draw(CDC* pDC, CRect clip);
     virtual void DrawTracker(CDC* pDC, TrackerState state, float unitsPerMm);
     virtual void MoveTo(const CRect& position, ObjectView* pView, int bQuiet = 0);
-    virtual void ScaleTo(float cx, float cy) { (void)cx; (void)cy; }
+    virtual void ScaleTo(float cx, float cy) {
+        (void)cx;
+        (void)cy;
+    }
     virtual void Transform(CPoint origin, float m11, float m12, float m21, float m22) {
-        (void)origin; (void)m11; (void)m12; (void)m21; (void)m22;
+        (void)origin;
+        (void)m11;
+        (void)m12;
+        (void)m21;
+        (void)m22;
     }
     virtual int HitTest(CPoint point, ObjectView* pView, int bSelected) const;
     virtual int Intersects(const CRect& rect) const;

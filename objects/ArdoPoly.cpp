@@ -145,8 +145,7 @@ int CArdoPoly::Intersects(const CRect& rect) const {
     const CRect widened = Widened(m_position, px, px).Normalized();
     // Picking walks every object: reject rectangles far from both tests before the
     // region work, which the region's own bounds contain.
-    if (m_points.empty() || (!RectsOverlap(PointBounds(m_points), rect) && !RectsOverlap(widened, rect)))
-        return 0;
+    if (m_points.empty() || (!RectsOverlap(PointBounds(m_points), rect) && !RectsOverlap(widened, rect))) return 0;
     if (!region::PolygonRegionIsEmpty(m_points, ALTERNATE))
         return region::PolygonMeetsRect(m_points, ALTERNATE, rect) ? 1 : 0;
     return RectsOverlap(widened, rect) ? 1 : 0;
@@ -225,7 +224,8 @@ uint16_t CArdoPoly::ReadPointCounts(CArchive& ar) {
     const uint16_t count = ar.ReadWord();
     const uint16_t capacity = ar.ReadWord();
     // A count beyond the capacity could never have been written: the record is damaged.
-    if (count > capacity) throw CArchiveException(CArchiveException::badIndex, "polygon point count exceeds its capacity");
+    if (count > capacity)
+        throw CArchiveException(CArchiveException::badIndex, "polygon point count exceeds its capacity");
     m_nAllocPoints = capacity;
     return count;
 }

@@ -19,7 +19,10 @@ public:
     void Serialize(CArchive& ar) override;
     int GetHandleCount() const override { return PointCount(); }
     CPoint GetHandle(int nHandle) const override;
-    int GetHandleCursor(int nHandle) const override { (void)nHandle; return IDC_ARROW; }
+    int GetHandleCursor(int nHandle) const override {
+        (void)nHandle;
+        return IDC_ARROW;
+    }
     void Draw(CDC* pDC, CRect clip) override;
     void MoveTo(const CRect& position, ObjectView* pView, int bQuiet = 0) override;
     void ScaleTo(float cx, float cy) override;

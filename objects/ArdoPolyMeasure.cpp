@@ -72,8 +72,8 @@ void CArdoPolyMeasure::DrawSegment(CDC* pDC, const LOGFONT& font, CPoint from, C
     if (!m_bEdges) return;
     const float length = measure::SegmentLength(from, to, k);
     if (length > measure::kMinLabelledLength) {
-        measure::DrawLabel(pDC, font, measure::ReadableEscapement(*pDC, from, to),
-                           measure::Midpoint(from, to), measure::FormatLength(length));
+        measure::DrawLabel(pDC, font, measure::ReadableEscapement(*pDC, from, to), measure::Midpoint(from, to),
+                           measure::FormatLength(length));
     }
 }
 
@@ -97,17 +97,29 @@ void CArdoPolyMeasure::DrawAreaLabel(CDC* pDC, const LOGFONT& font, float k) con
 int CArdoPolyMeasure::OnEditProperties(ObjectView* pView) {
     DimensionDialogValues values;
     values.bForPolygon = true;
-    if (m_bEdges && m_bArea) values.nChoice = DimensionDialogValues::kEdgesAndArea;
-    else if (m_bEdges) values.nChoice = DimensionDialogValues::kEdges;
-    else values.nChoice = DimensionDialogValues::kArea;
+    if (m_bEdges && m_bArea)
+        values.nChoice = DimensionDialogValues::kEdgesAndArea;
+    else if (m_bEdges)
+        values.nChoice = DimensionDialogValues::kEdges;
+    else
+        values.nChoice = DimensionDialogValues::kArea;
     values.strTextHeight = std::to_string(m_pDocument ? m_pDocument->DimTextHeight() : 5);
     if (!ObjectDialogs().EditDimensions(values)) return 0;
 
     if (m_pDocument) m_pDocument->SetDimTextHeight(measure::ParseTextHeight(values.strTextHeight));
     switch (values.nChoice) {
-    case DimensionDialogValues::kEdges: m_bEdges = 1; m_bArea = 0; break;
-    case DimensionDialogValues::kEdgesAndArea: m_bEdges = 1; m_bArea = 1; break;
-    default: m_bEdges = 0; m_bArea = 1; break;
+    case DimensionDialogValues::kEdges:
+        m_bEdges = 1;
+        m_bArea = 0;
+        break;
+    case DimensionDialogValues::kEdgesAndArea:
+        m_bEdges = 1;
+        m_bArea = 1;
+        break;
+    default:
+        m_bEdges = 0;
+        m_bArea = 1;
+        break;
     }
     // The whole window of the editing view, since the text height concerns every label;
     // the other views of the document redraw this object.

@@ -94,28 +94,21 @@ void CArdoRect::Draw(CDC* pDC, CRect clip) {
 
     const CRect& m = m_position;
     switch (m_shape) {
-    case SHAPE_RECTANGLE:
-        pDC->Rectangle(m.left, m.top, m.right, m.bottom);
-        break;
+    case SHAPE_RECTANGLE: pDC->Rectangle(m.left, m.top, m.right, m.bottom); break;
     case SHAPE_ROUNDRECT: {
         const float upm = DocUnitsPerMm();
         pDC->RoundRect(m.left, m.top, m.right, m.bottom, TruncToInt(float(m_roundness.x) * upm),
                        TruncToInt(float(m_roundness.y) * upm));
         break;
     }
-    case SHAPE_ELLIPSE:
-        pDC->Ellipse(m.left, m.top, m.right, m.bottom);
-        break;
+    case SHAPE_ELLIPSE: pDC->Ellipse(m.left, m.top, m.right, m.bottom); break;
     case SHAPE_LINE:
         pDC->MoveTo(m.left, m.top);
         pDC->LineTo(m.right, m.bottom);
         break;
     case SHAPE_DIMLINE:
-    case SHAPE_DIMRECT:
-        DrawMeasure(pDC);
-        break;
-    default:
-        break;  // unknown shape codes from a file draw nothing
+    case SHAPE_DIMRECT: DrawMeasure(pDC); break;
+    default: break;  // unknown shape codes from a file draw nothing
     }
 
     pDC->SelectBrush(oldBrush);
@@ -144,13 +137,10 @@ int CArdoRect::Intersects(const CRect& rect) const {
         case SHAPE_RECTANGLE:
         case SHAPE_ROUNDRECT:
         case SHAPE_ELLIPSE:
-        case SHAPE_DIMRECT:
-            return 1;
+        case SHAPE_DIMRECT: return 1;
         case SHAPE_LINE:
-        case SHAPE_DIMLINE:
-            return LineBandMeets(q, d) ? 1 : 0;
-        default:
-            return 0;
+        case SHAPE_DIMLINE: return LineBandMeets(q, d) ? 1 : 0;
+        default: return 0;
         }
     }
     // A horizontal or vertical line has an empty bounding rectangle: widen it and the query.
@@ -196,9 +186,7 @@ int CArdoRect::OnEditProperties(ObjectView* pView) {
 }
 
 // The dimension dialog of the measuring shapes.
-int CArdoRect::EditMeasureProperties(ObjectView* pView) {
-    return measure::EditRectMeasureProperties(*this, pView);
-}
+int CArdoRect::EditMeasureProperties(ObjectView* pView) { return measure::EditRectMeasureProperties(*this, pView); }
 
 std::unique_ptr<CArdoObj> CArdoRect::Clone() const {
     auto clone = std::make_unique<CArdoRect>(m_position, SHAPE_RECTANGLE);

@@ -55,8 +55,10 @@ LOGFONT CArdoText::DrawingFont() const {
 
 void CArdoText::SetText(ObjectView* pView, const std::string& text, const LOGFONT* pFont) {
     m_text = text;
-    if (pFont) m_logfont = *pFont;
-    else if (m_pDocument) m_logfont = m_pDocument->TextFont();
+    if (pFont)
+        m_logfont = *pFont;
+    else if (m_pDocument)
+        m_logfont = m_pDocument->TextFont();
     if (m_pDocument) m_logbrush.lbColor = m_pDocument->TextColor();
     // Measured in the drawing font on an unmapped device, the extent is in logical units.
     const CSize extent = AppServices().text->GetTextExtent(DrawingFont(), m_text);
@@ -272,8 +274,8 @@ void WriteFont(CArchive& ar, const LOGFONT& lf) {
     ar.WriteLong(lf.lfEscapement);
     ar.WriteLong(lf.lfOrientation);
     ar.WriteLong(lf.lfWeight);
-    for (uint8_t b : {lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet, lf.lfOutPrecision,
-                      lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily})
+    for (uint8_t b : {lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet, lf.lfOutPrecision, lf.lfClipPrecision,
+                      lf.lfQuality, lf.lfPitchAndFamily})
         ar.WriteByte(b);
     ar.Write(lf.lfFaceName, LF_FACESIZE);  // all 32 bytes, also those after the terminator
 }

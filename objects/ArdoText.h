@@ -20,7 +20,10 @@ public:
     void Serialize(CArchive& ar) override;
     int GetHandleCount() const override { return 4; }
     CPoint GetHandle(int nHandle) const override;
-    int GetHandleCursor(int nHandle) const override { (void)nHandle; return IDC_ARROW; }
+    int GetHandleCursor(int nHandle) const override {
+        (void)nHandle;
+        return IDC_ARROW;
+    }
     void Draw(CDC* pDC, CRect clip) override;
     void MoveTo(const CRect& position, ObjectView* pView, int bQuiet = 0) override;
     int Intersects(const CRect& rect) const override;
@@ -45,9 +48,9 @@ public:
     int m_nCorners = 0;
     CPoint m_corners[4];  // bottom-left (insertion), top-left, top-right, bottom-right
     std::string m_text;
-    int m_cy = 0;         // text height, logical units
-    int m_cx = 0;         // text width, logical units
-    int m_nAngle = 0;     // degrees, counter-clockwise
+    int m_cy = 0;      // text height, logical units
+    int m_cx = 0;      // text width, logical units
+    int m_nAngle = 0;  // degrees, counter-clockwise
     int m_bFixedAngle = 0;
     LOGFONT m_logfont{};
 

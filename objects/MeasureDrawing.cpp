@@ -37,9 +37,7 @@ std::string FixedTwo(double value) {
 
 }  // namespace
 
-float UnitsFactor(const ObjectOwner& doc) {
-    return doc.Scale() / float(doc.UnitDivisor()) / doc.UnitsPerMm();
-}
+float UnitsFactor(const ObjectOwner& doc) { return doc.Scale() / float(doc.UnitDivisor()) / doc.UnitsPerMm(); }
 
 float SegmentLength(CPoint a, CPoint b, float k) {
     const float dx = float(int64_t(b.x) - a.x) * k;
@@ -49,13 +47,9 @@ float SegmentLength(CPoint a, CPoint b, float k) {
 
 std::string FormatLength(double length) { return FixedTwo(length); }
 
-std::string FormatArea(double area, const std::string& unit) {
-    return FixedTwo(area) + " " + unit + "\u00B2";
-}
+std::string FormatArea(double area, const std::string& unit) { return FixedTwo(area) + " " + unit + "\u00B2"; }
 
-CPoint Midpoint(CPoint a, CPoint b) {
-    return {int32_t((int64_t(a.x) + b.x) / 2), int32_t((int64_t(a.y) + b.y) / 2)};
-}
+CPoint Midpoint(CPoint a, CPoint b) { return {int32_t((int64_t(a.x) + b.x) / 2), int32_t((int64_t(a.y) + b.y) / 2)}; }
 
 LOGFONT LabelFont(const ObjectOwner& doc) {
     LOGFONT lf{};
@@ -139,16 +133,17 @@ void DrawDimensionRect(CArdoRect& obj, CDC* pDC) {
         const float w = float(std::abs(int64_t(r.right) - r.left)) * k;
         const float h = float(std::abs(int64_t(r.bottom) - r.top)) * k;
         const LabelTextState text(pDC);
-        DrawLabel(pDC, LabelFont(*doc), 0, Midpoint(r.TopLeft(), r.BottomRight()),
-                  FormatArea(w * h, doc->UnitName()));
+        DrawLabel(pDC, LabelFont(*doc), 0, Midpoint(r.TopLeft(), r.BottomRight()), FormatArea(w * h, doc->UnitName()));
     }
 }
 
 }  // namespace
 
 void DrawRectMeasure(CArdoRect& obj, CDC* pDC) {
-    if (obj.m_shape == SHAPE_DIMLINE) DrawDimensionLine(obj, pDC);
-    else if (obj.m_shape == SHAPE_DIMRECT) DrawDimensionRect(obj, pDC);
+    if (obj.m_shape == SHAPE_DIMLINE)
+        DrawDimensionLine(obj, pDC);
+    else if (obj.m_shape == SHAPE_DIMRECT)
+        DrawDimensionRect(obj, pDC);
 }
 
 int ParseTextHeight(const std::string& text) {

@@ -4,8 +4,8 @@
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
-#include "objects/ArdoText.h"
 #include "objects/ArdoSymbol.h"
+#include "objects/ArdoText.h"
 
 void RegisterDrawingObjectClasses() {
     CRuntimeClass::Register(RUNTIME_CLASS(CArdoObj));

@@ -19,25 +19,25 @@ struct LineFillValues {
 // The fields of the dimension dialog ("Maßlinien") of the measuring objects.
 struct DimensionDialogValues {
     enum Choice { kEdges = 0, kArea = 1, kEdgesAndArea = 2 };
-    int nChoice = kArea;          // what is dimensioned
-    std::string strTextHeight;    // decimal text, at most 2 characters
-    bool bForPolygon = false;     // the choice is offered only for a polygon
+    int nChoice = kArea;        // what is dimensioned
+    std::string strTextHeight;  // decimal text, at most 2 characters
+    bool bForPolygon = false;   // the choice is offered only for a polygon
 };
 
 // The fields of the symbol dialog ("Einrichtungsgegenstand"). Lengths and the position are
 // in the display unit; the angle in degrees, 0 to under 360.
 struct SymbolDialogValues {
-    std::string strNote;           // "Beschreibung:"
-    std::string strType;           // the library description, shown only
+    std::string strNote;  // "Beschreibung:"
+    std::string strType;  // the library description, shown only
     float fLength = 0.0f;
     float fWidth = 0.0f;
-    float fDefaultLength = 0.0f;   // shown only
-    float fDefaultWidth = 0.0f;    // shown only
-    int bDefaultSize = 0;          // "Voreinstellung  verwenden :"
+    float fDefaultLength = 0.0f;  // shown only
+    float fDefaultWidth = 0.0f;   // shown only
+    int bDefaultSize = 0;         // "Voreinstellung  verwenden :"
     float fX = 0.0f;
     float fY = 0.0f;
     float fAngle = 0.0f;
-    std::string strUnit;           // "mm", "cm", "m" or "-"
+    std::string strUnit;  // "mm", "cm", "m" or "-"
 };
 
 // The fields of the label dialog ("Beschriftung"). The font and colour are shown as preset;
@@ -77,17 +77,35 @@ public:
     // Shows the dialog preset with inOut; on OK writes the user's values back and returns true.
     virtual bool EditLineAndFill(LineFillValues& inOut) = 0;
     // The dimension dialog; the default cancels.
-    virtual bool EditDimensions(DimensionDialogValues& inOut) { (void)inOut; return false; }
+    virtual bool EditDimensions(DimensionDialogValues& inOut) {
+        (void)inOut;
+        return false;
+    }
     // The symbol dialog; the default cancels.
-    virtual bool EditSymbol(SymbolDialogValues& inOut) { (void)inOut; return false; }
+    virtual bool EditSymbol(SymbolDialogValues& inOut) {
+        (void)inOut;
+        return false;
+    }
     // The note dialog ("Notiz") of a marker or symbol; the default cancels.
-    virtual bool EditNote(std::string& inOut) { (void)inOut; return false; }
+    virtual bool EditNote(std::string& inOut) {
+        (void)inOut;
+        return false;
+    }
     // The label dialog of a text label; the default cancels.
-    virtual bool EditText(TextDialogValues& inOut) { (void)inOut; return false; }
+    virtual bool EditText(TextDialogValues& inOut) {
+        (void)inOut;
+        return false;
+    }
     // The attribute dialog of a library symbol; the default cancels.
-    virtual bool EditSymbolAttributes(SymbolAttributeValues& inOut) { (void)inOut; return false; }
+    virtual bool EditSymbolAttributes(SymbolAttributeValues& inOut) {
+        (void)inOut;
+        return false;
+    }
     // The dialog that names a new library symbol; the default cancels.
-    virtual bool EditAddSymbol(AddSymbolValues& inOut) { (void)inOut; return false; }
+    virtual bool EditAddSymbol(AddSymbolValues& inOut) {
+        (void)inOut;
+        return false;
+    }
 };
 
 // The installed dialogs; never null.

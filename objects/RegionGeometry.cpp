@@ -55,13 +55,19 @@ Edge MakeEdge(CPoint p, CPoint q) {
     Edge e{};
     e.dir = q.x > p.x ? 1 : -1;
     if (q.x < p.x) std::swap(p, q);
-    e.x1 = p.x; e.y1 = p.y; e.x2 = q.x; e.y2 = q.y;
+    e.x1 = p.x;
+    e.y1 = p.y;
+    e.x2 = q.x;
+    e.y2 = q.y;
     int64_t a = e.y2 - e.y1;
     int64_t b = e.x1 - e.x2;  // never 0: vertical edges are left out
     const int64_t g = std::gcd(a < 0 ? -a : a, b < 0 ? -b : b);
     a /= g;
     b /= g;
-    if (b < 0) { a = -a; b = -b; }
+    if (b < 0) {
+        a = -a;
+        b = -b;
+    }
     e.key = {a, b, I128(a) * e.x1 + I128(b) * e.y1};
     return e;
 }
@@ -75,7 +81,10 @@ int SideOf(const Edge& e, const Frac& f, int64_t level) {
 // The x at which the edge passes `level` (which lies strictly inside its y range).
 Frac CrossingAt(const Edge& e, int64_t level) {
     Frac f{I128(e.x1) * (e.y2 - e.y1) + I128(level - e.y1) * (e.x2 - e.x1), I128(e.y2 - e.y1)};
-    if (f.den < 0) { f.num = -f.num; f.den = -f.den; }
+    if (f.den < 0) {
+        f.num = -f.num;
+        f.den = -f.den;
+    }
     return f;
 }
 
@@ -157,7 +166,8 @@ bool AllOnOneLine(std::span<const CPoint> pts) {
     if (i == pts.size()) return true;
     const CPoint p1 = pts[i];
     for (const CPoint& q : pts) {
-        const I128 cross = I128(int64_t(p1.x) - p0.x) * (int64_t(q.y) - p0.y) - I128(int64_t(p1.y) - p0.y) * (int64_t(q.x) - p0.x);
+        const I128 cross =
+            I128(int64_t(p1.x) - p0.x) * (int64_t(q.y) - p0.y) - I128(int64_t(p1.y) - p0.y) * (int64_t(q.x) - p0.x);
         if (cross != 0) return false;
     }
     return true;

@@ -29,11 +29,11 @@ using PlanParameters = std::array<float, kPlanMaxParameter + 1>;
 struct PlanHeader {
     std::string text1;
     std::string text2;
-    int parameterCount = 0;    // N: parameters 2 ... N came from the file
+    int parameterCount = 0;  // N: parameters 2 ... N came from the file
     std::vector<float> auxiliary;
-    int extentCount = 0;       // K
+    int extentCount = 0;                           // K
     std::array<float, kPlanMaxExtents> extents{};  // 1 = plot width, 2 = plot height (mm)
-    std::string annotation;    // the single annotation text, if any
+    std::string annotation;                        // the single annotation text, if any
 
     float PlotWidth() const { return extents[1]; }
     float PlotHeight() const { return extents[2]; }

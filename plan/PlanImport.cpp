@@ -1,8 +1,8 @@
 #include "plan/PlanImport.h"
 
 #include "document/ArdoDoc.h"
-#include "plan/PlanArc.h"
 #include "objects/ArdoText.h"
+#include "plan/PlanArc.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 #include "platform/Win1252.h"
@@ -121,8 +121,7 @@ RecordStream::Step RecordStream::Record(uint8_t code) {
         if (!Bytes(rgb, 3)) return Step::cutShort;
         std::copy(rgb, rgb + 3, m_path.current.fill);
         return Step::next;
-    case 'I':
-        return FilledPolygon();
+    case 'I': return FilledPolygon();
     case 'J':
         if (!Floats(v, 1)) return Step::cutShort;
         m_path.current.width = v[0];
@@ -134,8 +133,7 @@ RecordStream::Step RecordStream::Record(uint8_t code) {
             rgb[0] = rgb[1] = rgb[2] = uint8_t(~rgb[0]);
         std::copy(rgb, rgb + 3, m_path.current.line);
         return Step::next;
-    case 'M':
-        return Text();
+    case 'M': return Text();
     case 'N':
         if (!Floats(v, 2)) return Step::cutShort;
         m_path.EndPath();
@@ -163,9 +161,7 @@ RecordStream::Step RecordStream::Record(uint8_t code) {
         m_path.EndPath();
         End(PlanStreamEnd::endRecord, code);
         return Step::endAfter;
-    default:
-        End(PlanStreamEnd::unknownCode, code);
-        return Step::endAfter;
+    default: End(PlanStreamEnd::unknownCode, code); return Step::endAfter;
     }
 }
 
@@ -226,8 +222,8 @@ int ImportFrom(CArdoDoc& doc, PlanByteSource& source, PlanImportReport& report) 
     PlanParameters& params = report.parameters;
     report.header = ReadPlanHeader(reader, report.headerData, params);
     if (report.header == PlanHeaderStatus::notAPlan) {
-        doc.GetServices().messages->MessageBox(LoadString(IDS_PLAN_NOT_A_PLAN),
-                                               LoadString(IDS_PLAN_READ_ERROR_CAPTION), MB_OK | MB_ICONERROR);
+        doc.GetServices().messages->MessageBox(LoadString(IDS_PLAN_NOT_A_PLAN), LoadString(IDS_PLAN_READ_ERROR_CAPTION),
+                                               MB_OK | MB_ICONERROR);
         return 0;
     }
     if (report.header != PlanHeaderStatus::valid) return 0;

@@ -16,13 +16,13 @@ class CArdoDoc;
 // String numbers of the import.
 constexpr int IDS_PLAN_READ_ERROR_CAPTION = 57449;  // "Lesefehler"
 constexpr int IDS_PLAN_NOT_A_PLAN = 57450;
-constexpr int IDS_PLAN_DEFAULT_EXT = 57451;          // file dialog: "*.cap"
-constexpr int IDS_PLAN_FILTER = 57452;               // file dialog filter
-constexpr int IDS_PLAN_READING = 57492;              // "Datei wird eingelesen ..."
+constexpr int IDS_PLAN_DEFAULT_EXT = 57451;  // file dialog: "*.cap"
+constexpr int IDS_PLAN_FILTER = 57452;       // file dialog filter
+constexpr int IDS_PLAN_READING = 57492;      // "Datei wird eingelesen ..."
 
 // How the record stream ended.
 enum class PlanStreamEnd {
-    notRead,      // the header was not valid, or the file could not be read
+    notRead,  // the header was not valid, or the file could not be read
     endOfFile,
     endRecord,    // N, O or Z
     unknownCode,  // a code the import does not know
@@ -34,12 +34,12 @@ enum class PlanStreamEnd {
 
 // What one import did; for tests, the sample plan tool and the command line.
 struct PlanImportReport {
-    bool opened = false;        // the file was opened and its first block read
+    bool opened = false;  // the file was opened and its first block read
     PlanHeaderStatus header = PlanHeaderStatus::invalid;
     PlanHeader headerData;
     PlanStreamEnd end = PlanStreamEnd::notRead;
-    uint8_t endCode = 0;        // the code of the record that ended the stream
-    int records = 0;            // records acted on (code 0 not counted)
+    uint8_t endCode = 0;  // the code of the record that ended the stream
+    int records = 0;      // records acted on (code 0 not counted)
     int texts = 0;
     PlanPathCounts paths;
     // The header parameters the import worked with: the values it started from, replaced by

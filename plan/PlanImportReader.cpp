@@ -8,9 +8,7 @@ namespace {
 constexpr int IDS_FILE_NOT_FOUND = 61729;
 }
 
-bool PlanImportReader::Accepts(const std::string& path, std::span<const uint8_t>) const {
-    return IsPlanFileName(path);
-}
+bool PlanImportReader::Accepts(const std::string& path, std::span<const uint8_t>) const { return IsPlanFileName(path); }
 
 ReadResult PlanImportReader::Read(CArdoDoc& doc, const std::string& path) const {
     PlanImportReport report;

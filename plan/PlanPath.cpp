@@ -68,8 +68,10 @@ void PlanPathBuilder::EndPath() {
     if (m_count == 2) {
         MakeLine();
     } else if (m_count >= 3) {
-        if (m_filled) MakePolygon();
-        else MakePolyline();
+        if (m_filled)
+            MakePolygon();
+        else
+            MakePolyline();
     }
     DropPath();
 }

@@ -14,7 +14,7 @@ class CArdoDoc;
 struct PlanAttributes {
     uint8_t fill[3] = {255, 255, 255};  // red, green, blue
     uint8_t line[3] = {255, 255, 255};
-    float width = 0.0f;                 // line width in mm
+    float width = 0.0f;  // line width in mm
 
     COLORREF FillColor() const { return RGB(fill[0], fill[1], fill[2]); }
     COLORREF LineColor() const { return RGB(line[0], line[1], line[2]); }

@@ -1,9 +1,9 @@
 #include "plan/PlanReader.h"
 
+#include <sys/stat.h>
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <sys/stat.h>
 
 PlanFileSource::PlanFileSource(const std::string& path) {
     m_file = std::fopen(path.c_str(), "rb");
@@ -22,9 +22,7 @@ PlanFileSource::~PlanFileSource() {
     if (m_file) std::fclose(m_file);
 }
 
-size_t PlanFileSource::Read(uint8_t* dst, size_t n) {
-    return m_file ? std::fread(dst, 1, n, m_file) : 0;
-}
+size_t PlanFileSource::Read(uint8_t* dst, size_t n) { return m_file ? std::fread(dst, 1, n, m_file) : 0; }
 
 size_t PlanMemorySource::Read(uint8_t* dst, size_t n) {
     const size_t count = std::min(n, m_bytes.size() - m_pos);

@@ -14,9 +14,9 @@ namespace {
 
 // Tags of the object reference encoding.
 constexpr uint16_t kNullTag = 0x0000;
-constexpr uint16_t kBigObjectTag = 0x7FFF;   // a dword tag or index follows
-constexpr uint16_t kClassTag = 0x8000;       // bit of a word tag naming a class
-constexpr uint16_t kNewClassTag = 0xFFFF;    // schema, name length and name follow
+constexpr uint16_t kBigObjectTag = 0x7FFF;  // a dword tag or index follows
+constexpr uint16_t kClassTag = 0x8000;      // bit of a word tag naming a class
+constexpr uint16_t kNewClassTag = 0xFFFF;   // schema, name length and name follow
 constexpr uint32_t kBigClassTag = 0x80000000;
 constexpr size_t kMaxClassNameLength = 63;
 
@@ -142,7 +142,8 @@ double CArchive::ReadDouble() {
 void CArchive::WriteString(const std::string& utf8) {
     const std::string bytes = Utf8ToWin1252(utf8);
     const size_t n = bytes.size();
-    if (n > std::numeric_limits<uint32_t>::max()) Throw(CArchiveException::genericException, "archive: string too long");
+    if (n > std::numeric_limits<uint32_t>::max())
+        Throw(CArchiveException::genericException, "archive: string too long");
     if (n < 0xFF) {
         WriteByte(uint8_t(n));
     } else if (n < 0xFFFE) {
@@ -182,7 +183,8 @@ std::string CArchive::ReadString() {
     const uint32_t units = wideFirst < 0xFF ? wideFirst : LongLength(*this, ReadWord());
     EnsureAvailable(uint64_t(units) * 2);
     std::u16string text(units, u'\0');
-    for (uint32_t i = 0; i < units; ++i) text[i] = char16_t(FromLittleEndian<uint16_t>(m_in.data() + m_pos + 2 * size_t(i)));
+    for (uint32_t i = 0; i < units; ++i)
+        text[i] = char16_t(FromLittleEndian<uint16_t>(m_in.data() + m_pos + 2 * size_t(i)));
     m_pos += size_t(units) * 2;
     return Utf16ToUtf8(text);
 }
@@ -251,7 +253,8 @@ CArchive::ReadResult CArchive::ReadObject(const CRuntimeClass* expected) {
         if (fullTag >= loaded.size() || !loaded[fullTag].object)
             Throw(CArchiveException::badIndex, "archive: reference to an object not read");
         CObject* obj = loaded[fullTag].object;
-        if (expected && !obj->IsKindOf(expected)) Throw(CArchiveException::badClass, "archive: object of unexpected class");
+        if (expected && !obj->IsKindOf(expected))
+            Throw(CArchiveException::badClass, "archive: object of unexpected class");
         return {obj, nullptr};
     }
 
@@ -276,7 +279,8 @@ CArchive::ReadResult CArchive::ReadObject(const CRuntimeClass* expected) {
     }
 
     // Refuse before the body is read, so a wrong object never touches the caller's data.
-    if (expected && !cls->IsDerivedFrom(expected)) Throw(CArchiveException::badClass, "archive: object of unexpected class");
+    if (expected && !cls->IsDerivedFrom(expected))
+        Throw(CArchiveException::badClass, "archive: object of unexpected class");
     CheckMapCount();
     std::unique_ptr<CObject> obj = cls->CreateObject();
     if (!obj) Throw(CArchiveException::badClass, "archive: class cannot be created");

@@ -64,8 +64,7 @@ public:
     virtual ~DeviceBackend() = default;
 
     virtual void Polyline(std::span<const CPoint> pts, const DevicePen& pen) = 0;
-    virtual void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen,
-                         const DeviceBrush& brush) = 0;
+    virtual void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen, const DeviceBrush& brush) = 0;
     // Cubic segments: start point, then three points per segment.
     virtual void PolyBezier(std::span<const CPoint> pts, const DevicePen& pen) = 0;
     virtual void Rectangle(const CRect& r, const DevicePen& pen, const DeviceBrush& brush) = 0;
@@ -84,5 +83,8 @@ public:
     virtual void SetClipRect(const CRect& r) = 0;
 
     virtual bool IsPrinting() const { return false; }
-    virtual int GetDeviceCaps(int index) const { (void)index; return 0; }
+    virtual int GetDeviceCaps(int index) const {
+        (void)index;
+        return 0;
+    }
 };

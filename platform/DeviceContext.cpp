@@ -37,9 +37,7 @@ int64_t Abs64(int32_t v) { return v < 0 ? -int64_t(v) : int64_t(v); }
 // Cubic Bezier control distance for a quarter ellipse.
 constexpr double kQuarterArc = 0.5522847498307936;
 
-CPoint RoundPoint(double x, double y) {
-    return {Saturate(Wide(std::llround(x))), Saturate(Wide(std::llround(y)))};
-}
+CPoint RoundPoint(double x, double y) { return {Saturate(Wide(std::llround(x))), Saturate(Wide(std::llround(y)))}; }
 
 }  // namespace
 

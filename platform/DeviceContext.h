@@ -52,8 +52,14 @@ public:
     // Sizes convert by the extent ratios only, keeping their sign.
     void LPtoDP(CSize* s) const;
     void DPtoLP(CSize* s) const;
-    CPoint LPtoDP(CPoint p) const { LPtoDP(&p); return p; }
-    CPoint DPtoLP(CPoint p) const { DPtoLP(&p); return p; }
+    CPoint LPtoDP(CPoint p) const {
+        LPtoDP(&p);
+        return p;
+    }
+    CPoint DPtoLP(CPoint p) const {
+        DPtoLP(&p);
+        return p;
+    }
 
     // --- selected objects (values; the previous one is returned for restoring) -----------
     LOGPEN SelectPen(const LOGPEN& pen);

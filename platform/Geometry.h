@@ -21,7 +21,10 @@ struct CPoint {
     constexpr CPoint operator+(CSize s) const { return {x + s.cx, y + s.cy}; }
     constexpr CPoint operator-(CSize s) const { return {x - s.cx, y - s.cy}; }
     constexpr CSize operator-(CPoint p) const { return {x - p.x, y - p.y}; }
-    constexpr void Offset(int32_t dx, int32_t dy) { x += dx; y += dy; }
+    constexpr void Offset(int32_t dx, int32_t dy) {
+        x += dx;
+        y += dy;
+    }
 };
 
 // A rectangle with no enforced orientation: left/top/right/bottom are stored as given.
@@ -56,11 +59,30 @@ struct CRect {
         if (left > right) std::swap(left, right);
         if (top > bottom) std::swap(top, bottom);
     }
-    constexpr CRect Normalized() const { CRect r = *this; r.NormalizeRect(); return r; }
+    constexpr CRect Normalized() const {
+        CRect r = *this;
+        r.NormalizeRect();
+        return r;
+    }
 
-    constexpr void InflateRect(int32_t dx, int32_t dy) { left -= dx; right += dx; top -= dy; bottom += dy; }
-    constexpr void InflateRect(int32_t l, int32_t t, int32_t r, int32_t b) { left -= l; top -= t; right += r; bottom += b; }
-    constexpr void OffsetRect(int32_t dx, int32_t dy) { left += dx; right += dx; top += dy; bottom += dy; }
+    constexpr void InflateRect(int32_t dx, int32_t dy) {
+        left -= dx;
+        right += dx;
+        top -= dy;
+        bottom += dy;
+    }
+    constexpr void InflateRect(int32_t l, int32_t t, int32_t r, int32_t b) {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
+    constexpr void OffsetRect(int32_t dx, int32_t dy) {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
     constexpr void OffsetRect(CSize s) { OffsetRect(s.cx, s.cy); }
 
     // Intersection of two normalised rectangles; an empty result is set to all zeros
@@ -68,17 +90,27 @@ struct CRect {
     constexpr bool IntersectRect(const CRect& a, const CRect& b) {
         CRect r(std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
                 std::min(a.bottom, b.bottom));
-        if (r.IsRectEmpty()) { SetRectEmpty(); return false; }
+        if (r.IsRectEmpty()) {
+            SetRectEmpty();
+            return false;
+        }
         *this = r;
         return true;
     }
     // Union of two normalised rectangles; an empty operand is ignored.
     constexpr bool UnionRect(const CRect& a, const CRect& b) {
-        if (a.IsRectEmpty()) { *this = b; }
-        else if (b.IsRectEmpty()) { *this = a; }
-        else { *this = CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                             std::max(a.bottom, b.bottom)); }
-        if (IsRectEmpty()) { SetRectEmpty(); return false; }
+        if (a.IsRectEmpty()) {
+            *this = b;
+        } else if (b.IsRectEmpty()) {
+            *this = a;
+        } else {
+            *this = CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                          std::max(a.bottom, b.bottom));
+        }
+        if (IsRectEmpty()) {
+            SetRectEmpty();
+            return false;
+        }
         return true;
     }
 };

@@ -25,8 +25,7 @@ public:
     void WriteProfileInt(const std::string& section, const std::string& key, int value) override;
     std::string GetProfileString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) override;
-    void WriteProfileString(const std::string& section, const std::string& key,
-                            const std::string& value) override;
+    void WriteProfileString(const std::string& section, const std::string& key, const std::string& value) override;
 
     bool Contains(const std::string& section, const std::string& key) const;
     size_t Size() const { return m_values.size(); }
@@ -74,10 +73,16 @@ private:
 
 class RecordingCursors : public ICursors {
 public:
-    void SetCursor(int cursorId) override { m_last = cursorId; ++m_count; }
+    void SetCursor(int cursorId) override {
+        m_last = cursorId;
+        ++m_count;
+    }
     int LastCursor() const { return m_last; }  // 0 before any call
     int CallCount() const { return m_count; }
-    void Clear() { m_last = 0; m_count = 0; }
+    void Clear() {
+        m_last = 0;
+        m_count = 0;
+    }
 
 private:
     int m_last = 0;
@@ -101,7 +106,10 @@ public:
     // Adds a block beside the present ones (another program offering several formats).
     void AddData(const std::string& format, const std::vector<uint8_t>& bytes) { m_blocks[format] = bytes; }
     void SetFailing(bool failing) { m_failing = failing; }
-    void Clear() { m_blocks.clear(); m_failing = false; }
+    void Clear() {
+        m_blocks.clear();
+        m_failing = false;
+    }
 
 private:
     std::map<std::string, std::vector<uint8_t>> m_blocks;
@@ -114,7 +122,10 @@ public:
     bool ChooseColor(COLORREF& inOut) override;
     void SetAnswer(std::optional<COLORREF> answer) { m_answer = answer; }
     const std::vector<COLORREF>& Presets() const { return m_presets; }
-    void Clear() { m_answer.reset(); m_presets.clear(); }
+    void Clear() {
+        m_answer.reset();
+        m_presets.clear();
+    }
 
 private:
     std::optional<COLORREF> m_answer;
@@ -127,7 +138,10 @@ public:
     void FlashWindow() override { ++m_flashes; }
     const std::vector<unsigned>& Beeps() const { return m_beeps; }
     int Flashes() const { return m_flashes; }
-    void Clear() { m_beeps.clear(); m_flashes = 0; }
+    void Clear() {
+        m_beeps.clear();
+        m_flashes = 0;
+    }
 
 private:
     std::vector<unsigned> m_beeps;

@@ -37,8 +37,7 @@ void RecordingBackend::Rectangle(const CRect& rect, const DevicePen& pen, const 
     r.brush = brush;
 }
 
-void RecordingBackend::RoundRect(const CRect& rect, CSize corner, const DevicePen& pen,
-                                 const DeviceBrush& brush) {
+void RecordingBackend::RoundRect(const CRect& rect, CSize corner, const DevicePen& pen, const DeviceBrush& brush) {
     DrawRecord& r = Add(DrawRecord::Kind::RoundRect);
     r.rect = rect;
     r.corner = corner;

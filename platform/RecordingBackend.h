@@ -11,8 +11,19 @@
 
 struct DrawRecord {
     enum class Kind {
-        Polyline, Polygon, PolyBezier, Rectangle, RoundRect, Ellipse, FillPath, StrokePath,
-        TextOut, FillSolidRect, InvertRect, FocusRect, SetClip,
+        Polyline,
+        Polygon,
+        PolyBezier,
+        Rectangle,
+        RoundRect,
+        Ellipse,
+        FillPath,
+        StrokePath,
+        TextOut,
+        FillSolidRect,
+        InvertRect,
+        FocusRect,
+        SetClip,
     };
     Kind kind = Kind::Polyline;
     std::vector<CPoint> points;  // device points (TextOut: the text's reference point)
@@ -21,7 +32,7 @@ struct DrawRecord {
     DevicePen pen;
     DeviceBrush brush;
     int fillMode = 0;
-    COLORREF color = 0;          // FillSolidRect colour
+    COLORREF color = 0;  // FillSolidRect colour
     std::string text;
     DeviceTextStyle style;
     DevicePath path;
@@ -30,8 +41,7 @@ struct DrawRecord {
 class RecordingBackend : public DeviceBackend {
 public:
     void Polyline(std::span<const CPoint> pts, const DevicePen& pen) override;
-    void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen,
-                 const DeviceBrush& brush) override;
+    void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen, const DeviceBrush& brush) override;
     void PolyBezier(std::span<const CPoint> pts, const DevicePen& pen) override;
     void Rectangle(const CRect& r, const DevicePen& pen, const DeviceBrush& brush) override;
     void RoundRect(const CRect& r, CSize corner, const DevicePen& pen, const DeviceBrush& brush) override;

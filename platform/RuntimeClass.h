@@ -44,16 +44,16 @@ std::unique_ptr<T> OwnedAs(std::unique_ptr<CObject> obj) {
 }
 
 // In the class body of a serialisable class.
-#define DECLARE_SERIAL(cls)                                                  \
-public:                                                                      \
-    static const CRuntimeClass class##cls;                                   \
+#define DECLARE_SERIAL(cls)                                                       \
+public:                                                                           \
+    static const CRuntimeClass class##cls;                                        \
     const CRuntimeClass* GetRuntimeClass() const override { return &class##cls; } \
-    static std::unique_ptr<CObject> CreateObject();                          \
+    static std::unique_ptr<CObject> CreateObject();                               \
     static const CRuntimeClass* GetThisClass() { return &class##cls; }
 
 // In one source file per serialisable class. Also registers the class by name; explicit
 // registration stays harmless and is still needed where the linker may drop the file.
-#define IMPLEMENT_SERIAL(cls, base, schema)                                  \
-    std::unique_ptr<CObject> cls::CreateObject() { return std::unique_ptr<CObject>(new cls); } \
+#define IMPLEMENT_SERIAL(cls, base, schema)                                                        \
+    std::unique_ptr<CObject> cls::CreateObject() { return std::unique_ptr<CObject>(new cls); }     \
     const CRuntimeClass cls::class##cls = {#cls, schema, &cls::CreateObject, RUNTIME_CLASS(base)}; \
     [[maybe_unused]] static const bool kRegistered##cls = (CRuntimeClass::Register(&cls::class##cls), true);

@@ -7,8 +7,7 @@ namespace {
 
 Services DefaultServices() {
     MemoryServices& m = DefaultMemoryServices();
-    return Services{&m.settings, &m.messages, &m.status, &m.cursors, &m.text,
-                    &m.clipboard, &m.colorDialog, &m.alerts};
+    return Services{&m.settings, &m.messages, &m.status, &m.cursors, &m.text, &m.clipboard, &m.colorDialog, &m.alerts};
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ public:
     virtual void WriteProfileInt(const std::string& section, const std::string& key, int value) = 0;
     virtual std::string GetProfileString(const std::string& section, const std::string& key,
                                          const std::string& defaultValue) = 0;
-    virtual void WriteProfileString(const std::string& section, const std::string& key,
-                                    const std::string& value) = 0;
+    virtual void WriteProfileString(const std::string& section, const std::string& key, const std::string& value) = 0;
 };
 
 class IMessageBoxes {

@@ -39,11 +39,24 @@ size_t DecodeUtf8(std::string_view s, size_t i, uint32_t& cp) {
     const uint8_t b0 = byte(i);
     size_t len;
     uint32_t min;
-    if (b0 < 0x80) { cp = b0; return 1; }
-    if ((b0 & 0xE0) == 0xC0) { len = 2; cp = b0 & 0x1F; min = 0x80; }
-    else if ((b0 & 0xF0) == 0xE0) { len = 3; cp = b0 & 0x0F; min = 0x800; }
-    else if ((b0 & 0xF8) == 0xF0) { len = 4; cp = b0 & 0x07; min = 0x10000; }
-    else return 0;
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2;
+        cp = b0 & 0x1F;
+        min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3;
+        cp = b0 & 0x0F;
+        min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4;
+        cp = b0 & 0x07;
+        min = 0x10000;
+    } else
+        return 0;
     if (s.size() - i < len) return 0;
     for (size_t k = 1; k < len; ++k) {
         const uint8_t b = byte(i + k);
@@ -68,9 +81,12 @@ std::string Win1252ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     for (const char c : bytes) {
         const uint8_t b = uint8_t(c);
-        if (b < 0x80) out += c;
-        else if (b < 0xA0) AppendUtf8(out, kHighControls[b - 0x80]);
-        else AppendUtf8(out, b);
+        if (b < 0x80)
+            out += c;
+        else if (b < 0xA0)
+            AppendUtf8(out, kHighControls[b - 0x80]);
+        else
+            AppendUtf8(out, b);
     }
     return out;
 }
@@ -79,10 +95,17 @@ std::string Utf8ToWin1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        if (uint8_t(utf8[i]) < 0x80) { out += utf8[i++]; continue; }
+        if (uint8_t(utf8[i]) < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
         uint32_t cp = 0;
         const size_t len = DecodeUtf8(utf8, i, cp);
-        if (len == 0) { out += '?'; ++i; continue; }
+        if (len == 0) {
+            out += '?';
+            ++i;
+            continue;
+        }
         out += ToWin1252(cp);
         i += len;
     }
@@ -94,7 +117,10 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
     out.reserve(utf16.size());
     for (size_t i = 0; i < utf16.size(); ++i) {
         const uint32_t u = utf16[i];
-        if (u < 0xD800 || u > 0xDFFF) { AppendUtf8(out, u); continue; }
+        if (u < 0xD800 || u > 0xDFFF) {
+            AppendUtf8(out, u);
+            continue;
+        }
         if (u <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
             AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (utf16[i + 1] - 0xDC00));
             ++i;

@@ -94,4 +94,3 @@ private:
 // Whether obj is still one of the document's foreground objects. Tools keep plain pointers
 // to the object they build; a command may have deleted it in between.
 bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj);
-

@@ -97,8 +97,7 @@ void CSelectionTool::MoveSelection(CArdoView& view, CPoint point) {
 
     // Only whole moves are held on the paper by their bounds; a handle follows the pointer
     // only inside the paper (below), so resizing near an edge is never refused.
-    if (st.selectMode == move && !view.m_selection.empty() &&
-        StepLeavesPaper(paper, view.m_selectionBounds, offset)) {
+    if (st.selectMode == move && !view.m_selection.empty() && StepLeavesPaper(paper, view.m_selectionBounds, offset)) {
         view.Host().SetCursor(IDC_REFUSE);
         st.lastLogicalPoint = p;
         return;

@@ -15,9 +15,9 @@ int PressPrompt(int toolId) {
     case TOOL_LINE: return 41042;       // "Endpunkt der Linie absetzen"
     case TOOL_RECTANGLE: return 41043;  // "Rechteck bis zum  zweiten Eckpunkt aufziehen"
     case TOOL_ROUNDRECT: return 41043;
-    case TOOL_ELLIPSE: return 41044;    // "Ellipse is zur gewünschten Größe aufziehen"
-    case TOOL_DIMLINE: return 41045;    // "Endpunkt der Maßlinie absetzen"
-    case TOOL_DIMRECT: return 41046;    // "Vermaßungs-Rechteck bis zum  zweiten Eckpunkt aufziehen"
+    case TOOL_ELLIPSE: return 41044;  // "Ellipse is zur gewünschten Größe aufziehen"
+    case TOOL_DIMLINE: return 41045;  // "Endpunkt der Maßlinie absetzen"
+    case TOOL_DIMRECT: return 41046;  // "Vermaßungs-Rechteck bis zum  zweiten Eckpunkt aufziehen"
     default: return 0;
     }
 }

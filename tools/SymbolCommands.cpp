@@ -41,25 +41,25 @@ int32_t RealMillimetres(const CArdoDoc& doc, int64_t logical) {
 const std::vector<SymbolCommandInfo>& SymbolCommands() {
     using namespace cmd;
     static const std::vector<SymbolCommandInfo> table = {
-        {PlaceTable, 1, 0, 0},          {PlaceChair, 2, 0, 0},
-        {PlaceArmchair, 4, 0, 0},       {PlaceBed, 5, 0, 0},
-        {PlaceCupboard, 6, 0, 0},       {PlaceCarpet, 7, 0, 0},
-        {PlaceTelevision, 8, 0, 0},     {PlacePiano, 9, 0, 0},
-        {PlaceFloorVase, 10, 0, 0},     {PlacePlant, 11, 0, 0},
-        {PlaceFloorLamp, 12, 0, 0},     {PlaceMachine, 13, 0, 0},
-        {PlacePowerOutlet, 14, 0, 0},   {PlaceWaterConnection, 15, 0, 0},
-        {PlaceDrain, 16, 0, 0},         {PlaceGardenChair, 17, 0, 0},
-        {PlaceGardenTable, 18, 0, 0},   {PlaceSwingSeat, 20, 0, 0},
-        {PlacePlanter, 21, 0, 0},       {PlaceFlowerBed, 22, 0, 0},
-        {PlaceTree, 23, 0, 0},          {PlaceShrub, 24, 0, 0},
-        {PlacePool, 25, 0, 0},          {PlaceFountain, 26, 0, 0},
-        {Marker, 27, 0, 41080},  // "Marker absetzen und anschließend ausrichten"
-        {RoomLiving, 28, 41081, 0},  // "Wohnen: Gegenstand anklicken"
-        {RoomSleeping, 29, 41082, 0},  // "Schlafzimmer: Gegenstand anklicken"
-        {RoomKitchen, 30, 41083, 0},  // "Küche: Gegenstand anklicken"
-        {RoomBath, 31, 41084, 0},  // "Bad: Gegenstand anklicken"
-        {RoomOffice, 32, 41085, 0},  // "Büro: Gegenstand anklicken"
-        {RoomAppliances, 33, 41086, 0},  // "Maschine anklicken"
+        {PlaceTable, 1, 0, 0},           {PlaceChair, 2, 0, 0},
+        {PlaceArmchair, 4, 0, 0},        {PlaceBed, 5, 0, 0},
+        {PlaceCupboard, 6, 0, 0},        {PlaceCarpet, 7, 0, 0},
+        {PlaceTelevision, 8, 0, 0},      {PlacePiano, 9, 0, 0},
+        {PlaceFloorVase, 10, 0, 0},      {PlacePlant, 11, 0, 0},
+        {PlaceFloorLamp, 12, 0, 0},      {PlaceMachine, 13, 0, 0},
+        {PlacePowerOutlet, 14, 0, 0},    {PlaceWaterConnection, 15, 0, 0},
+        {PlaceDrain, 16, 0, 0},          {PlaceGardenChair, 17, 0, 0},
+        {PlaceGardenTable, 18, 0, 0},    {PlaceSwingSeat, 20, 0, 0},
+        {PlacePlanter, 21, 0, 0},        {PlaceFlowerBed, 22, 0, 0},
+        {PlaceTree, 23, 0, 0},           {PlaceShrub, 24, 0, 0},
+        {PlacePool, 25, 0, 0},           {PlaceFountain, 26, 0, 0},
+        {Marker, 27, 0, 41080},           // "Marker absetzen und anschließend ausrichten"
+        {RoomLiving, 28, 41081, 0},       // "Wohnen: Gegenstand anklicken"
+        {RoomSleeping, 29, 41082, 0},     // "Schlafzimmer: Gegenstand anklicken"
+        {RoomKitchen, 30, 41083, 0},      // "Küche: Gegenstand anklicken"
+        {RoomBath, 31, 41084, 0},         // "Bad: Gegenstand anklicken"
+        {RoomOffice, 32, 41085, 0},       // "Büro: Gegenstand anklicken"
+        {RoomAppliances, 33, 41086, 0},   // "Maschine anklicken"
         {RoomConnections, 34, 41087, 0},  // "Anschluß anklicken"
     };
     return table;

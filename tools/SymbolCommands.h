@@ -13,9 +13,9 @@ class CArdoView;
 
 struct SymbolCommandInfo {
     int command;
-    int key;                   // symbol key: 1-26 classes, 27 markers, 28-34 room groups
-    int promptBefore;          // string number of the prompt written before choosing, or 0
-    int promptAfter;           // the one written after choosing, or 0
+    int key;           // symbol key: 1-26 classes, 27 markers, 28-34 room groups
+    int promptBefore;  // string number of the prompt written before choosing, or 0
+    int promptAfter;   // the one written after choosing, or 0
 };
 
 // The commands that choose symbols by key, by command id.

@@ -55,7 +55,7 @@ private:
     struct Candidate {
         int index = -1;
         std::string description;
-        int64_t frameWidth = 1;   // library units
+        int64_t frameWidth = 1;  // library units
         int64_t frameHeight = 1;
         std::vector<std::unique_ptr<CArdoObj>> strokes;  // the geometry, frame left out
     };

@@ -9,15 +9,15 @@
 
 const std::vector<ToolCommandInfo>& ToolCommands() {
     static const std::vector<ToolCommandInfo> table = {
-        {cmd::SelectMode, TOOL_SELECT, 41060},  // "Objekte können ausgewählt werden"
-        {cmd::ToolLine, TOOL_LINE, 41061},  // "Ersten Punkt der Linie anklicken"
-        {cmd::ToolRect, TOOL_RECTANGLE, 41062},  // "Ersten Eckpunkt des Rechtecks anklicken"
+        {cmd::SelectMode, TOOL_SELECT, 41060},        // "Objekte können ausgewählt werden"
+        {cmd::ToolLine, TOOL_LINE, 41061},            // "Ersten Punkt der Linie anklicken"
+        {cmd::ToolRect, TOOL_RECTANGLE, 41062},       // "Ersten Eckpunkt des Rechtecks anklicken"
         {cmd::ToolRoundRect, TOOL_ROUNDRECT, 41063},  // "Ersten Eckpunkt des abgerundeten Rechtecks anklicken"
-        {cmd::ToolEllipse, TOOL_ELLIPSE, 41064},  // "Ersten Eckunkt des umgebenden Rechtecks der Ellipse anklicken"
-        {cmd::ToolPolygon, TOOL_POLYGON, 41065},  // "Ersten Punkt des Polygons anklicken"
-        {cmd::MeasureLine, TOOL_DIMLINE, 41066},  // "Ersten Punkt der Maßlinie anklicken"
-        {cmd::MeasureChain, TOOL_DIMCHAIN, 41067},  // "Ersten Punkt der Poly-Maßlinie anklicken"
-        {cmd::MeasureRect, TOOL_DIMRECT, 41068},  // "Ersten Punkt des Vermaßungs-Rechtecks anklicken"
+        {cmd::ToolEllipse, TOOL_ELLIPSE, 41064},      // "Ersten Eckunkt des umgebenden Rechtecks der Ellipse anklicken"
+        {cmd::ToolPolygon, TOOL_POLYGON, 41065},      // "Ersten Punkt des Polygons anklicken"
+        {cmd::MeasureLine, TOOL_DIMLINE, 41066},      // "Ersten Punkt der Maßlinie anklicken"
+        {cmd::MeasureChain, TOOL_DIMCHAIN, 41067},    // "Ersten Punkt der Poly-Maßlinie anklicken"
+        {cmd::MeasureRect, TOOL_DIMRECT, 41068},      // "Ersten Punkt des Vermaßungs-Rechtecks anklicken"
         {cmd::MeasurePolygon, TOOL_DIMPOLYAREA, 41069},  // "Ersten Punkt des Vermaßungs-Polygons anklicken"
         {cmd::ToolBezier, TOOL_BEZIER, 0},
         {cmd::ToolPolyline, TOOL_POLYLINE, 41070},  // "Ersten Punkt der Poly-Linie anklicken"

@@ -1,16 +1,16 @@
 // The tool instances, their state and the forwarding of view events to the current tool.
 #include "tools/ToolFramework.h"
 
+#include "document/ArdoDoc.h"
+#include "platform/StringTable.h"
 #include "tools/InputTool.h"
 #include "tools/PolygonTool.h"
 #include "tools/SelectionTool.h"
+#include "tools/ShapeTool.h"
 #include "tools/SymbolCommands.h"
 #include "tools/SymbolTool.h"
-#include "tools/ToolCommands.h"
 #include "tools/TextTool.h"
-#include "tools/ShapeTool.h"
-#include "document/ArdoDoc.h"
-#include "platform/StringTable.h"
+#include "tools/ToolCommands.h"
 #include "view/ArdoView.h"
 
 #include <memory>
@@ -19,9 +19,20 @@
 // One instance per tool id, kept as long as the framework.
 struct CToolFramework::StandardTools {
     explicit StandardTools(CToolFramework& f)
-        : selection(f), line(f, TOOL_LINE), polyline(f), dimLine(f, TOOL_DIMLINE), rectangle(f, TOOL_RECTANGLE),
-          roundRect(f, TOOL_ROUNDRECT), ellipse(f, TOOL_ELLIPSE), polygon(f, TOOL_POLYGON), dimChain(f, TOOL_DIMCHAIN),
-          dimPolyArea(f, TOOL_DIMPOLYAREA), dimRect(f, TOOL_DIMRECT), bezier(f), text(f), symbol(f) {}
+        : selection(f),
+          line(f, TOOL_LINE),
+          polyline(f),
+          dimLine(f, TOOL_DIMLINE),
+          rectangle(f, TOOL_RECTANGLE),
+          roundRect(f, TOOL_ROUNDRECT),
+          ellipse(f, TOOL_ELLIPSE),
+          polygon(f, TOOL_POLYGON),
+          dimChain(f, TOOL_DIMCHAIN),
+          dimPolyArea(f, TOOL_DIMPOLYAREA),
+          dimRect(f, TOOL_DIMRECT),
+          bezier(f),
+          text(f),
+          symbol(f) {}
     CSelectionTool selection;
     CShapeTool line;
     CPolylineTool polyline;

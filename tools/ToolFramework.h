@@ -4,9 +4,9 @@
 // the framework it belongs to, and commands find it through the view.
 #pragma once
 
+#include "platform/Services.h"
 #include "tools/InputTool.h"
 #include "tools/SymbolPalette.h"
-#include "platform/Services.h"
 #include "view/InputToolSink.h"
 
 #include <map>

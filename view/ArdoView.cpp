@@ -13,12 +13,12 @@
 
 namespace {
 constexpr int kMaxScrollExtent = 32767;
-constexpr int IDS_ZOOM_LIMIT = 41010;         // "Maximale Vergrößerung erreicht"
-constexpr int IDS_ZOOM_CAPTION = 41011;       // "Zoom"
+constexpr int IDS_ZOOM_LIMIT = 41010;    // "Maximale Vergrößerung erreicht"
+constexpr int IDS_ZOOM_CAPTION = 41011;  // "Zoom"
 constexpr int IDS_ZOOM_FIRST_POINT = 41012;
 constexpr int IDS_ZOOM_SECOND_POINT = 41013;
-constexpr int IDS_PANE_ZOOMED = 41014;       // "ZOOM"
-constexpr int IDS_PANE_FULL_VIEW = 41015;    // "Vollbild"
+constexpr int IDS_PANE_ZOOMED = 41014;     // "ZOOM"
+constexpr int IDS_PANE_FULL_VIEW = 41015;  // "Vollbild"
 
 int32_t Trunc(double v) { return CArdoObj::TruncToInt(v); }
 
@@ -74,8 +74,13 @@ void CArdoView::PrepareScreenMapping(CDC& dc) {
     // The sheet fills the window along the governing axis and scrolls along the other.
     // (The 16-bit rescaling of the old consumer systems does not apply here.)
     double V, S;
-    if (SW / SH < W / H) { V = A; S = SW; }
-    else { V = B; S = SH; }
+    if (SW / SH < W / H) {
+        V = A;
+        S = SW;
+    } else {
+        V = B;
+        S = SH;
+    }
     m_pixelsPerUnit = V / S;
 
     m_scrollTotal = CSize(Trunc(SW * m_pixelsPerUnit), Trunc(SH * m_pixelsPerUnit));

@@ -5,12 +5,12 @@
 #pragma once
 
 #include "document/DocumentView.h"
+#include "platform/Services.h"
 #include "view/InputToolSink.h"
 #include "view/PrintInfo.h"
 #include "view/ViewCommands.h"
 #include "view/ViewEditCommands.h"
 #include "view/ViewHost.h"
-#include "platform/Services.h"
 
 #include <memory>
 #include <optional>

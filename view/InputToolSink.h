@@ -32,7 +32,11 @@ public:
     virtual void EndInputsUnderWay() {}
     // A command the view leaves to the tools (tool and symbol commands); false when id is
     // none of theirs.
-    virtual bool OnCommand(CArdoView& view, int id) { (void)view; (void)id; return false; }
+    virtual bool OnCommand(CArdoView& view, int id) {
+        (void)view;
+        (void)id;
+        return false;
+    }
     // Enabled state and check mark of such a command; none when id is none of theirs.
     virtual std::optional<CommandUpdate> OnUpdateCommand(const CArdoView& view, int id) {
         (void)view;

@@ -35,8 +35,8 @@ size_t ReadFloat(const std::string& text, size_t pos, float& value) {
     return size_t(end - text.data());
 }
 
-DialogVerdict Refuse(int control, const std::string& message, const std::string& caption, unsigned icon,
-                     bool beep, bool selectAll) {
+DialogVerdict Refuse(int control, const std::string& message, const std::string& caption, unsigned icon, bool beep,
+                     bool selectAll) {
     DialogVerdict v;
     v.focusControl = control;
     v.message = message;
@@ -121,7 +121,8 @@ DialogVerdict CheckScaleDialog(const std::string& comboText, float& scale) {
     float value = 0.0f;
     // A value that is no finite number would make every length meaningless: refused too.
     if (!ScanFloat(comboText, 9, value) || !std::isfinite(value))
-        return Refuse(kScaleCombo, LoadString(IDS_SCALE_INVALID), LoadString(IDS_INPUT_ERROR_CAPTION), MB_ICONERROR, true, true);
+        return Refuse(kScaleCombo, LoadString(IDS_SCALE_INVALID), LoadString(IDS_INPUT_ERROR_CAPTION), MB_ICONERROR,
+                      true, true);
     value = std::fabs(value);
     if (value < 1.0f) value = 1.0f;
     scale = value;

@@ -13,14 +13,14 @@ class CArdoDoc;
 
 // What a dialog does when OK is pressed.
 struct DialogVerdict {
-    bool accept = false;       // close the dialog and apply
-    bool beep = false;         // MessageBeep before anything else
-    int focusControl = 0;      // control id that takes the focus (0: none)
-    bool selectAll = false;    // select the whole text of the focused control; otherwise the
-                               // selection is removed and the caret scrolled into view
-    std::string message;       // message box text, empty for none
-    std::string caption;       // its caption; empty: the application's name (framework texts)
-    unsigned icon = 0;         // MB_ICON... of the message box
+    bool accept = false;     // close the dialog and apply
+    bool beep = false;       // MessageBeep before anything else
+    int focusControl = 0;    // control id that takes the focus (0: none)
+    bool selectAll = false;  // select the whole text of the focused control; otherwise the
+                             // selection is removed and the caret scrolled into view
+    std::string message;     // message box text, empty for none
+    std::string caption;     // its caption; empty: the application's name (framework texts)
+    unsigned icon = 0;       // MB_ICON... of the message box
 };
 
 // Framework messages of the field transfer.

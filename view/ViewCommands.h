@@ -13,8 +13,15 @@ constexpr unsigned MK_CONTROL = 0x0008;
 
 // Scroll bar codes of OnScroll.
 enum ScrollCode {
-    SB_LINEUP = 0, SB_LINEDOWN = 1, SB_PAGEUP = 2, SB_PAGEDOWN = 3,
-    SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5, SB_TOP = 6, SB_BOTTOM = 7, SB_ENDSCROLL = 8,
+    SB_LINEUP = 0,
+    SB_LINEDOWN = 1,
+    SB_PAGEUP = 2,
+    SB_PAGEDOWN = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_TOP = 6,
+    SB_BOTTOM = 7,
+    SB_ENDSCROLL = 8,
 };
 enum ScrollBar { SB_HORZ = 0, SB_VERT = 1 };
 

@@ -3,10 +3,10 @@
 #include "view/ArdoView.h"
 
 #include "document/ArdoDoc.h"
-#include "view/ClipboardObjects.h"
 #include "platform/Archive.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
+#include "view/ClipboardObjects.h"
 #include "view/ViewSelectionGeometry.h"
 
 #include <span>
@@ -36,7 +36,8 @@ ObjectList ReadClipboardObjects(Services& services) {
         ar.ReadObList(objects);
     } catch (const std::exception&) {
         objects.clear();
-        services.messages->MessageBox(LoadString(IDS_INVALID_FORMAT), LoadString(IDS_KOVEL_CAPTION), MB_OK | MB_ICONEXCLAMATION);
+        services.messages->MessageBox(LoadString(IDS_INVALID_FORMAT), LoadString(IDS_KOVEL_CAPTION),
+                                      MB_OK | MB_ICONEXCLAMATION);
     }
     return objects;
 }

@@ -17,9 +17,8 @@ constexpr int IDS_ALL_SELECTED = 41022;  // "Alle Objekte ausgewählt"
 ContextMenuRequest CArdoView::OnContextMenu(CPoint screenPoint, CPoint clientOriginOnScreen) const {
     ContextMenuRequest request;
     request.items = &ViewContextMenu();
-    request.screenPoint = screenPoint == CPoint(-1, -1)
-                              ? CPoint(clientOriginOnScreen.x + 5, clientOriginOnScreen.y + 5)
-                              : screenPoint;
+    request.screenPoint =
+        screenPoint == CPoint(-1, -1) ? CPoint(clientOriginOnScreen.x + 5, clientOriginOnScreen.y + 5) : screenPoint;
     return request;
 }
 

@@ -10,7 +10,6 @@
 // The clipboard format name of object copies: an object list in the archive encoding.
 constexpr const char* kKovelClipboardFormat = "Kovel Format";
 
-
 // The pop-up menu to show and where, in screen coordinates.
 struct ContextMenuRequest {
     CPoint screenPoint;

@@ -90,7 +90,7 @@ void CArdoView::InvalidateObject(const CArdoObj* obj) {
         const int a = CArdoObj::TruncToInt(4.0f * m_doc.m_fUnitsPerMm);
         const int b = CArdoObj::TruncToInt(5.0f * m_doc.m_fUnitsPerMm);
         r.left -= a;
-        r.top -= b;     // the smaller y: the lower edge on the sheet
+        r.top -= b;  // the smaller y: the lower edge on the sheet
         r.right += b;
         r.bottom += a;  // the larger y: the upper edge
         // A handle can lie beyond that margin (the roundness handle of a small rounded
@@ -117,9 +117,7 @@ void CArdoView::OnUpdate(DocumentView*, int hint, const UpdateHint& what) {
         m_host.Invalidate(false);
         ApplyScrollSizes(false);
         return;
-    case HINT_OBJECT:
-        InvalidateObject(what.object);
-        return;
+    case HINT_OBJECT: InvalidateObject(what.object); return;
     case HINT_OBJECTS:
         if (what.objects)
             InvalidateObjects(*what.objects);
@@ -148,8 +146,7 @@ void CArdoView::OnUpdate(DocumentView*, int hint, const UpdateHint& what) {
             }
         }
         return;
-    default:
-        return;
+    default: return;
     }
 }
 

@@ -10,9 +10,8 @@ LOGFONT PrintHeaderFont(float unitsPerMm, double printZoom, double printUnitFact
     LOGFONT lf{};
     lf.SetFaceName("Arial");
     lf.lfWeight = FW_BOLD;
-    const double height = printUnitFactor != 0.0 && printZoom != 0.0
-                              ? unitsPerMm * (12.0 / printZoom) / printUnitFactor / 2.84
-                              : 0.0;
+    const double height =
+        printUnitFactor != 0.0 && printZoom != 0.0 ? unitsPerMm * (12.0 / printZoom) / printUnitFactor / 2.84 : 0.0;
     lf.lfHeight = CArdoObj::TruncToInt(height);
     return lf;
 }
@@ -31,9 +30,7 @@ void CArdoView::OnPreparePrinting(PrintInfo& info) {
     if (m_host.IsPrintMode()) info.direct = true;
 }
 
-void CArdoView::OnBeginPrinting(CDC&, PrintInfo&) {
-    m_doc.SetPaperSize(m_doc.m_sizePaper.cx, m_doc.m_sizePaper.cy, 1);
-}
+void CArdoView::OnBeginPrinting(CDC&, PrintInfo&) { m_doc.SetPaperSize(m_doc.m_sizePaper.cx, m_doc.m_sizePaper.cy, 1); }
 
 void CArdoView::OnPrint(CDC& dc, PrintInfo& info) {
     const std::string title = m_doc.GetTitle();

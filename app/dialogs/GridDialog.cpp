@@ -14,8 +14,7 @@
 
 using dialogs::Named;
 
-GridDialog::GridDialog(const CArdoDoc& doc, QWidget* parent)
-    : ModalDialog(ShellText(IDS_GRID_CAPTION), parent) {
+GridDialog::GridDialog(const CArdoDoc& doc, QWidget* parent) : ModalDialog(ShellText(IDS_GRID_CAPTION), parent) {
     const GridDialogPreset preset = GridDialogPresetFor(doc);
     m_color = preset.color;
 
@@ -42,8 +41,7 @@ void GridDialog::ChooseColor() {
 }
 
 bool GridDialog::Validate() {
-    const DialogVerdict verdict =
-        CheckGridDialog(dialogs::FieldText(m_editX), dialogs::FieldText(m_editY), m_x, m_y);
+    const DialogVerdict verdict = CheckGridDialog(dialogs::FieldText(m_editX), dialogs::FieldText(m_editY), m_x, m_y);
     if (!verdict.accept) dialogs::ActOnRefusal(verdict, *this);
     return verdict.accept;
 }

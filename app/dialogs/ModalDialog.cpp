@@ -19,10 +19,12 @@ ModalDialog::ModalDialog(const QString& caption, QWidget* parent, const QString&
     m_body = new QVBoxLayout;
     outer->addLayout(m_body);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(okText.isEmpty() ? ShellText(IDS_OK_BUTTON) : okText, QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(okText.isEmpty() ? ShellText(IDS_OK_BUTTON) : okText, QDialogButtonBox::AcceptRole);
     ok->setObjectName(dialogs::ControlName(kOkId));
     ok->setDefault(true);
-    buttons->addButton(ShellText(IDS_CANCEL_BUTTON), QDialogButtonBox::RejectRole)->setObjectName(dialogs::ControlName(kCancelId));
+    buttons->addButton(ShellText(IDS_CANCEL_BUTTON), QDialogButtonBox::RejectRole)
+        ->setObjectName(dialogs::ControlName(kCancelId));
     connect(buttons, &QDialogButtonBox::accepted, this, &ModalDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ModalDialog::reject);
     outer->addWidget(buttons);

@@ -11,8 +11,7 @@
 
 using dialogs::Named;
 
-OriginDialog::OriginDialog(const CArdoDoc& doc, QWidget* parent)
-    : ModalDialog(ShellText(IDS_ORIGIN_CAPTION), parent) {
+OriginDialog::OriginDialog(const CArdoDoc& doc, QWidget* parent) : ModalDialog(ShellText(IDS_ORIGIN_CAPTION), parent) {
     const OriginDialogPreset preset = OriginDialogPresetFor(doc);
     const QString unit = QString::fromStdString(preset.unitLabel);
     auto* group = new QGroupBox(ShellText(IDS_ORIGIN_GROUP), this);
@@ -29,8 +28,7 @@ OriginDialog::OriginDialog(const CArdoDoc& doc, QWidget* parent)
 }
 
 bool OriginDialog::Validate() {
-    const DialogVerdict verdict =
-        CheckOriginDialog(dialogs::FieldText(m_editX), dialogs::FieldText(m_editY), m_x, m_y);
+    const DialogVerdict verdict = CheckOriginDialog(dialogs::FieldText(m_editX), dialogs::FieldText(m_editY), m_x, m_y);
     if (!verdict.accept) dialogs::ActOnRefusal(verdict, *this);
     return verdict.accept;
 }

@@ -11,8 +11,7 @@
 
 using dialogs::Named;
 
-SnapDialog::SnapDialog(const CArdoDoc& doc, QWidget* parent)
-    : ModalDialog(ShellText(IDS_SNAP_CAPTION), parent) {
+SnapDialog::SnapDialog(const CArdoDoc& doc, QWidget* parent) : ModalDialog(ShellText(IDS_SNAP_CAPTION), parent) {
     const SnapDialogPreset preset = SnapDialogPresetFor(doc);
     m_check = Named(new QCheckBox(ShellText(IDS_SNAP_ON), this), kSnapCheck);
     m_check->setChecked(preset.snap);

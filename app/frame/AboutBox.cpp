@@ -31,6 +31,4 @@ std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
     return box;
 }
 
-void ShowAboutBox(QWidget* parent) {
-    CreateAboutBox(parent)->exec();
-}
+void ShowAboutBox(QWidget* parent) { CreateAboutBox(parent)->exec(); }

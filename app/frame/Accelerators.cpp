@@ -8,7 +8,9 @@
 
 namespace {
 
-QKeySequence Sequence(Qt::KeyboardModifiers modifiers, Qt::Key key) { return QKeySequence(QKeyCombination(modifiers, key)); }
+QKeySequence Sequence(Qt::KeyboardModifiers modifiers, Qt::Key key) {
+    return QKeySequence(QKeyCombination(modifiers, key));
+}
 
 Qt::KeyboardModifiers ModifiersOf(unsigned bits) {
     Qt::KeyboardModifiers m;

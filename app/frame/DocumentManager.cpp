@@ -20,7 +20,7 @@
 #include <cctype>
 
 namespace {
-constexpr int IDS_ASK_TO_SAVE = 61699;  // "Änderungen in %1 speichern?"
+constexpr int IDS_ASK_TO_SAVE = 61699;      // "Änderungen in %1 speichern?"
 constexpr int IDS_SCALE_INDICATOR = 57460;  // "M 1:1", pane 2 without a document
 constexpr const char* kDocumentName = "Kovel";
 
@@ -134,8 +134,9 @@ void DocumentManager::WindowDestroyed(QMdiSubWindow* window) {
 }
 
 void DocumentManager::RemoveEntry(const CArdoDoc* doc) {
-    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(), [doc](const auto& e) { return e->doc.get() == doc; }),
-                    m_entries.end());
+    m_entries.erase(
+        std::remove_if(m_entries.begin(), m_entries.end(), [doc](const auto& e) { return e->doc.get() == doc; }),
+        m_entries.end());
 }
 
 std::shared_ptr<CArdoDoc> DocumentManager::NewDocument() {
@@ -196,8 +197,8 @@ QMdiSubWindow* DocumentManager::NewWindow(const std::shared_ptr<CArdoDoc>& doc) 
 
 bool DocumentManager::SaveModified(CArdoDoc& doc) {
     if (!doc.IsModified()) return true;
-    const int answer = AppServices().messages->MessageBox(FormatString1(IDS_ASK_TO_SAVE, doc.GetTitle()),
-                                                          LoadString(IDS_APP_TITLE), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    const int answer = AppServices().messages->MessageBox(
+        FormatString1(IDS_ASK_TO_SAVE, doc.GetTitle()), LoadString(IDS_APP_TITLE), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (answer == IDCANCEL) return false;
     if (answer == IDYES) return DoFileSave(doc);
     return true;

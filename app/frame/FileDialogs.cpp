@@ -18,8 +18,7 @@ constexpr int IDS_DOCUMENT_TYPE = 3;
 void SetDocumentFilters(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QString filterName = ShellText(IDS_DOCUMENT_TYPE).split(u'\n').value(3);
-    dialog.setNameFilters({filterName + QStringLiteral(" (*.cpr *.cap)"),
-                           ShellText(IDS_ALL_FILES_FILTER)});
+    dialog.setNameFilters({filterName + QStringLiteral(" (*.cpr *.cap)"), ShellText(IDS_ALL_FILES_FILTER)});
 }
 }  // namespace
 

@@ -273,7 +273,9 @@ void MainFrame::SetPaneText(int pane, const QString& text) {
     if (pane >= 0 && pane < kStatusPaneCount) m_panes[pane]->setText(text);
 }
 
-QString MainFrame::PaneText(int pane) const { return pane >= 0 && pane < kStatusPaneCount ? m_panes[pane]->text() : QString(); }
+QString MainFrame::PaneText(int pane) const {
+    return pane >= 0 && pane < kStatusPaneCount ? m_panes[pane]->text() : QString();
+}
 
 QLabel* MainFrame::Pane(int pane) const { return pane >= 0 && pane < kStatusPaneCount ? m_panes[pane] : nullptr; }
 
@@ -313,71 +315,35 @@ bool MainFrame::RunCommand(int id) {
 bool MainFrame::OnUpdateCommand(int id, CommandState& state) {
     auto barShown = [this](int controlId) { return !Bar(controlId)->isHidden(); };
     switch (id) {
-    case cmd::ViewToolbar:
-        state.checked = barShown(kStandardToolbarId);
-        return true;
-    case cmd::ViewStatusBar:
-        state.checked = !statusBar()->isHidden();
-        return true;
+    case cmd::ViewToolbar: state.checked = barShown(kStandardToolbarId); return true;
+    case cmd::ViewStatusBar: state.checked = !statusBar()->isHidden(); return true;
     case cmd::ToggleFurnitureBox:
-    case cmd::ToggleFurnitureButton:
-        state.checked = barShown(kFurnitureBoxId);
-        return true;
-    case cmd::ToggleLinesBox:
-        state.checked = barShown(kLinesBoxId);
-        return true;
-    case cmd::ToggleMeasureBox:
-        state.checked = barShown(kMeasureBoxId);
-        return true;
-    case cmd::GardenBox:
-        return true;
-    case cmd::WindowNew:
-        state.enabled = m_documents->ActiveDocument() != nullptr;
-        return true;
+    case cmd::ToggleFurnitureButton: state.checked = barShown(kFurnitureBoxId); return true;
+    case cmd::ToggleLinesBox: state.checked = barShown(kLinesBoxId); return true;
+    case cmd::ToggleMeasureBox: state.checked = barShown(kMeasureBoxId); return true;
+    case cmd::GardenBox: return true;
+    case cmd::WindowNew: state.enabled = m_documents->ActiveDocument() != nullptr; return true;
     case cmd::WindowCascade:
     case cmd::WindowTile:
-    case cmd::WindowArrange:
-        state.enabled = !m_area->subWindowList().isEmpty();
-        return true;
-    default:
-        return false;
+    case cmd::WindowArrange: state.enabled = !m_area->subWindowList().isEmpty(); return true;
+    default: return false;
     }
 }
 
 bool MainFrame::OnCommand(int id) {
     switch (id) {
-    case cmd::ViewToolbar:
-        ToggleBar(Bar(kStandardToolbarId), m_bToolbarVisible);
-        return true;
-    case cmd::ViewStatusBar:
-        ToggleBar(statusBar(), m_bStatusBarVisible);
-        return true;
+    case cmd::ViewToolbar: ToggleBar(Bar(kStandardToolbarId), m_bToolbarVisible); return true;
+    case cmd::ViewStatusBar: ToggleBar(statusBar(), m_bStatusBarVisible); return true;
     case cmd::ToggleFurnitureBox:
-    case cmd::ToggleFurnitureButton:
-        ToggleBar(Bar(kFurnitureBoxId), m_bFurnitureVisible);
-        return true;
-    case cmd::ToggleLinesBox:
-        ToggleBar(Bar(kLinesBoxId), m_bLinesVisible);
-        return true;
-    case cmd::ToggleMeasureBox:
-        ToggleBar(Bar(kMeasureBoxId), m_bMeasureVisible);
-        return true;
-    case cmd::GardenBox:
-        return true;  // the garden toolbox was never built; the command does nothing
-    case cmd::WindowNew:
-        m_documents->NewWindow(m_documents->ActiveDocument());
-        return true;
-    case cmd::WindowCascade:
-        m_area->cascadeSubWindows();
-        return true;
-    case cmd::WindowTile:
-        m_area->tileSubWindows();
-        return true;
-    case cmd::WindowArrange:
-        ArrangeIcons();
-        return true;
-    default:
-        return false;
+    case cmd::ToggleFurnitureButton: ToggleBar(Bar(kFurnitureBoxId), m_bFurnitureVisible); return true;
+    case cmd::ToggleLinesBox: ToggleBar(Bar(kLinesBoxId), m_bLinesVisible); return true;
+    case cmd::ToggleMeasureBox: ToggleBar(Bar(kMeasureBoxId), m_bMeasureVisible); return true;
+    case cmd::GardenBox: return true;  // the garden toolbox was never built; the command does nothing
+    case cmd::WindowNew: m_documents->NewWindow(m_documents->ActiveDocument()); return true;
+    case cmd::WindowCascade: m_area->cascadeSubWindows(); return true;
+    case cmd::WindowTile: m_area->tileSubWindows(); return true;
+    case cmd::WindowArrange: ArrangeIcons(); return true;
+    default: return false;
     }
 }
 

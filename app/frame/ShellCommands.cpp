@@ -14,11 +14,8 @@ bool ActiveDocumentCommands::OnUpdateCommand(int id, CommandState& state) {
     switch (id) {
     case cmd::FileClose:
     case cmd::FileSave:
-    case cmd::FileSaveAs:
-        state.enabled = m_documents.ActiveDocument() != nullptr;
-        return true;
-    default:
-        return false;
+    case cmd::FileSaveAs: state.enabled = m_documents.ActiveDocument() != nullptr; return true;
+    default: return false;
     }
 }
 
@@ -26,17 +23,10 @@ bool ActiveDocumentCommands::OnCommand(int id) {
     const auto doc = m_documents.ActiveDocument();
     if (!doc) return false;
     switch (id) {
-    case cmd::FileClose:
-        m_documents.CloseDocument(*doc);
-        return true;
-    case cmd::FileSave:
-        m_documents.DoFileSave(*doc);
-        return true;
-    case cmd::FileSaveAs:
-        m_documents.DoSave(*doc, std::string(), true);
-        return true;
-    default:
-        return false;
+    case cmd::FileClose: m_documents.CloseDocument(*doc); return true;
+    case cmd::FileSave: m_documents.DoFileSave(*doc); return true;
+    case cmd::FileSaveAs: m_documents.DoSave(*doc, std::string(), true); return true;
+    default: return false;
     }
 }
 
@@ -45,10 +35,8 @@ bool ApplicationCommands::OnUpdateCommand(int id, CommandState& state) {
     case cmd::FileNew:
     case cmd::FileOpen:
     case cmd::AppAbout:
-    case cmd::AppExit:
-        return true;
-    default:
-        break;
+    case cmd::AppExit: return true;
+    default: break;
     }
     if (id >= cmd::RecentFile1 && id <= cmd::RecentFileLast) {
         state.enabled = size_t(id - cmd::RecentFile1) < m_recent.Files().size();
@@ -59,22 +47,15 @@ bool ApplicationCommands::OnUpdateCommand(int id, CommandState& state) {
 
 bool ApplicationCommands::OnCommand(int id) {
     switch (id) {
-    case cmd::FileNew:
-        m_documents.NewDocument();
-        return true;
+    case cmd::FileNew: m_documents.NewDocument(); return true;
     case cmd::FileOpen: {
         const std::string path = m_dialogs.AskOpenFileName(m_frame);
         if (!path.empty()) m_documents.OpenDocumentFile(path);
         return true;
     }
-    case cmd::AppAbout:
-        ShowAboutBox(m_frame);
-        return true;
-    case cmd::AppExit:
-        m_frame->close();
-        return true;
-    default:
-        break;
+    case cmd::AppAbout: ShowAboutBox(m_frame); return true;
+    case cmd::AppExit: m_frame->close(); return true;
+    default: break;
     }
     if (id >= cmd::RecentFile1 && id <= cmd::RecentFileLast) {
         OpenRecentFile(size_t(id - cmd::RecentFile1));

@@ -40,8 +40,8 @@ DimensionDialog::DimensionDialog(const DimensionDialogValues& preset, QWidget* p
     m_scroll->setValue(0);
     m_scroll->setFixedHeight(m_height->sizeHint().height() * 2);
     connect(m_scroll, &QScrollBar::actionTriggered, this, [this](int action) {
-        if (action == QAbstractSlider::SliderSingleStepSub) StepHeight(+1);   // the up arrow
-        if (action == QAbstractSlider::SliderSingleStepAdd) StepHeight(-1);   // the down arrow
+        if (action == QAbstractSlider::SliderSingleStepSub) StepHeight(+1);  // the up arrow
+        if (action == QAbstractSlider::SliderSingleStepAdd) StepHeight(-1);  // the down arrow
         m_scroll->setSliderPosition(0);
     });
     row->addWidget(m_scroll);

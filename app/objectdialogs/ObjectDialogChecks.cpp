@@ -78,8 +78,8 @@ FieldCheck CheckWholeField(int control, const std::string& text, int64_t lo, int
     int64_t v = 0;
     if (!ParseWholeField(text, v)) return FrameworkRefusal(control, LoadString(IDS_MSG_WHOLE_NUMBER));
     if (v < lo || v > hi)
-        return FrameworkRefusal(control, FillMessage(LoadString(IDS_MSG_WHOLE_NUMBER_RANGE), BoundText(double(lo)),
-                                                     BoundText(double(hi))));
+        return FrameworkRefusal(
+            control, FillMessage(LoadString(IDS_MSG_WHOLE_NUMBER_RANGE), BoundText(double(lo)), BoundText(double(hi))));
     value = int(v);
     return std::nullopt;
 }

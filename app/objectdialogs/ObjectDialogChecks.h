@@ -17,9 +17,9 @@ constexpr int kLineWidth = 105, kLineColor = 151, kUseFill = 107, kFillColor = 1
 // Label, "Beschriftung".
 constexpr int kLabelText = 104, kFixAngle = 197, kLabelAngle = 199, kFont = 105;
 // Furniture symbol, "Einrichtungsgegenstand".
-constexpr int kSymbolType = 123, kSymbolNote = 114, kSymbolWidth = 111, kSymbolHeight = 110,
-              kDefaultSize = 186, kSymbolAngle = 124, kSymbolX = 121, kSymbolY = 122,
-              kUnitWidth = 145, kUnitHeight = 146, kUnitX = 138, kUnitY = 139;
+constexpr int kSymbolType = 123, kSymbolNote = 114, kSymbolWidth = 111, kSymbolHeight = 110, kDefaultSize = 186,
+              kSymbolAngle = 124, kSymbolX = 121, kSymbolY = 122, kUnitWidth = 145, kUnitHeight = 146, kUnitX = 138,
+              kUnitY = 139;
 // Dimensions, "Maßlinien".
 constexpr int kEdges = 146, kArea = 147, kEdgesAndArea = 148, kTextHeight = 150, kHeightScroll = 153;
 // Library symbol attributes, "Symbol - Attribute ändern".

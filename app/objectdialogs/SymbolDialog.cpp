@@ -22,7 +22,8 @@ SymbolDialog::SymbolDialog(const SymbolDialogValues& preset, QWidget* parent)
     type->setTextFormat(Qt::PlainText);
     top->addWidget(type, 0, 1);
     top->addWidget(new QLabel(ShellText(IDS_SYMBOL_DESCRIPTION), this), 1, 0, Qt::AlignTop);
-    m_note = dialogs::Named(new QPlainTextEdit(QString::fromStdString(ToEditLines(preset.strNote)), this), ctl::kSymbolNote);
+    m_note =
+        dialogs::Named(new QPlainTextEdit(QString::fromStdString(ToEditLines(preset.strNote)), this), ctl::kSymbolNote);
     m_note->setTabChangesFocus(true);
     top->addWidget(m_note, 1, 1);
     Body()->addLayout(top);

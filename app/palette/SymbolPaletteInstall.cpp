@@ -9,7 +9,9 @@ namespace {
 
 class PaletteDocumentLink : public CommandTarget {
 public:
-    explicit PaletteDocumentLink(std::shared_ptr<CArdoDoc> doc) : m_doc(std::move(doc)) { EnsureProgramSymbolPalette(); }
+    explicit PaletteDocumentLink(std::shared_ptr<CArdoDoc> doc) : m_doc(std::move(doc)) {
+        EnsureProgramSymbolPalette();
+    }
     ~PaletteDocumentLink() override {
         if (SymbolPaletteWindow* palette = ProgramSymbolPalette()) palette->ForgetDocument(*m_doc);
     }
@@ -20,10 +22,11 @@ private:
     std::shared_ptr<CArdoDoc> m_doc;
 };
 
-const bool registered = (AddDocumentTargetFactory([](const std::shared_ptr<CArdoDoc>& doc) -> std::unique_ptr<CommandTarget> {
-                             if (!doc) return nullptr;
-                             return std::make_unique<PaletteDocumentLink>(doc);
-                         }),
-                         true);
+const bool registered =
+    (AddDocumentTargetFactory([](const std::shared_ptr<CArdoDoc>& doc) -> std::unique_ptr<CommandTarget> {
+         if (!doc) return nullptr;
+         return std::make_unique<PaletteDocumentLink>(doc);
+     }),
+     true);
 
 }  // namespace

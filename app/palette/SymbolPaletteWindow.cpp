@@ -102,7 +102,8 @@ void SymbolPaletteWindow::ResizeToShowAll() {
     const int frameExtra = frameWidth() * 2;
     int height = m_layout.HeightForWidth(outerWidth - frameExtra) + frameExtra;
     // Never beyond the screen; the rest can be scrolled to.
-    if (const QScreen* s = screen()) height = std::min(height, std::max(60, s->availableGeometry().bottom() - y() - 40));
+    if (const QScreen* s = screen())
+        height = std::min(height, std::max(60, s->availableGeometry().bottom() - y() - 40));
     resize(outerWidth, std::max(height, 40));
     UpdateScrollRange();
 }

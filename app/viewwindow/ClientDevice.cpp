@@ -43,8 +43,7 @@ void ClientDevice::Polyline(std::span<const CPoint> pts, const DevicePen& pen) {
     Draw([&](DeviceBackend& b) { b.Polyline(pts, pen); });
 }
 
-void ClientDevice::Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen,
-                           const DeviceBrush& brush) {
+void ClientDevice::Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen, const DeviceBrush& brush) {
     Draw([&](DeviceBackend& b) { b.Polygon(pts, fillMode, pen, brush); });
 }
 

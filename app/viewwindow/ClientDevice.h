@@ -22,8 +22,7 @@ public:
     ClientDevice(std::function<QImage&()> front, std::function<void()> changed);
 
     void Polyline(std::span<const CPoint> pts, const DevicePen& pen) override;
-    void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen,
-                 const DeviceBrush& brush) override;
+    void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen, const DeviceBrush& brush) override;
     void PolyBezier(std::span<const CPoint> pts, const DevicePen& pen) override;
     void Rectangle(const CRect& r, const DevicePen& pen, const DeviceBrush& brush) override;
     void RoundRect(const CRect& r, CSize corner, const DevicePen& pen, const DeviceBrush& brush) override;

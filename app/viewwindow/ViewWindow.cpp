@@ -193,7 +193,8 @@ void ViewWindow::Blit(OffscreenSurface& from, DeviceBackend& to, CPoint at) {
 CSize ViewWindow::GetClientSize() const { return CSize(viewport()->width(), viewport()->height()); }
 
 int ViewWindow::GetSystemMetrics(int index) const {
-    if (index == SM_CXVSCROLL || index == SM_CYHSCROLL) return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (index == SM_CXVSCROLL || index == SM_CYHSCROLL)
+        return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     return 0;
 }
 
@@ -345,7 +346,9 @@ QMenu* ViewWindow::ShowContextMenu(CPoint screenPoint) {
     QPointer<ViewWindow> self(this);
     if (auto* frame = qobject_cast<MainFrame*>(window())) {
         QPointer<MainFrame> guardedFrame(frame);
-        route.query = [guardedFrame](int id) { return guardedFrame ? guardedFrame->Router().Query(id) : CommandState{false, false}; };
+        route.query = [guardedFrame](int id) {
+            return guardedFrame ? guardedFrame->Router().Query(id) : CommandState{false, false};
+        };
         route.run = [guardedFrame](int id) { return guardedFrame && guardedFrame->RunCommand(id); };
     } else {
         route.query = [self](int id) {
@@ -369,9 +372,7 @@ void ViewWindow::SetCapture() { m_capture = true; }
 
 void ViewWindow::ReleaseCapture() { m_capture = false; }
 
-void ViewWindow::SetCursor(int cursorId) {
-    viewport()->setCursor(CursorForId(cursorId));
-}
+void ViewWindow::SetCursor(int cursorId) { viewport()->setCursor(CursorForId(cursorId)); }
 
 void ViewWindow::BeginWaitCursor() {
     if (m_waitCursors++ == 0) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -413,9 +414,7 @@ bool ViewWindow::OnUpdateCommand(int id, CommandState& state) {
     switch (id) {
     case cmd::Cancel:
     case cmd::FilePrint:
-    case cmd::PrintPreview:
-        return true;
-    default:
-        return false;
+    case cmd::PrintPreview: return true;
+    default: return false;
     }
 }

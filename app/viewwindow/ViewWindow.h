@@ -18,7 +18,6 @@
 class CArdoDoc;
 class QMdiSubWindow;
 
-
 class ViewWindow : public QAbstractScrollArea, public ViewHost, public CommandTarget {
     Q_OBJECT
 public:
@@ -95,11 +94,11 @@ private:
     std::unique_ptr<CArdoView> m_view;
 
     QImage m_front;
-    bool m_dirty = true;       // the front picture must be repainted by the view
-    CPoint m_scrollPos;        // the scroll position the view sees
-    CSize m_scrollTotal;       // the extent the view asked for
+    bool m_dirty = true;  // the front picture must be repainted by the view
+    CPoint m_scrollPos;   // the scroll position the view sees
+    CSize m_scrollTotal;  // the extent the view asked for
     CSize m_scrollLine{1, 1};
-    int m_scrollGuard = 0;     // >0 while this window moves the scroll bars itself
+    int m_scrollGuard = 0;  // >0 while this window moves the scroll bars itself
     bool m_capture = false;
     int m_waitCursors = 0;
     bool m_initialised = false;

@@ -2,8 +2,8 @@
 // once rebuilding the cached background and once reusing it with 1,000 foreground objects.
 #include "app/viewwindow/ImageSurface.h"
 #include "document/ArdoDoc.h"
-#include "plan/PlanImport.h"
 #include "objects/ArdoRect.h"
+#include "plan/PlanImport.h"
 #include "view/ArdoView.h"
 #include "view/FixedViewHost.h"
 
@@ -36,7 +36,8 @@ struct Scene {
         for (int i = 0; i < 1000; ++i) {
             const int x = int(int64_t(i) * 4933 % doc.m_sizeExtent.cx);
             const int y = int(int64_t(i) * 7127 % doc.m_sizeExtent.cy);
-            doc.AddObject(std::make_unique<CArdoRect>(CRect(x, y + 300, x + 300, y), i % 3 == 0 ? SHAPE_ELLIPSE : SHAPE_RECTANGLE));
+            doc.AddObject(std::make_unique<CArdoRect>(CRect(x, y + 300, x + 300, y),
+                                                      i % 3 == 0 ? SHAPE_ELLIPSE : SHAPE_RECTANGLE));
         }
         view.OnInitialUpdate();
     }

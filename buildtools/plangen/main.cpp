@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << argv[2] << ": " << writer.RecordCount() << " records, " << counts.Objects() << " objects ("
-              << counts.lines << " lines, " << counts.polylines << " polylines, " << counts.polygons
-              << " polygons, " << counts.texts << " texts)\n";
+              << counts.lines << " lines, " << counts.polylines << " polylines, " << counts.polygons << " polygons, "
+              << counts.texts << " texts)\n";
     return 0;
 }

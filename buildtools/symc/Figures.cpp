@@ -25,7 +25,8 @@ std::vector<double> Numbers(const json& v, const char* key, size_t count, size_t
     if (!v.is_array()) throw SourceError(std::string("\"") + key + "\" needs an array of numbers");
     std::vector<double> n;
     for (const json& x : v) n.push_back(Number(x, key));
-    const bool ok = count ? (n.size() == count || (altCount && n.size() == altCount)) : (n.size() >= 4 && n.size() % 2 == 0);
+    const bool ok =
+        count ? (n.size() == count || (altCount && n.size() == altCount)) : (n.size() >= 4 && n.size() % 2 == 0);
     if (!ok) throw SourceError(std::string("\"") + key + "\" has the wrong number of values");
     return n;
 }
@@ -156,7 +157,7 @@ void EmitOutline(const Outline& o, const Style& style, const Affine& place, std:
 }  // namespace
 
 Affine Affine::Then(const Affine& in) const {
-    return {a * in.a + c * in.b, b * in.a + d * in.b, a * in.c + c * in.d,
+    return {a * in.a + c * in.b, b * in.a + d * in.b,     a * in.c + c * in.d,
             b * in.c + d * in.d, a * in.e + c * in.f + e, b * in.e + d * in.f + f};
 }
 

@@ -55,7 +55,8 @@ SymbolSource ReadSymbol(const json& j, int fileClass, const Style& fileStyle, co
     s.strName = j.at("name").get<std::string>();
     if (s.strName.empty()) throw SourceError("a symbol needs a name");
     s.nClass = j.value("class", fileClass);
-    if (s.nClass < kFirstKey || s.nClass > kLastKey) throw SourceError("class " + std::to_string(s.nClass) + " is no symbol key");
+    if (s.nClass < kFirstKey || s.nClass > kLastKey)
+        throw SourceError("class " + std::to_string(s.nClass) + " is no symbol key");
     const json& size = j.at("size");
     if (!size.is_array() || size.size() != 2) throw SourceError("\"size\" is [length, width] in mm");
     s.nLength = size[0].get<int>();
@@ -121,8 +122,8 @@ std::vector<SymbolSource> ReadSymbolFile(const std::string& path) {
     const json parts = root.value("parts", json::object());
     std::vector<SymbolSource> symbols;
     for (const json& j : root.at("symbols")) {
-        const std::string label = path + ": symbol " + (j.contains("id") ? j["id"].dump() : "?") + " " +
-                                  j.value("name", std::string());
+        const std::string label =
+            path + ": symbol " + (j.contains("id") ? j["id"].dump() : "?") + " " + j.value("name", std::string());
         try {
             symbols.push_back(ReadSymbol(j, fileClass, fileStyle, parts));
         } catch (const std::exception& e) {

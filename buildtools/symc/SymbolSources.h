@@ -2,8 +2,8 @@
 #pragma once
 
 #include "Figures.h"
-#include "objects/SymbolInfo.h"
 #include "objects/ArdoObj.h"
+#include "objects/SymbolInfo.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 // Rendering through the painter backend onto images, SVG and PDF.
 #include "platform/qt/ImageExport.h"
 
-#include "platform/qt/QtPainterBackend.h"
 #include "platform/StringTable.h"
+#include "platform/qt/QtPainterBackend.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -82,7 +82,8 @@ bool RenderToPdf(const std::string& path, const PdfPage& page, const DrawFunctio
     const double widthPx = page.widthMm / 25.4 * page.dpi, heightPx = page.heightMm / 25.4 * page.dpi;
     if (widthPx > kMaxSide * 8.0 || heightPx > kMaxSide * 8.0) return Fail(error, LoadString(IDS_INVALID_PAGE_SIZE));
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Fail(error, FormatString1(IDS_CANNOT_WRITE, path));
     QPdfWriter writer(&file);
     writer.setResolution(page.dpi);
     writer.setPageLayout(QPageLayout(QPageSize(QSizeF(page.widthMm, page.heightMm), QPageSize::Millimeter),

@@ -34,5 +34,4 @@ struct PdfPage {
     double heightMm = 297;
     int dpi = 600;
 };
-bool RenderToPdf(const std::string& path, const PdfPage& page, const DrawFunction& draw,
-                 std::string* error = nullptr);
+bool RenderToPdf(const std::string& path, const PdfPage& page, const DrawFunction& draw, std::string* error = nullptr);

@@ -11,7 +11,8 @@ constexpr int IDS_COLOR_CAPTION = 41006;  // "Farbe"
 #include <QColorDialog>
 
 bool QtColorDialog::ChooseColor(COLORREF& inOut) {
-    const QColor chosen = QColorDialog::getColor(ToQColor(inOut), QApplication::activeWindow(), QString::fromStdString(LoadString(IDS_COLOR_CAPTION)));
+    const QColor chosen = QColorDialog::getColor(ToQColor(inOut), QApplication::activeWindow(),
+                                                 QString::fromStdString(LoadString(IDS_COLOR_CAPTION)));
     if (!chosen.isValid()) return false;  // cancelled
     inOut = RGB(chosen.red(), chosen.green(), chosen.blue());
     return true;

@@ -56,8 +56,9 @@ int MessageBoxAnswer(QMessageBox::StandardButton pressed, unsigned type) {
 }
 
 int QtMessageBoxes::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-    QMessageBox box(MessageBoxIcon(type), caption.empty() ? QGuiApplication::applicationDisplayName() : ToQString(caption),
-                    ToQString(text), MessageBoxButtons(type), m_parent.data());
+    QMessageBox box(MessageBoxIcon(type),
+                    caption.empty() ? QGuiApplication::applicationDisplayName() : ToQString(caption), ToQString(text),
+                    MessageBoxButtons(type), m_parent.data());
     box.setDefaultButton(MessageBoxDefaultButton(type));
     // A yes/no box has no cancelling button of its own: Escape answers no.
     if ((type & kButtonMask) == MB_YESNO) box.setEscapeButton(QMessageBox::No);

@@ -94,11 +94,13 @@ QPainterPath HatchLines(const QRectF& box, int hatch) {
         for (double x = first(left); x <= right; x += kHatchStep) lines.addRect(QRectF(x, top, 1, bottom - top));
     if (falling) {
         for (double c = first(left - bottom); c <= right - top; c += kHatchStep)
-            lines.addPolygon(QPolygonF({{c + top, top}, {c + top + 1, top}, {c + bottom + 1, bottom}, {c + bottom, bottom}}));
+            lines.addPolygon(
+                QPolygonF({{c + top, top}, {c + top + 1, top}, {c + bottom + 1, bottom}, {c + bottom, bottom}}));
     }
     if (rising) {
         for (double c = first(left + top); c <= right + bottom + 1; c += kHatchStep)
-            lines.addPolygon(QPolygonF({{c - top, top}, {c - top + 1, top}, {c - bottom + 1, bottom}, {c - bottom, bottom}}));
+            lines.addPolygon(
+                QPolygonF({{c - top, top}, {c - top + 1, top}, {c - bottom + 1, bottom}, {c - bottom, bottom}}));
     }
     lines.setFillRule(Qt::WindingFill);
     return lines;

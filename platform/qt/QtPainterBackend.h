@@ -17,8 +17,7 @@ public:
     explicit QtPainterBackend(QPainter& painter);
 
     void Polyline(std::span<const CPoint> pts, const DevicePen& pen) override;
-    void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen,
-                 const DeviceBrush& brush) override;
+    void Polygon(std::span<const CPoint> pts, int fillMode, const DevicePen& pen, const DeviceBrush& brush) override;
     void PolyBezier(std::span<const CPoint> pts, const DevicePen& pen) override;
     void Rectangle(const CRect& r, const DevicePen& pen, const DeviceBrush& brush) override;
     void RoundRect(const CRect& r, CSize corner, const DevicePen& pen, const DeviceBrush& brush) override;

@@ -17,8 +17,8 @@ QString FindCaseBlind(const QStringList& names, const QString& wanted) {
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization,
-                                             kApplication)) {}
+    : m_settings(
+          std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication)) {}
 
 QtSettingsStore::QtSettingsStore(const QString& iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
@@ -52,8 +52,7 @@ std::string QtSettingsStore::GetProfileString(const std::string& section, const 
     return v.toString().toStdString();
 }
 
-void QtSettingsStore::WriteProfileString(const std::string& section, const std::string& key,
-                                         const std::string& value) {
+void QtSettingsStore::WriteProfileString(const std::string& section, const std::string& key, const std::string& value) {
     m_settings->setValue(StoredKey(section, key), ToQString(value));
     m_settings->sync();
 }

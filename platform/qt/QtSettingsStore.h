@@ -25,8 +25,7 @@ public:
     void WriteProfileInt(const std::string& section, const std::string& key, int value) override;
     std::string GetProfileString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) override;
-    void WriteProfileString(const std::string& section, const std::string& key,
-                            const std::string& value) override;
+    void WriteProfileString(const std::string& section, const std::string& key, const std::string& value) override;
 
     // The file the values live in.
     QString FileName() const { return m_settings->fileName(); }

@@ -28,9 +28,7 @@ std::vector<std::pair<int, std::string>> LaidOutCommands() {
     return ids;
 }
 
-bool IsPlaceholder(int id) {
-    return id == kSeparator || id == kRecentFilesPlaceholder || id == kWindowListPlaceholder;
-}
+bool IsPlaceholder(int id) { return id == kSeparator || id == kRecentFilesPlaceholder || id == kWindowListPlaceholder; }
 
 TEST(CommandTableTest, OneEntryPerIdAndNameFoundByLookup) {
     const auto& table = Commands();
@@ -46,7 +44,8 @@ TEST(CommandTableTest, OneEntryPerIdAndNameFoundByLookup) {
     EXPECT_STREQ(FindCommand(cmd::ToolLine)->name, "ToolLine");
     EXPECT_STREQ(FindCommand(cmd::RecentFile1 + 1)->name, "RecentFile2");
     // Commands reachable only by their id have no entry; nor has anything else.
-    for (int id : {0, cmd::PlaceTable, cmd::ToolBezier, cmd::SymbolAttributes, 40000}) EXPECT_EQ(FindCommand(id), nullptr) << id;
+    for (int id : {0, cmd::PlaceTable, cmd::ToolBezier, cmd::SymbolAttributes, 40000})
+        EXPECT_EQ(FindCommand(id), nullptr) << id;
 }
 
 TEST(CommandTableTest, NoKeySendsTwoCommands) {
@@ -111,7 +110,8 @@ TEST(CommandTableTest, LayoutsNameOnlyCommandsOfTheTable) {
         EXPECT_NE(std::find(items.begin(), items.end(), kRecentFilesPlaceholder), items.end());
     }
     std::set<int> barIds;
-    for (const BarDefinition& bar : BarDefinitions()) EXPECT_TRUE(barIds.insert(bar.controlId).second) << bar.objectName;
+    for (const BarDefinition& bar : BarDefinitions())
+        EXPECT_TRUE(barIds.insert(bar.controlId).second) << bar.objectName;
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ TEST_F(DocumentOpenSaveTest, PlanNamesAreDecidedByTheLastFullStop) {
     EXPECT_TRUE(IsPlanFileName("a.b.cap"));
     EXPECT_FALSE(IsPlanFileName("plan.cpr"));
     EXPECT_FALSE(IsPlanFileName("plan"));
-    EXPECT_FALSE(IsPlanFileName(".cap"));      // the full stop is the first character
-    EXPECT_FALSE(IsPlanFileName("a.c"));       // fewer than four characters
+    EXPECT_FALSE(IsPlanFileName(".cap"));       // the full stop is the first character
+    EXPECT_FALSE(IsPlanFileName("a.c"));        // fewer than four characters
     EXPECT_FALSE(IsPlanFileName("x.cap/doc"));  // the last '.' lies in a folder name
     EXPECT_FALSE(IsPlanFileName("plan.capx"));
 
@@ -200,7 +200,8 @@ TEST_F(DocumentOpenSaveTest, ErrorTextsFollowTheCause) {
               "Nicht genügend Speicherplatz auf dem Datenträger.");
     EXPECT_EQ(text(F(F::genericException, EIO, "", ""), FileOperation::load), "Fehler beim Öffnen des Dokuments.");
     EXPECT_EQ(text(F(F::genericException, EIO, "", ""), FileOperation::save), "Fehler beim Speichern des Dokuments.");
-    EXPECT_EQ(text(CArchiveException(CArchiveException::badClass, ""), FileOperation::load), "Unerwartetes Dateiformat.");
+    EXPECT_EQ(text(CArchiveException(CArchiveException::badClass, ""), FileOperation::load),
+              "Unerwartetes Dateiformat.");
     EXPECT_EQ(text(CArchiveException(CArchiveException::genericException, ""), FileOperation::save),
               "Fehler beim Speichern des Dokuments.");
     EXPECT_EQ(text(std::bad_alloc(), FileOperation::load), "Fehler beim Öffnen des Dokuments.");

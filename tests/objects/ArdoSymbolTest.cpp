@@ -346,7 +346,8 @@ TEST_F(ArdoSymbolTest, CloneTakesThePlaceAndTheSourceStepsAside) {
     auto* copy = static_cast<CArdoSymbol*>(doc.AddObject(s->Clone()));
     ASSERT_EQ(doc.m_objects.size(), before + 1);
     EXPECT_EQ(doc.m_objects.back().get(), copy);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(copy->m_corners[i], (CArdoSymbol(CRect(1000, 1000, 2000, 1500), 0).m_corners[i]));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(copy->m_corners[i], (CArdoSymbol(CRect(1000, 1000, 2000, 1500), 0).m_corners[i]));
     EXPECT_EQ(copy->m_strNote, "");
     EXPECT_EQ(copy->m_flags, 0x1Bu);
     EXPECT_EQ(copy->GetSymbolId(), 0);

@@ -253,8 +253,7 @@ TEST_F(MeasureTest, ChainSuppressesLabelsOfVeryShortSegments) {
 TEST_F(MeasureTest, AreaIsClosedAndLabelledAtTheMeanOfItsVertices) {
     // An L shape: 400 x 100 plus 100 x 300 = 70000 units², 7 m². The mean of the
     // vertices lies outside the shape.
-    CArdoPolyMeasure* area =
-        AddMeasure({{0, 0}, {400, 0}, {400, 100}, {100, 100}, {100, 400}, {0, 400}}, 0, 1);
+    CArdoPolyMeasure* area = AddMeasure({{0, 0}, {400, 0}, {400, 100}, {100, 100}, {100, 400}, {0, 400}}, 0, 1);
     area->Draw(&dc, kEverywhere);
 
     const auto texts = Texts();

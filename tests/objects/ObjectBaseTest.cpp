@@ -27,10 +27,9 @@ TEST_F(BaseObjectTest, NewObjectHasTheDefaultAttributes) {
 TEST_F(BaseObjectTest, HandlesAndCursorsFollowTheTable) {
     // Odd extents: the centre truncates toward zero, also for negative coordinates.
     const CArdoObj obj(CRect(-5, 9, 0, 0));
-    const CPoint expected[9] = {{},       {-5, 9}, {-3, 9}, {0, 9}, {0, 5},
-                                {0, 0},   {-3, 0}, {-5, 0}, {-5, 5}};
-    const int cursors[9] = {0, IDC_SIZENWSE, IDC_SIZENS, IDC_SIZENESW, IDC_SIZEWE,
-                            IDC_SIZENWSE, IDC_SIZENS, IDC_SIZENESW, IDC_SIZEWE};
+    const CPoint expected[9] = {{}, {-5, 9}, {-3, 9}, {0, 9}, {0, 5}, {0, 0}, {-3, 0}, {-5, 0}, {-5, 5}};
+    const int cursors[9] = {0,          IDC_SIZENWSE, IDC_SIZENS, IDC_SIZENESW, IDC_SIZEWE, IDC_SIZENWSE,
+                            IDC_SIZENS, IDC_SIZENESW, IDC_SIZEWE};
     ASSERT_EQ(obj.GetHandleCount(), 8);
     for (int n = 1; n <= 8; ++n) {
         EXPECT_EQ(obj.GetHandle(n), expected[n]) << "handle " << n;
@@ -43,11 +42,11 @@ TEST_F(BaseObjectTest, HandlesAndCursorsFollowTheTable) {
 }
 
 TEST_F(BaseObjectTest, BodyHitIncludesLeftAndTopEdgesOnly) {
-    const CArdoObj obj(CRect(0, 100, 200, 0));  // top is the larger y
-    EXPECT_EQ(obj.HitTest({0, 100}, nullptr, 0), 1);    // left and top edge
+    const CArdoObj obj(CRect(0, 100, 200, 0));        // top is the larger y
+    EXPECT_EQ(obj.HitTest({0, 100}, nullptr, 0), 1);  // left and top edge
     EXPECT_EQ(obj.HitTest({100, 50}, nullptr, 0), 1);
-    EXPECT_EQ(obj.HitTest({200, 50}, nullptr, 0), 0);   // right edge
-    EXPECT_EQ(obj.HitTest({100, 0}, nullptr, 0), 0);    // bottom edge
+    EXPECT_EQ(obj.HitTest({200, 50}, nullptr, 0), 0);  // right edge
+    EXPECT_EQ(obj.HitTest({100, 0}, nullptr, 0), 0);   // bottom edge
     EXPECT_EQ(obj.HitTest({-1, 50}, nullptr, 0), 0);
     EXPECT_EQ(obj.HitTest({100, 101}, nullptr, 0), 0);
     // A rectangle with top < bottom is never hit by the point test.
@@ -59,9 +58,9 @@ TEST_F(BaseObjectTest, SelectedHitTestFindsHandlesOnly) {
     CArdoObj obj(CRect(0, 100, 200, 0));
     view.handleSize = 3;
     EXPECT_EQ(obj.HitTest({0, 100}, &view, 1), 1);
-    EXPECT_EQ(obj.HitTest({-3, 97}, &view, 1), 1);   // left/top of the square belong to it
-    EXPECT_EQ(obj.HitTest({3, 100}, &view, 1), 0);   // right edge does not
-    EXPECT_EQ(obj.HitTest({0, 103}, &view, 1), 0);   // nor the bottom edge
+    EXPECT_EQ(obj.HitTest({-3, 97}, &view, 1), 1);  // left/top of the square belong to it
+    EXPECT_EQ(obj.HitTest({3, 100}, &view, 1), 0);  // right edge does not
+    EXPECT_EQ(obj.HitTest({0, 103}, &view, 1), 0);  // nor the bottom edge
     EXPECT_EQ(obj.HitTest({100, 100}, &view, 1), 2);
     EXPECT_EQ(obj.HitTest({0, 50}, &view, 1), 8);
     EXPECT_EQ(obj.HitTest({100, 40}, &view, 1), 0);  // inside the body, on no handle
@@ -157,7 +156,7 @@ TEST_F(BaseObjectTest, SilentSettersNeverRedrawAndLeaveCurrentColoursAlone) {
     doc.SetModifiedFlag(false);
     obj->SetFilledSilent(0);
     obj->SetLineWidthSilent(50);
-    EXPECT_EQ(doc.m_bFill, 0);        // fill flag and width do update the current attributes
+    EXPECT_EQ(doc.m_bFill, 0);  // fill flag and width do update the current attributes
     EXPECT_EQ(doc.m_nLineWidth, 50);
     int x = 0, y = 0;
     obj->GetLineWidth(x, y);

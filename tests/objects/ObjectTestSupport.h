@@ -23,9 +23,9 @@ const CRect kEverywhere(-100000000, -100000000, 100000000, 100000000);
 class CountingView : public DocumentView {
 public:
     int handleSize = 3;
-    std::vector<int> hints;                       // OnUpdate hints in order
-    std::vector<const CArdoObj*> hintObjects;     // their hint objects
-    std::vector<const CArdoObj*> invalidated;     // InvalidateObject calls
+    std::vector<int> hints;                    // OnUpdate hints in order
+    std::vector<const CArdoObj*> hintObjects;  // their hint objects
+    std::vector<const CArdoObj*> invalidated;  // InvalidateObject calls
 
     void OnUpdate(DocumentView*, int hint, const UpdateHint& what) override {
         hints.push_back(hint);
@@ -39,7 +39,11 @@ public:
     int GetHandleSize() const override { return handleSize; }
     void InvalidateObject(const CArdoObj* obj) override { invalidated.push_back(obj); }
 
-    void Reset() { hints.clear(); hintObjects.clear(); invalidated.clear(); }
+    void Reset() {
+        hints.clear();
+        hintObjects.clear();
+        invalidated.clear();
+    }
 };
 
 // A line-and-fill dialog that answers OK with scripted values (or cancels) and remembers

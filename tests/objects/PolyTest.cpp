@@ -218,7 +218,7 @@ TEST_F(PolyTest, CollinearPointsFallBackToTheWidenedBounds) {
     doc.m_nPixelSize = 5;
     CArdoPoly* flat = Make({{0, 100}, {500, 100}, {1000, 100}});
     EXPECT_EQ(flat->m_position, CRect(0, 98, 1000, 102));
-    EXPECT_TRUE(flat->Intersects(Click(500, 106)));   // 98..102 widened by 5
+    EXPECT_TRUE(flat->Intersects(Click(500, 106)));  // 98..102 widened by 5
     EXPECT_FALSE(flat->Intersects(Click(500, 108)));
     EXPECT_TRUE(flat->Intersects(Click(1005, 100)));
     // Two points, and a path traced forth and back, enclose nothing either.
@@ -296,7 +296,7 @@ TEST_F(PolyDrawTest, BezierAreaIsClosedWithACopyOfTheFirstPoint) {
     ASSERT_EQ(outline->points.size(), 7u);
     EXPECT_EQ(outline->points.back(), CPoint(0, 0));
     EXPECT_EQ(outline->pen.width, 20);  // 1000 * 200 / 100 / 100
-    EXPECT_EQ(bez->PointCount(), 6);     // the copy is not counted
+    EXPECT_EQ(bez->PointCount(), 6);    // the copy is not counted
     EXPECT_EQ(bez->m_nAllocPoints, 10);
 }
 

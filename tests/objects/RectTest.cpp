@@ -48,7 +48,7 @@ TEST_F(RectTest, DraggingTheRoundnessHandleSetsTheCorner) {
     doc.m_fUnitsPerMm = 10.0f;
     CArdoRect* rr = Make(CRect(0, 1000, 2000, 0), SHAPE_ROUNDRECT);
     rr->MoveHandleTo(9, CPoint(1000, 500), nullptr);  // the centre
-    EXPECT_EQ(rr->m_roundness, CPoint(200, 100));      // as wide and high as the rectangle
+    EXPECT_EQ(rr->m_roundness, CPoint(200, 100));     // as wide and high as the rectangle
     EXPECT_EQ(rr->m_position, CRect(0, 1000, 2000, 0));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.hints, std::vector<int>{HINT_OBJECT});
@@ -170,10 +170,10 @@ TEST_F(RectTest, DiagonalLineIsSelectedOnlyWithinItsBand) {
     // d = max(trunc((1 + 5) * 200 / 100 / 200), 200) = 200 units.
     CArdoRect* line = Make(CRect(0, 0, 10000, 10000), SHAPE_LINE);
     EXPECT_TRUE(line->Intersects(CRect(4999, 4999, 5001, 5001)));
-    EXPECT_TRUE(line->Intersects(CRect(5100, 4900, 5102, 4902)));    // ~141 units off the line
-    EXPECT_FALSE(line->Intersects(CRect(5200, 4800, 5202, 4802)));   // ~280 units off
-    EXPECT_FALSE(line->Intersects(CRect(9000, 100, 9900, 1000)));    // in the bounds, far away
-    EXPECT_TRUE(line->Intersects(CRect(9000, 100, 9900, 9000)));     // reaches the band
+    EXPECT_TRUE(line->Intersects(CRect(5100, 4900, 5102, 4902)));   // ~141 units off the line
+    EXPECT_FALSE(line->Intersects(CRect(5200, 4800, 5202, 4802)));  // ~280 units off
+    EXPECT_FALSE(line->Intersects(CRect(9000, 100, 9900, 1000)));   // in the bounds, far away
+    EXPECT_TRUE(line->Intersects(CRect(9000, 100, 9900, 9000)));    // reaches the band
     // The dimension line uses the same band.
     line->m_shape = SHAPE_DIMLINE;
     EXPECT_FALSE(line->Intersects(CRect(5200, 4800, 5202, 4802)));
@@ -183,9 +183,9 @@ TEST_F(RectTest, DiagonalLineIsSelectedOnlyWithinItsBand) {
 TEST_F(RectTest, FlatLinesAreWidenedByTheBandAndTheQuery) {
     doc.m_fUnitsPerMm = 10.0f;  // d = 10
     CArdoRect* horizontal = Make(CRect(0, 500, 1000, 500), SHAPE_LINE);
-    EXPECT_TRUE(horizontal->Intersects(CRect(100, 519, 200, 600)));   // 19 < d + 10
+    EXPECT_TRUE(horizontal->Intersects(CRect(100, 519, 200, 600)));  // 19 < d + 10
     EXPECT_FALSE(horizontal->Intersects(CRect(100, 520, 200, 600)));
-    EXPECT_TRUE(horizontal->Intersects(CRect(400, 480, 402, 482)));   // a click below it
+    EXPECT_TRUE(horizontal->Intersects(CRect(400, 480, 402, 482)));     // a click below it
     EXPECT_FALSE(horizontal->Intersects(CRect(1010, 499, 1020, 501)));  // beside its end
 
     CArdoRect* vertical = Make(CRect(500, 0, 500, 1000), SHAPE_LINE);

@@ -15,14 +15,14 @@ using region::PolygonRegionIsEmpty;
 const std::vector<CPoint> kSquare{{0, 0}, {100, 0}, {100, 100}, {0, 100}};
 
 TEST(RegionGeometryTest, RectanglesInsideAroundAndAcrossASquare) {
-    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(40, 40, 60, 60)));    // inside
-    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(-10, -10, 200, 200))); // around
-    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(-10, 40, 200, 60)));   // across
-    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(99, 99, 300, 300)));   // a corner
-    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(60, 60, 40, 40)));     // unnormalised
-    EXPECT_FALSE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(100, 0, 200, 100)));  // edge only
+    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(40, 40, 60, 60)));      // inside
+    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(-10, -10, 200, 200)));  // around
+    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(-10, 40, 200, 60)));    // across
+    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(99, 99, 300, 300)));    // a corner
+    EXPECT_TRUE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(60, 60, 40, 40)));      // unnormalised
+    EXPECT_FALSE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(100, 0, 200, 100)));   // edge only
     EXPECT_FALSE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(100, 100, 101, 101)));
-    EXPECT_FALSE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(40, 40, 40, 60)));    // no area
+    EXPECT_FALSE(PolygonMeetsRect(kSquare, ALTERNATE, CRect(40, 40, 40, 60)));  // no area
 }
 
 TEST(RegionGeometryTest, FillRulesDifferOnDoublyCoveredAreas) {

@@ -53,12 +53,17 @@ TEST_F(PlanImportHeaderTest, DamagedHeadersChangeNothingAndSayNothing) {
     };
     const Case cases[] = {
         {"parameter above 40", [](PlanWriter::Header& h) { h.parameterCount = 41; }},
-        {"NaN parameter count", [](PlanWriter::Header& h) { h.parameterCount = std::numeric_limits<float>::quiet_NaN(); }},
+        {"NaN parameter count",
+         [](PlanWriter::Header& h) { h.parameterCount = std::numeric_limits<float>::quiet_NaN(); }},
         {"six extent values", [](PlanWriter::Header& h) { h.extents.assign(6, 0.0f); }},
-        {"two annotation texts", [](PlanWriter::Header& h) { h.annotations = {"a", "b"}; }},
+        {"two annotation texts",
+         [](PlanWriter::Header& h) {
+             h.annotations = {"a", "b"};
+         }},
         {"auxiliary array beyond the file", [](PlanWriter::Header& h) { h.parameters[21] = 1e9f; }},
         {"negative auxiliary array", [](PlanWriter::Header& h) { h.parameters[21] = -4; }},
-        {"NaN auxiliary array", [](PlanWriter::Header& h) { h.parameters[21] = std::numeric_limits<float>::quiet_NaN(); }},
+        {"NaN auxiliary array",
+         [](PlanWriter::Header& h) { h.parameters[21] = std::numeric_limits<float>::quiet_NaN(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,7 +135,8 @@ TEST_F(PlanImportHeaderTest, EmptyNameAsksForAFile) {
     w.Move(0, 0);
     w.Line(5, 5);
     const std::vector<uint8_t> bytes = w.Bytes();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     EXPECT_EQ(0, ImportPlan(*doc, "", nullptr, [&] { return path; }));
     EXPECT_EQ(1u, doc->m_background.size());
     std::remove(path.c_str());

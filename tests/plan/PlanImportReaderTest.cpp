@@ -6,8 +6,8 @@
 
 #include "document/DocumentFileReader.h"
 #include "document/DocumentFormats.h"
-#include "plan/FileReaders.h"
 #include "document/SymbolLibrary.h"
+#include "plan/FileReaders.h"
 #include "plan/PlanImportReader.h"
 #include "platform/StringTable.h"
 

@@ -2,10 +2,10 @@
 // arcs, texts and the ways the record stream ends.
 #include "PlanImportTestSupport.h"
 
-#include "plan/PlanArc.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoRect.h"
 #include "objects/ArdoText.h"
+#include "plan/PlanArc.h"
 
 #include <cmath>
 #include <limits>
@@ -89,7 +89,7 @@ TEST_F(PlanImportRecordsTest, PolygonStartsAtTheFirstOccurrenceOfTheClosingPoint
 
 TEST_F(PlanImportRecordsTest, TwoCornerLoopAndRoundingDuplicatesMakeNoPolygon) {
     PlanWriter w;
-    w.Polygon({{0, 0}, {10, 0}, {0, 0}});                       // A B A
+    w.Polygon({{0, 0}, {10, 0}, {0, 0}});                         // A B A
     w.Polygon({{0, 0}, {0.001f, 0}, {10, 0}, {10, 10}, {0, 0}});  // first two round alike
     const PlanImportReport r = Import(w);
     ASSERT_EQ(1u, doc->m_background.size());
@@ -212,7 +212,9 @@ TEST_F(PlanImportRecordsTest, DamagedArcsStopWhenThePathIsFull) {
 TEST_F(PlanImportRecordsTest, TextStandsAtThePenPosition) {
     PlanWriter w;
     w.Move(10, 20);
-    w.Text("K\xFC" "che");  // Windows-1252
+    w.Text(
+        "K\xFC"
+        "che");  // Windows-1252
     w.Arc(50, 60, 5, 5, 0, 1, 0);
     w.Text("Mitte");
     Import(w);
@@ -241,25 +243,101 @@ TEST_F(PlanImportRecordsTest, StreamEnds) {
         size_t objects;
     };
     const Case cases[] = {
-        {"unknown code", [](PlanWriter& w) { w.Move(0, 0); w.Line(1, 0); w.Code('Q'); w.Move(0, 0); w.Line(2, 0); },
+        {"unknown code",
+         [](PlanWriter& w) {
+             w.Move(0, 0);
+             w.Line(1, 0);
+             w.Code('Q');
+             w.Move(0, 0);
+             w.Line(2, 0);
+         },
          PlanStreamEnd::unknownCode, 1},
-        {"N", [](PlanWriter& w) { w.Move(0, 0); w.Line(1, 0); w.Code('N'); w.Float(0); w.Float(0); w.Move(0, 0); w.Line(2, 0); },
+        {"N",
+         [](PlanWriter& w) {
+             w.Move(0, 0);
+             w.Line(1, 0);
+             w.Code('N');
+             w.Float(0);
+             w.Float(0);
+             w.Move(0, 0);
+             w.Line(2, 0);
+         },
          PlanStreamEnd::endRecord, 1},
-        {"O", [](PlanWriter& w) { w.Code('O'); w.Float(0); w.Float(0); w.Float(0); w.Move(0, 0); w.Line(2, 0); },
+        {"O",
+         [](PlanWriter& w) {
+             w.Code('O');
+             w.Float(0);
+             w.Float(0);
+             w.Float(0);
+             w.Move(0, 0);
+             w.Line(2, 0);
+         },
          PlanStreamEnd::endRecord, 0},
-        {"page below 1", [](PlanWriter& w) { w.Page(0); w.Move(0, 0); w.Line(2, 0); }, PlanStreamEnd::pageEnd, 0},
-        {"page 1 goes on", [](PlanWriter& w) { w.Page(1); w.Move(0, 0); w.Line(2, 0); }, PlanStreamEnd::endOfFile, 1},
-        {"empty text", [](PlanWriter& w) { w.Code('M'); w.Float(0); w.Move(0, 0); w.Line(2, 0); }, PlanStreamEnd::textEnd, 1},
-        {"cut short", [](PlanWriter& w) { w.Move(0, 0); w.Line(1, 0); w.Code('C'); w.Float(5); }, PlanStreamEnd::cutShort, 1},
-        {"2 GB text in a small file", [](PlanWriter& w) { w.Code('M'); w.Float(2.1e9f); w.Raw("abc"); },
-         PlanStreamEnd::cutShort, 0},
-        {"NaN text length", [](PlanWriter& w) { w.Code('M'); w.Float(std::numeric_limits<float>::quiet_NaN()); w.Raw("abc"); },
+        {"page below 1",
+         [](PlanWriter& w) {
+             w.Page(0);
+             w.Move(0, 0);
+             w.Line(2, 0);
+         },
+         PlanStreamEnd::pageEnd, 0},
+        {"page 1 goes on",
+         [](PlanWriter& w) {
+             w.Page(1);
+             w.Move(0, 0);
+             w.Line(2, 0);
+         },
+         PlanStreamEnd::endOfFile, 1},
+        {"empty text",
+         [](PlanWriter& w) {
+             w.Code('M');
+             w.Float(0);
+             w.Move(0, 0);
+             w.Line(2, 0);
+         },
          PlanStreamEnd::textEnd, 1},
-        {"huge polygon count", [](PlanWriter& w) { w.Code('I'); w.Float(1e9f); w.Float(1); w.Float(1); },
+        {"cut short",
+         [](PlanWriter& w) {
+             w.Move(0, 0);
+             w.Line(1, 0);
+             w.Code('C');
+             w.Float(5);
+         },
+         PlanStreamEnd::cutShort, 1},
+        {"2 GB text in a small file",
+         [](PlanWriter& w) {
+             w.Code('M');
+             w.Float(2.1e9f);
+             w.Raw("abc");
+         },
          PlanStreamEnd::cutShort, 0},
-        {"zero codes and ignored records", [](PlanWriter& w) {
-             w.Byte(0); w.Code('X'); w.Float(1); w.Code('Y'); w.Float(1); w.Move(0, 0); w.Code('A'); w.Float(0);
-             w.Line(1, 1); w.Line(2, 1); },
+        {"NaN text length",
+         [](PlanWriter& w) {
+             w.Code('M');
+             w.Float(std::numeric_limits<float>::quiet_NaN());
+             w.Raw("abc");
+         },
+         PlanStreamEnd::textEnd, 1},
+        {"huge polygon count",
+         [](PlanWriter& w) {
+             w.Code('I');
+             w.Float(1e9f);
+             w.Float(1);
+             w.Float(1);
+         },
+         PlanStreamEnd::cutShort, 0},
+        {"zero codes and ignored records",
+         [](PlanWriter& w) {
+             w.Byte(0);
+             w.Code('X');
+             w.Float(1);
+             w.Code('Y');
+             w.Float(1);
+             w.Move(0, 0);
+             w.Code('A');
+             w.Float(0);
+             w.Line(1, 1);
+             w.Line(2, 1);
+         },
          PlanStreamEnd::endOfFile, 1},
     };
     for (const Case& c : cases) {

@@ -2,10 +2,10 @@
 // must import with nothing dropped.
 #include "PlanImportTestSupport.h"
 
-#include "plan/PlanDescription.h"
 #include "objects/ArdoPoly.h"
 #include "objects/ArdoRect.h"
 #include "objects/ArdoText.h"
+#include "plan/PlanDescription.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -32,8 +32,10 @@ TEST_F(PlanImportSamplesTest, BarcelonaPavilion) {
 
     size_t lines = 0, polylines = 0;
     for (const auto& obj : doc->m_background) {
-        if (auto* rect = dynamic_cast<CArdoRect*>(obj.get()); rect && rect->m_shape == SHAPE_LINE) ++lines;
-        else if (obj->GetRuntimeClass() == RUNTIME_CLASS(CArdoPolyline)) ++polylines;
+        if (auto* rect = dynamic_cast<CArdoRect*>(obj.get()); rect && rect->m_shape == SHAPE_LINE)
+            ++lines;
+        else if (obj->GetRuntimeClass() == RUNTIME_CLASS(CArdoPolyline))
+            ++polylines;
     }
     EXPECT_EQ(1211u, doc->m_background.size());
     EXPECT_EQ(954u, lines);
@@ -87,14 +89,8 @@ TEST_F(PlanImportSamplesTest, ShippedSamplesImportWhole) {
 
 TEST_F(PlanImportSamplesTest, DescriptionMistakesNameTheirLine) {
     const char* bad[] = {
-        "paper 297\n",
-        "unit furlong\n",
-        "line 0 0 1 x\n",
-        "\nrepeat 3 1 0\nline 0 0 1 1\n",
-        "endrepeat\n",
-        "text 0 0 \"open\n",
-        "polygon 0 0 1 1\n",
-        "sketch 1 2\n",
+        "paper 297\n", "unit furlong\n",    "line 0 0 1 x\n",    "\nrepeat 3 1 0\nline 0 0 1 1\n",
+        "endrepeat\n", "text 0 0 \"open\n", "polygon 0 0 1 1\n", "sketch 1 2\n",
     };
     for (const char* text : bad) {
         SCOPED_TRACE(text);

@@ -23,8 +23,10 @@ public:
     explicit CTestObj(int32_t v) : m_value(v) { ++g_liveObjects; }
     ~CTestObj() override { --g_liveObjects; }
     void Serialize(CArchive& ar) override {
-        if (ar.IsStoring()) ar.WriteLong(m_value);
-        else m_value = ar.ReadLong();
+        if (ar.IsStoring())
+            ar.WriteLong(m_value);
+        else
+            m_value = ar.ReadLong();
     }
     int32_t m_value = 0;
 };
@@ -40,8 +42,11 @@ class CTestOther : public CObject {
     DECLARE_SERIAL(CTestOther)
 public:
     void Serialize(CArchive& ar) override {
-        if (ar.IsLoading()) { ++g_otherBodiesRead; ar.ReadWord(); }
-        else ar.WriteWord(0);
+        if (ar.IsLoading()) {
+            ++g_otherBodiesRead;
+            ar.ReadWord();
+        } else
+            ar.WriteWord(0);
     }
 };
 IMPLEMENT_SERIAL(CTestOther, CObject, 0)
@@ -56,8 +61,10 @@ class CTestLink : public CObject {
     DECLARE_SERIAL(CTestLink)
 public:
     void Serialize(CArchive& ar) override {
-        if (ar.IsStoring()) ar.WriteObject(m_pTarget);
-        else m_pTarget = ar.ReadObject(nullptr).object;
+        if (ar.IsStoring())
+            ar.WriteObject(m_pTarget);
+        else
+            m_pTarget = ar.ReadObject(nullptr).object;
     }
     CObject* m_pTarget = nullptr;
 };
@@ -132,8 +139,8 @@ TEST(Archive, PrimitivesAreLittleEndianAndBitExact) {
         ar.WriteDouble(1.0);
     });
     const Bytes expected = {0xAB, 0x34, 0x12, 0xEF, 0xBE, 0xAD, 0xDE, 0xFE, 0xFF, 0xFF, 0xFF,
-                            0x00, 0x00, 0xC8, 0xC2, 0x00, 0x00, 0x00, 0x80, 0x45, 0x23, 0xC1, 0x7F,
-                            0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+                            0x00, 0x00, 0xC8, 0xC2, 0x00, 0x00, 0x00, 0x80, 0x45, 0x23, 0xC1,
+                            0x7F, 0,    0,    0,    0,    0,    0,    0xF0, 0x3F};
     EXPECT_EQ(bytes, expected);
 
     CArchive ar{std::span<const uint8_t>(bytes)};
@@ -153,7 +160,10 @@ TEST(Archive, PrimitivesAreLittleEndianAndBitExact) {
 }
 
 TEST(Archive, StringLengthPrefixes) {
-    struct Case { size_t length; Bytes prefix; };
+    struct Case {
+        size_t length;
+        Bytes prefix;
+    };
     const Case cases[] = {
         {0, {0x00}},
         {254, {0xFE}},
@@ -180,7 +190,11 @@ TEST(Archive, StringsAreWindows1252InTheFile) {
     CArchive ar{std::span<const uint8_t>(bytes)};
     EXPECT_EQ(ar.ReadString(), "Maß 5 €");
 
-    const Bytes unmappable = Store([](CArchive& a) { a.WriteString("a\xE4\xB8\xAD" "b"); });
+    const Bytes unmappable = Store([](CArchive& a) {
+        a.WriteString(
+            "a\xE4\xB8\xAD"
+            "b");
+    });
     EXPECT_EQ(unmappable, (Bytes{0x03, 'a', '?', 'b'}));
 }
 
@@ -204,8 +218,7 @@ TEST(Archive, ShortStringsAreEndOfFile) {
     EXPECT_EQ(LoadFailure({0xFF, 0x00, 0x01}, readString), Cause::endOfFile);
     EXPECT_EQ(LoadFailure({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, readString), Cause::endOfFile);
     EXPECT_EQ(LoadFailure({0xFF, 0xFE, 0xFF, 0x02, 'a', 0}, readString), Cause::endOfFile);
-    EXPECT_EQ(LoadFailure({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0}, readString),
-              Cause::endOfFile);
+    EXPECT_EQ(LoadFailure({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0}, readString), Cause::endOfFile);
     EXPECT_EQ(LoadFailure({0xFF}, readString), Cause::endOfFile);
 }
 
@@ -214,7 +227,8 @@ TEST(Archive, TwoObjectsOfOneClassShareTheClassTag) {
     list.push_back(std::make_unique<CTestObj>(7));
     list.push_back(std::make_unique<CTestObj>(-1));
     const Bytes bytes = Store([&](CArchive& ar) { ar.WriteObList(list); });
-    const Bytes expected = Cat({{0x02, 0x00}, NewClassTag("CTestObj"), {7, 0, 0, 0}, {0x01, 0x80}, {0xFF, 0xFF, 0xFF, 0xFF}});
+    const Bytes expected =
+        Cat({{0x02, 0x00}, NewClassTag("CTestObj"), {7, 0, 0, 0}, {0x01, 0x80}, {0xFF, 0xFF, 0xFF, 0xFF}});
     EXPECT_EQ(bytes, expected);
 
     std::vector<std::unique_ptr<CTestObj>> loaded;
@@ -237,8 +251,8 @@ TEST(Archive, BackReferencesResolveToTheSameObject) {
         ar.WriteObject(&self);
     });
     // CTestObj class 1, a 2, CTestLink class 3, self 4.
-    const Bytes expected = Cat({NewClassTag("CTestObj"), {5, 0, 0, 0}, {0x02, 0x00}, {0x00, 0x00},
-                                NewClassTag("CTestLink"), {0x04, 0x00}});
+    const Bytes expected = Cat(
+        {NewClassTag("CTestObj"), {5, 0, 0, 0}, {0x02, 0x00}, {0x00, 0x00}, NewClassTag("CTestLink"), {0x04, 0x00}});
     EXPECT_EQ(bytes, expected);
 
     CArchive ar{std::span<const uint8_t>(bytes)};
@@ -273,16 +287,19 @@ TEST(Archive, BigIndexesUseTheDWordForms) {
     CTestDerived d1, d2;
     const Bytes bytes = Store([&](CArchive& ar) {
         ar.WriteObList(list);
-        ar.WriteObject(&d1);               // new class 0x8002, object 0x8003
-        ar.WriteObject(&d2);               // known class 0x8002: big class tag
+        ar.WriteObject(&d1);                 // new class 0x8002, object 0x8003
+        ar.WriteObject(&d2);                 // known class 0x8002: big class tag
         ar.WriteObject(list[0x7FFC].get());  // index 0x7FFE: still a word
         ar.WriteObject(list[0x7FFD].get());  // index 0x7FFF: big form
     });
     const size_t listBytes = 2 + NewClassTag("CTestObj").size() + 4 + (0x8000 - 1) * 6;
     const Bytes tail(bytes.begin() + listBytes, bytes.end());
-    const Bytes expected = Cat({NewClassTag("CTestDerived"), {0, 0, 0, 0},
-                                {0xFF, 0x7F, 0x02, 0x80, 0x00, 0x80}, {0, 0, 0, 0},
-                                {0xFE, 0x7F}, {0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00}});
+    const Bytes expected = Cat({NewClassTag("CTestDerived"),
+                                {0, 0, 0, 0},
+                                {0xFF, 0x7F, 0x02, 0x80, 0x00, 0x80},
+                                {0, 0, 0, 0},
+                                {0xFE, 0x7F},
+                                {0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00}});
     EXPECT_EQ(tail, expected);
 
     CArchive ar{std::span<const uint8_t>(bytes)};
@@ -319,8 +336,7 @@ TEST(Archive, DamagedFilesAreRefused) {
     EXPECT_EQ(ListFailure({0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00, 'C', 'T'}), Cause::endOfFile)
         << "short class name";
     EXPECT_EQ(ListFailure(Cat({{0x01, 0x00}, NewClassTag("CTestNix"), body})), Cause::badClass) << "unknown";
-    EXPECT_EQ(ListFailure(Cat({{0x01, 0x00}, NewClassTag("CObject"), body})), Cause::badClass)
-        << "not creatable";
+    EXPECT_EQ(ListFailure(Cat({{0x01, 0x00}, NewClassTag("CObject"), body})), Cause::badClass) << "not creatable";
     EXPECT_EQ(ListFailure(Cat({{0x01, 0x00}, NewClassTag(std::string(64, 'C')), body})), Cause::badClass)
         << "name over 63 bytes";
     EXPECT_EQ(ListFailure(Cat({{0x01, 0x00}, NewClassTag("CTestSchema1", 0), body})), Cause::badSchema);
@@ -332,8 +348,7 @@ TEST(Archive, DamagedFilesAreRefused) {
 
     // After one object (class 1, object 2): a class index used as an object and back.
     EXPECT_EQ(ListFailure(Cat({{0x02, 0x00}, NewClassTag("CTestObj"), body, {0x01, 0x00}})), Cause::badIndex);
-    EXPECT_EQ(ListFailure(Cat({{0x02, 0x00}, NewClassTag("CTestObj"), body, {0x02, 0x80}, body})),
-              Cause::badIndex);
+    EXPECT_EQ(ListFailure(Cat({{0x02, 0x00}, NewClassTag("CTestObj"), body, {0x02, 0x80}, body})), Cause::badIndex);
     // The same object twice, or null, in one list.
     EXPECT_EQ(ListFailure(Cat({{0x02, 0x00}, NewClassTag("CTestObj"), body, {0x02, 0x00}})), Cause::badIndex);
     EXPECT_EQ(ListFailure(Cat({{0x02, 0x00}, NewClassTag("CTestObj"), body, {0x00, 0x00}})), Cause::badIndex);

@@ -59,9 +59,9 @@ TEST_F(DeviceContextTest, HalvesRoundAwayFromZeroBothWays) {
     dc.SetViewportExt(2, -2);
     CPoint pts[] = {{1, 1}, {-1, -1}, {3, 3}, {-3, -3}, {2, 2}};
     dc.LPtoDP(pts, 5);
-    EXPECT_EQ(pts[0], CPoint(1, -1));   // 0.5 and -0.5
+    EXPECT_EQ(pts[0], CPoint(1, -1));  // 0.5 and -0.5
     EXPECT_EQ(pts[1], CPoint(-1, 1));
-    EXPECT_EQ(pts[2], CPoint(2, -2));   // 1.5 and -1.5
+    EXPECT_EQ(pts[2], CPoint(2, -2));  // 1.5 and -1.5
     EXPECT_EQ(pts[3], CPoint(-2, 2));
     EXPECT_EQ(pts[4], CPoint(1, -1));
 
@@ -69,8 +69,8 @@ TEST_F(DeviceContextTest, HalvesRoundAwayFromZeroBothWays) {
     dc.SetViewportExt(2, 2);
     CPoint dev[] = {{1, -1}, {3, -3}};
     dc.DPtoLP(dev, 2);
-    EXPECT_EQ(dev[0], CPoint(2, -2));   // 1.5 and -1.5
-    EXPECT_EQ(dev[1], CPoint(5, -5));   // 4.5 and -4.5
+    EXPECT_EQ(dev[0], CPoint(2, -2));  // 1.5 and -1.5
+    EXPECT_EQ(dev[1], CPoint(5, -5));  // 4.5 and -4.5
 }
 
 TEST_F(DeviceContextTest, HugeValuesSaturateInsteadOfWrapping) {
@@ -246,8 +246,8 @@ TEST_F(DeviceContextTest, PathCollectsFiguresAndFillsWithTheFillRule) {
     using Op = DevicePath::Op;
     std::vector<Op> ops;
     for (const auto& e : fill.path.elements) ops.push_back(e.op);
-    EXPECT_EQ(ops, (std::vector<Op>{Op::MoveTo, Op::LineTo, Op::LineTo, Op::MoveTo, Op::BezierTo,
-                                    Op::MoveTo, Op::LineTo, Op::LineTo, Op::LineTo, Op::Close}));
+    EXPECT_EQ(ops, (std::vector<Op>{Op::MoveTo, Op::LineTo, Op::LineTo, Op::MoveTo, Op::BezierTo, Op::MoveTo,
+                                    Op::LineTo, Op::LineTo, Op::LineTo, Op::Close}));
     EXPECT_EQ(fill.path.elements[2].pts[0], CPoint(510, 720));
     EXPECT_EQ(fill.path.elements[4].pts[2], CPoint(510, 20));
 

@@ -12,8 +12,8 @@ TEST(MulDiv, RoundsHalfAwayFromZero) {
     EXPECT_EQ(MulDiv(10, 3, -4), -8);
     EXPECT_EQ(MulDiv(-10, -3, -4), -8);
     EXPECT_EQ(MulDiv(-10, 3, -4), 8);
-    EXPECT_EQ(MulDiv(7, 1, 3), 2);     // 2.33
-    EXPECT_EQ(MulDiv(5, 1, 3), 2);     // 1.67
+    EXPECT_EQ(MulDiv(7, 1, 3), 2);  // 2.33
+    EXPECT_EQ(MulDiv(5, 1, 3), 2);  // 1.67
     EXPECT_EQ(MulDiv(-5, 1, 3), -2);
     EXPECT_EQ(MulDiv(1, 1, 3), 0);
     EXPECT_EQ(MulDiv(0, 5, 7), 0);

@@ -22,19 +22,23 @@ TEST(Win1252, MapsTheHighBytes) {
     // Undefined bytes become the C1 control of the same value.
     EXPECT_EQ(Win1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
 
-    EXPECT_EQ(Utf8ToWin1252("Größe 5 € „x“"), "Gr\xF6\xDF" "e 5 \x80 \x84x\x93");
+    EXPECT_EQ(Utf8ToWin1252("Größe 5 € „x“"),
+              "Gr\xF6\xDF"
+              "e 5 \x80 \x84x\x93");
     EXPECT_EQ(Utf8ToWin1252("\xC2\x8D"), "\x8D");
 }
 
 TEST(Win1252, UnmappableAndInvalidInputBecomesQuestionMarks) {
-    EXPECT_EQ(Utf8ToWin1252("a\xE4\xB8\xAD" "b"), "a?b");        // CJK character
-    EXPECT_EQ(Utf8ToWin1252("\xF0\x9F\x98\x80"), "?");            // outside the BMP
-    EXPECT_EQ(Utf8ToWin1252("\xC2\x80"), "?");                    // U+0080 has no byte
-    EXPECT_EQ(Utf8ToWin1252("x\xC3"), "x?");                      // truncated sequence
-    EXPECT_EQ(Utf8ToWin1252("\xC3x"), "?x");                      // missing continuation
-    EXPECT_EQ(Utf8ToWin1252("\xC0\x80"), "??");                   // overlong
-    EXPECT_EQ(Utf8ToWin1252("\xED\xA0\x80"), "???");              // encoded surrogate
-    EXPECT_EQ(Utf8ToWin1252("\xF4\x90\x80\x80"), "????");         // above U+10FFFF
+    EXPECT_EQ(Utf8ToWin1252("a\xE4\xB8\xAD"
+                            "b"),
+              "a?b");                                      // CJK character
+    EXPECT_EQ(Utf8ToWin1252("\xF0\x9F\x98\x80"), "?");     // outside the BMP
+    EXPECT_EQ(Utf8ToWin1252("\xC2\x80"), "?");             // U+0080 has no byte
+    EXPECT_EQ(Utf8ToWin1252("x\xC3"), "x?");               // truncated sequence
+    EXPECT_EQ(Utf8ToWin1252("\xC3x"), "?x");               // missing continuation
+    EXPECT_EQ(Utf8ToWin1252("\xC0\x80"), "??");            // overlong
+    EXPECT_EQ(Utf8ToWin1252("\xED\xA0\x80"), "???");       // encoded surrogate
+    EXPECT_EQ(Utf8ToWin1252("\xF4\x90\x80\x80"), "????");  // above U+10FFFF
     EXPECT_EQ(Utf8ToWin1252("\xFF\xFE"), "??");
 }
 

@@ -177,7 +177,8 @@ std::unique_ptr<Poly> WithPoints(std::unique_ptr<Poly> poly, std::initializer_li
 // One object of every class and shape, with attributes away from the defaults, in both lists.
 void FillWithEveryClass(CArdoDoc& doc) {
     for (int shape : {SHAPE_RECTANGLE, SHAPE_ROUNDRECT, SHAPE_ELLIPSE, SHAPE_LINE, SHAPE_DIMLINE, SHAPE_DIMRECT}) {
-        auto* rect = doc.AddObject(std::make_unique<CArdoRect>(CRect(100 * shape, 2000, 100 * shape + 900, -700), shape));
+        auto* rect =
+            doc.AddObject(std::make_unique<CArdoRect>(CRect(100 * shape, 2000, 100 * shape + 900, -700), shape));
         rect->m_logpen.lopnColor = RGB(10 * shape, 20, 30);
         rect->m_bBrush = shape % 2;
     }

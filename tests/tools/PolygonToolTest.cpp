@@ -136,7 +136,10 @@ TEST_F(PolygonToolTest, SnapAppliesToVerticesExceptForBezierAreas) {
 
 TEST_F(PolygonToolTest, ChainsMeasureTheirEdgesAndAreasMeasureTheirArea) {
     doc->m_crLine = RGB(5, 5, 5);
-    const struct { int command; const char* prompt; } tools[] = {
+    const struct {
+        int command;
+        const char* prompt;
+    } tools[] = {
         {cmd::MeasureChain, "Ersten Punkt der Poly-Maßlinie anklicken"},
         {cmd::MeasurePolygon, "Ersten Punkt des Vermaßungs-Polygons anklicken"},
     };

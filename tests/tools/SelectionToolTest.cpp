@@ -23,8 +23,8 @@ TEST_F(SelectionToolTest, PicksWithShiftAddingAndEmptyPaperClearing) {
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
     Click(CentreOf(b), MK_SHIFT);
     EXPECT_EQ(view->m_selection, (std::vector<CArdoObj*>{a, b}));
-    EXPECT_EQ(view->m_selectionBounds, CRect(a->m_position.left, b->m_position.bottom, b->m_position.right,
-                                             a->m_position.top));
+    EXPECT_EQ(view->m_selectionBounds,
+              CRect(a->m_position.left, b->m_position.bottom, b->m_position.right, a->m_position.top));
 
     Click({600, 500}, MK_SHIFT);  // empty paper with Shift keeps the selection
     EXPECT_EQ(view->m_selection.size(), 2u);
@@ -72,7 +72,7 @@ TEST_F(SelectionToolTest, MovesStopAtThePaperEdgeWithRefusalAndCanComeBack) {
     MoveTo(grab + CSize(0, -10));  // would stick out by 105 units
     EXPECT_EQ(a->m_position.top, start.top + 84);
     EXPECT_EQ(host.cursor, IDC_REFUSE);
-    MoveTo(grab + CSize(0, -6));   // back towards the paper: carried out from where it stands
+    MoveTo(grab + CSize(0, -6));  // back towards the paper: carried out from where it stands
     EXPECT_EQ(a->m_position.top, start.top + 84 - 84);
     MoveTo(grab + CSize(0, 30));
     Release(grab + CSize(0, 30));

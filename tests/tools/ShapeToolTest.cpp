@@ -11,7 +11,10 @@ TEST_F(ShapeToolTest, DragDrawsTheShapeWithTheDocumentAttributesAndKeepsTheTool)
     doc->m_crFill = RGB(1, 2, 3);
     doc->m_bFill = 1;
     doc->m_nLineWidth = 35;
-    const struct { int command, tool, shape; const char* prompt; } cases[] = {
+    const struct {
+        int command, tool, shape;
+        const char* prompt;
+    } cases[] = {
         {cmd::ToolLine, TOOL_LINE, SHAPE_LINE, "Endpunkt der Linie absetzen"},
         {cmd::ToolRect, TOOL_RECTANGLE, SHAPE_RECTANGLE, "Rechteck bis zum  zweiten Eckpunkt aufziehen"},
         {cmd::ToolRoundRect, TOOL_ROUNDRECT, SHAPE_ROUNDRECT, "Rechteck bis zum  zweiten Eckpunkt aufziehen"},

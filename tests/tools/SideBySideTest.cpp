@@ -23,7 +23,7 @@ struct Window {
         view.OnActivateView(true);
     }
     MemoryServices mem;
-    Services services{&mem.settings, &mem.messages, &mem.status,    &mem.cursors,
+    Services services{&mem.settings, &mem.messages,  &mem.status,      &mem.cursors,
                       &mem.text,     &mem.clipboard, &mem.colorDialog, &mem.alerts};
     CToolFramework tools{services};
     CArdoDoc doc{services};

@@ -75,8 +75,8 @@ TEST_F(SymbolPaletteLayoutTest, HitWalkFindsStrokesNotTheEmptyPartOfTheFrame) {
     layout.Fill(*doc, {half, full});
     // Width 200: candidate 0 is drawn from x 10 to 190, its stroke from 10 to 100.
     EXPECT_EQ(layout.HitTest({50, 50}, 200, 0), 0);
-    EXPECT_EQ(layout.HitTest({150, 50}, 200, 0), -1);  // beside the stroke
-    EXPECT_EQ(layout.HitTest({100, 112}, 200, 0), -1); // in the gap between the bands
+    EXPECT_EQ(layout.HitTest({150, 50}, 200, 0), -1);   // beside the stroke
+    EXPECT_EQ(layout.HitTest({100, 112}, 200, 0), -1);  // in the gap between the bands
     EXPECT_EQ(layout.HitTest({100, 170}, 200, 0), 1);
     EXPECT_EQ(layout.HitTest({100, 170 - 120}, 200, 120), 1);
     EXPECT_EQ(layout.SymbolIndex(1), full);

@@ -4,10 +4,10 @@
 namespace tooltest {
 namespace {
 
-constexpr int kTableCommand = cmd::PlaceTable;    // key 1 "Tisch"
-constexpr int kChairCommand = cmd::PlaceChair;    // key 2 "Stuhl"
-constexpr int kLivingCommand = cmd::RoomLiving;   // key 28 "Wohnen"
-constexpr int kMarkerCommand = cmd::Marker;       // key 27
+constexpr int kTableCommand = cmd::PlaceTable;   // key 1 "Tisch"
+constexpr int kChairCommand = cmd::PlaceChair;   // key 2 "Stuhl"
+constexpr int kLivingCommand = cmd::RoomLiving;  // key 28 "Wohnen"
+constexpr int kMarkerCommand = cmd::Marker;      // key 27
 
 class SymbolToolTest : public SymbolFixture {};
 

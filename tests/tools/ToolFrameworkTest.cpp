@@ -82,11 +82,12 @@ TEST_F(ToolFrameworkTest, PolygonInputMovingToAnotherViewEndsInTheFirst) {
 // Random gestures, keys and commands: afterwards, and after Esc, nothing may be left over.
 TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObjects) {
     std::mt19937 random(20240611);
-    const int commands[] = {cmd::SelectMode, cmd::ToolLine, cmd::ToolRect, cmd::ToolRoundRect,
-                            cmd::ToolEllipse, cmd::ToolPolygon, cmd::ToolPolyline, cmd::ToolBezier,
-                            cmd::MeasureLine, cmd::MeasureChain, cmd::MeasureRect, cmd::MeasurePolygon,
-                            cmd::EditDelete, cmd::EditCopy, cmd::EditPaste, cmd::EditCut, cmd::EditSelectAll,
-                            cmd::ToFront, cmd::BackOne, cmd::Cancel, cmd::Zoom};
+    const int commands[] = {cmd::SelectMode,    cmd::ToolLine,     cmd::ToolRect,     cmd::ToolRoundRect,
+                            cmd::ToolEllipse,   cmd::ToolPolygon,  cmd::ToolPolyline, cmd::ToolBezier,
+                            cmd::MeasureLine,   cmd::MeasureChain, cmd::MeasureRect,  cmd::MeasurePolygon,
+                            cmd::EditDelete,    cmd::EditCopy,     cmd::EditPaste,    cmd::EditCut,
+                            cmd::EditSelectAll, cmd::ToFront,      cmd::BackOne,      cmd::Cancel,
+                            cmd::Zoom};
     const unsigned chars[] = {8, 9, 37, 60, 'a'};
     auto point = [&] { return CPoint(int(random() % 1100) - 50, int(random() % 800) - 50); };
     for (int round = 0; round < 40; ++round) {

@@ -60,7 +60,9 @@ protected:
     size_t ObjectCount() const { return doc->m_objects.size(); }
     CArdoObj* Last() const { return doc->m_objects.empty() ? nullptr : doc->m_objects.back().get(); }
     template <class T>
-    T* LastAs() const { return dynamic_cast<T*>(Last()); }
+    T* LastAs() const {
+        return dynamic_cast<T*>(Last());
+    }
     bool Checked(int id) const { return view->OnUpdateCommand(id).value().checked; }
     bool Enabled(int id) const { return view->OnUpdateCommand(id).value().enabled; }
 };

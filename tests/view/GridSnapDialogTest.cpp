@@ -23,7 +23,10 @@ TEST_F(ViewFixture, DefaultGridLinesAre2000UnitsApartWithoutLinesOnTheAxes) {
     EXPECT_EQ(10u + 14u, DottedLines(b));
     const DrawRecord* first = nullptr;
     for (const auto& r : b.Records())
-        if (r.pen.style == PS_DOT) { first = &r; break; }
+        if (r.pen.style == PS_DOT) {
+            first = &r;
+            break;
+        }
     ASSERT_NE(nullptr, first);
     EXPECT_EQ(dc.LPtoDP(CPoint(2000, 29800)), first->points[0]);
 

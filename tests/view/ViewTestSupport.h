@@ -41,10 +41,22 @@ public:
     CSize GetClientSize() const override { return client; }
     int GetSystemMetrics(int index) const override { return index == SM_CXVSCROLL || index == SM_CYHSCROLL ? 17 : 0; }
     CPoint GetScrollPosition() const override { return scroll; }
-    void ScrollToPosition(CPoint pos) override { scroll = pos; ++scrollCalls; }
-    void SetScrollSizes(CSize t, CSize, CSize) override { total = t; ++scrollSizeCalls; }
-    void InvalidateRect(const CRect& r, bool erase) override { invalidated.push_back(r); (void)erase; }
-    void Invalidate(bool erase) override { ++invalidateAll; lastEraseAll = erase; }
+    void ScrollToPosition(CPoint pos) override {
+        scroll = pos;
+        ++scrollCalls;
+    }
+    void SetScrollSizes(CSize t, CSize, CSize) override {
+        total = t;
+        ++scrollSizeCalls;
+    }
+    void InvalidateRect(const CRect& r, bool erase) override {
+        invalidated.push_back(r);
+        (void)erase;
+    }
+    void Invalidate(bool erase) override {
+        ++invalidateAll;
+        lastEraseAll = erase;
+    }
     void UpdateWindow() override {}
     DeviceBackend& ClientDevice() override { return clientDevice; }
     std::unique_ptr<OffscreenSurface> CreateOffscreen(int w, int h) override {

@@ -90,14 +90,14 @@ protected:
 
 TEST_F(FrameEditTest, EditLinesAndMeasureItemsAreEnabledByTheirRules) {
     // Items that answer whatever the selection.
-    const std::set<int> alwaysOn = {cmd::Zoom, cmd::LineColor, cmd::FillColor, cmd::SelectMode, cmd::ShowEmbedded,
-                                    cmd::ToolLine, cmd::ToolPolyline, cmd::ToolRect, cmd::ToolRoundRect,
-                                    cmd::ToolEllipse, cmd::ToolPolygon, cmd::GridLines, cmd::GridSetup,
-                                    cmd::ScaleAndUnit, cmd::Origin, cmd::SnapSetup, cmd::MeasureLine,
-                                    cmd::MeasureChain, cmd::MeasureRect, cmd::MeasurePolygon};
+    const std::set<int> alwaysOn = {cmd::Zoom,          cmd::LineColor,    cmd::FillColor,    cmd::SelectMode,
+                                    cmd::ShowEmbedded,  cmd::ToolLine,     cmd::ToolPolyline, cmd::ToolRect,
+                                    cmd::ToolRoundRect, cmd::ToolEllipse,  cmd::ToolPolygon,  cmd::GridLines,
+                                    cmd::GridSetup,     cmd::ScaleAndUnit, cmd::Origin,       cmd::SnapSetup,
+                                    cmd::MeasureLine,   cmd::MeasureChain, cmd::MeasureRect,  cmd::MeasurePolygon};
     // Items that need a selection (one object for the drawing order), or content.
     const std::set<int> needSelection = {cmd::EditCut, cmd::EditCopy, cmd::EditDelete, cmd::Properties,
-                                         cmd::ToFront, cmd::ToBack, cmd::ForwardOne, cmd::BackOne};
+                                         cmd::ToFront, cmd::ToBack,   cmd::ForwardOne, cmd::BackOne};
     std::vector<int> ids;
     for (const char* title : {"&Bearbeiten", "H&ilfslinien", "M&essen"})
         for (int id : MenuItems(title))
@@ -105,7 +105,8 @@ TEST_F(FrameEditTest, EditLinesAndMeasureItemsAreEnabledByTheirRules) {
     for (int id : BarDefinitions()[0].buttons)
         if (id) ids.push_back(id);
     for (const BarDefinition& bar : BarDefinitions())
-        if (bar.controlId == kLinesBoxId || bar.controlId == kMeasureBoxId) ids.insert(ids.end(), bar.buttons.begin(), bar.buttons.end());
+        if (bar.controlId == kLinesBoxId || bar.controlId == kMeasureBoxId)
+            ids.insert(ids.end(), bar.buttons.begin(), bar.buttons.end());
 
     for (int id : ids)
         if (alwaysOn.count(id)) {
@@ -212,7 +213,8 @@ TEST_F(FrameEditTest, ThePopUpMenuTakesTheFramesRoute) {
     AddRect(QRect(QPoint(100, 100), QPoint(200, 180)));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(150, 140));
     ASSERT_EQ(view->View().Selection().size(), 1u);
-    QTest::mouseClick(frame->windowHandle(), Qt::RightButton, {}, view->viewport()->mapTo(frame.get(), QPoint(150, 140)));
+    QTest::mouseClick(frame->windowHandle(), Qt::RightButton, {},
+                      view->viewport()->mapTo(frame.get(), QPoint(150, 140)));
     QMenu* menu = view->OpenContextMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->parentWidget(), frame.get());

@@ -15,9 +15,11 @@ namespace {
 TEST(FileDialogsTest, OpenDialogOffersTheDocumentTypeAndAllFiles) {
     QtFileDialogs dialogs;
     QStringList filters;
-    WithModalDialog([&](QDialog& dialog) {
-        if (auto* file = qobject_cast<QFileDialog*>(&dialog)) filters = file->nameFilters();
-    }, [&] { EXPECT_EQ(dialogs.AskOpenFileName(nullptr), ""); });
+    WithModalDialog(
+        [&](QDialog& dialog) {
+            if (auto* file = qobject_cast<QFileDialog*>(&dialog)) filters = file->nameFilters();
+        },
+        [&] { EXPECT_EQ(dialogs.AskOpenFileName(nullptr), ""); });
     EXPECT_EQ(filters, (QStringList{"Kovel Datei (*.cpr;*.cap) (*.cpr *.cap)", "Alle Dateien (*.*) (*)"}));
 }
 

@@ -82,9 +82,8 @@ struct FrameFixture : ::testing::Test {
 TEST_F(FrameFixture, WithoutDocumentShowsMenuTwo) {
     EXPECT_FALSE(frame->ShowsDocumentMenu());
     EXPECT_EQ(PopupTitles(), (QStringList{"&Datei", "&Ansicht", "&?"}));
-    EXPECT_EQ(ItemTexts(Popup("&Datei")),
-              (QStringList{"&Neu\tStrg+N", "&Öffnen...\tStrg+O", "Drucker &einrichten...", "Zuletzt geöffnete Datei",
-                           "E&nde"}));
+    EXPECT_EQ(ItemTexts(Popup("&Datei")), (QStringList{"&Neu\tStrg+N", "&Öffnen...\tStrg+O", "Drucker &einrichten...",
+                                                       "Zuletzt geöffnete Datei", "E&nde"}));
     EXPECT_EQ(ItemTexts(Popup("&Ansicht")), (QStringList{"Standard&toolbox", "&Statuszeile"}));
     EXPECT_EQ(ItemTexts(Popup("&?")), (QStringList{"&Index", "&Hilfe verwenden", "&Über Kovel..."}));
     EXPECT_EQ(frame->windowTitle(), "Velmarstad Kovel");
@@ -106,13 +105,26 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
               (QStringList{"&Neu\tStrg+N", "&Plan / Grundriß ...\tStrg + G", "&Öffnen...\tStrg+O", "&Schließen",
                            "&Speichern\tStrg+S", "Speichern &als...", "&Drucken...\tStrg+P", "&Rasterlinien drucken",
                            "Seiten&ansicht", "Drucker &einrichten...", "Zuletzt geöffnete Datei", "E&nde"}));
-    EXPECT_EQ(ItemTexts(Popup("&Bearbeiten")),
-              (QStringList{"Zoomen", "Vollbild", "&Linienfarbe..", "&Füllfarbe...", "Hintergrundfarbe ändern", "&Auswahl-Modus\tS",
-                           "Ausschneiden\tStrg+X", "&Kopieren\tStrg+C", "&Einfügen\tStrg+V", "&Löschen\tEntf",
-                           "&Alles Auswählen\tStrg+A", "Eigenschaften...\tAlt+Return", "Objekt ganz nach vorn\tPlus",
-                           "Objekt ganz nach hinten\tMinus", "Objekt eine z-Position vor\tStrg+Plus",
-                           "Objekt eine z-Position zurück\tStrg+Minus", "&Neues OLE-Objekt einfügen",
-                           "&OLE Objekte anzeigen", "&OLE Verbindungen...", "&Objekt"}));
+    EXPECT_EQ(ItemTexts(Popup("&Bearbeiten")), (QStringList{"Zoomen",
+                                                            "Vollbild",
+                                                            "&Linienfarbe..",
+                                                            "&Füllfarbe...",
+                                                            "Hintergrundfarbe ändern",
+                                                            "&Auswahl-Modus\tS",
+                                                            "Ausschneiden\tStrg+X",
+                                                            "&Kopieren\tStrg+C",
+                                                            "&Einfügen\tStrg+V",
+                                                            "&Löschen\tEntf",
+                                                            "&Alles Auswählen\tStrg+A",
+                                                            "Eigenschaften...\tAlt+Return",
+                                                            "Objekt ganz nach vorn\tPlus",
+                                                            "Objekt ganz nach hinten\tMinus",
+                                                            "Objekt eine z-Position vor\tStrg+Plus",
+                                                            "Objekt eine z-Position zurück\tStrg+Minus",
+                                                            "&Neues OLE-Objekt einfügen",
+                                                            "&OLE Objekte anzeigen",
+                                                            "&OLE Verbindungen...",
+                                                            "&Objekt"}));
     EXPECT_EQ(ItemTexts(Popup("&Fenster")).mid(0, 6),
               (QStringList{"Neues &Fenster", "&Gestaffelt", "&Nebeneinander", "&Symbole anordnen", "Standard&toolbox",
                            "&Statuszeile"}));
@@ -120,12 +132,12 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
     EXPECT_EQ(ItemTexts(Popup("Einrichtung")),
               (QStringList{"&Wohnen", "&Schlafen", "&Küche", "&Bad", "Bü&ro", "&Geräte", "&Anschlüsse",
                            "Selektion als Symbol &ablegen..."}));
-    EXPECT_EQ(ItemTexts(Popup("M&essen")),
-              (QStringList{"&Maßstab und Einheit...", "Nullpunkt...", "Fangraster...", "&Strecke", "&Polygon",
-                           "&Rechtecksfläche", "P&olygonfläche"}));
-    EXPECT_EQ(ItemTexts(Popup("H&ilfslinien")),
-              (QStringList{"&Marker setzen", "&Line\tL", "Polyline", "&Rechteck\tR", "&Abgerundetes Rechteck\tN",
-                           "&Ellipse\tE", "&Polygonfläche", "&Text", "&Rasterlinien\tG", "Rasterlinien einrichten ..."}));
+    EXPECT_EQ(ItemTexts(Popup("M&essen")), (QStringList{"&Maßstab und Einheit...", "Nullpunkt...", "Fangraster...",
+                                                        "&Strecke", "&Polygon", "&Rechtecksfläche", "P&olygonfläche"}));
+    EXPECT_EQ(
+        ItemTexts(Popup("H&ilfslinien")),
+        (QStringList{"&Marker setzen", "&Line\tL", "Polyline", "&Rechteck\tR", "&Abgerundetes Rechteck\tN",
+                     "&Ellipse\tE", "&Polygonfläche", "&Text", "&Rasterlinien\tG", "Rasterlinien einrichten ..."}));
     EXPECT_EQ(ItemTexts(Popup("&?")), (QStringList{"&Über Kovel..."}));
     // A maximised window shows its caption in brackets, a normal one after a dash.
     frame->show();
@@ -144,11 +156,13 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
 TEST_F(FrameFixture, KeysOfTheAcceleratorTable) {
     auto keys = [&](int id) { return frame->Action(id)->shortcuts(); };
     // A letter in both cases, main-keyboard plus also as '=', the numeric pad's minus.
-    EXPECT_EQ(keys(cmd::GridLines), (QList<QKeySequence>{QKeySequence(Qt::Key_G), QKeySequence(Qt::SHIFT | Qt::Key_G)}));
+    EXPECT_EQ(keys(cmd::GridLines),
+              (QList<QKeySequence>{QKeySequence(Qt::Key_G), QKeySequence(Qt::SHIFT | Qt::Key_G)}));
     EXPECT_EQ(keys(cmd::ForwardOne),
               (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
-    EXPECT_EQ(keys(cmd::ToBack), (QList<QKeySequence>{QKeySequence(Qt::Key_Minus), QKeySequence(Qt::Key_Underscore),
-                                                      QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)}));
+    EXPECT_EQ(keys(cmd::ToBack),
+              (QList<QKeySequence>{QKeySequence(Qt::Key_Minus), QKeySequence(Qt::Key_Underscore),
+                                   QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)}));
     EXPECT_EQ(keys(cmd::Properties),
               (QList<QKeySequence>{QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)}));
     EXPECT_EQ(keys(cmd::PrevPane), (QList<QKeySequence>{QKeySequence(Qt::SHIFT | Qt::Key_F6)}));
@@ -166,8 +180,12 @@ TEST_F(FrameFixture, KeysOfTheAcceleratorTable) {
     EXPECT_TRUE(keys(cmd::ForwardOne).contains(QKeySequence(Qt::CTRL | Qt::Key_Plus)));
     EXPECT_TRUE(keys(cmd::BackOne).contains(QKeySequence(Qt::CTRL | Qt::Key_Minus)));
     EXPECT_TRUE(keys(cmd::BackOne).contains(QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)));
-    for (auto [id, key] : {std::pair{cmd::SelectMode, Qt::Key_S}, {cmd::ToolLine, Qt::Key_L}, {cmd::ToolRect, Qt::Key_R},
-                           {cmd::ToolRoundRect, Qt::Key_N}, {cmd::ToolEllipse, Qt::Key_E}, {cmd::GridLines, Qt::Key_G}}) {
+    for (auto [id, key] : {std::pair{cmd::SelectMode, Qt::Key_S},
+                           {cmd::ToolLine, Qt::Key_L},
+                           {cmd::ToolRect, Qt::Key_R},
+                           {cmd::ToolRoundRect, Qt::Key_N},
+                           {cmd::ToolEllipse, Qt::Key_E},
+                           {cmd::GridLines, Qt::Key_G}}) {
         EXPECT_TRUE(keys(id).contains(QKeySequence(key))) << id;
         EXPECT_TRUE(keys(id).contains(QKeySequence(Qt::SHIFT | key))) << id;
     }
@@ -185,15 +203,18 @@ TEST_F(FrameFixture, KeysOfTheAcceleratorTable) {
 }
 
 TEST_F(FrameFixture, BarsButtonsHelpAndTooltips) {
-    const std::map<int, QString> titles = {
-        {kStandardToolbarId, ""}, {kFurnitureBoxId, "Einrichtung"}, {kLinesBoxId, "Hilfslinien"}, {kMeasureBoxId, "Messen"}};
+    const std::map<int, QString> titles = {{kStandardToolbarId, ""},
+                                           {kFurnitureBoxId, "Einrichtung"},
+                                           {kLinesBoxId, "Hilfslinien"},
+                                           {kMeasureBoxId, "Messen"}};
     for (const BarDefinition& def : BarDefinitions()) {
         QToolBar* bar = frame->Bar(def.controlId);
         ASSERT_TRUE(bar);
         EXPECT_EQ(bar->windowTitle(), titles.at(def.controlId));
         EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
         EXPECT_TRUE(bar->isFloatable());
-        EXPECT_EQ(frame->toolBarArea(bar), def.controlId == kStandardToolbarId ? Qt::TopToolBarArea : Qt::LeftToolBarArea);
+        EXPECT_EQ(frame->toolBarArea(bar),
+                  def.controlId == kStandardToolbarId ? Qt::TopToolBarArea : Qt::LeftToolBarArea);
         QList<int> ids;
         for (QAction* a : bar->actions()) {
             ids << (a->isSeparator() ? 0 : a->data().toInt());
@@ -246,7 +267,8 @@ TEST_F(FrameFixture, ShowHideCommandsShareOneState) {
     EXPECT_TRUE(frame->Action(cmd::ToggleFurnitureButton)->isChecked());
 
     for (auto [id, widget] : {std::pair<int, QWidget*>{cmd::ViewToolbar, frame->Bar(kStandardToolbarId)},
-                              {cmd::ViewStatusBar, frame->statusBar()}, {cmd::ToggleLinesBox, frame->Bar(kLinesBoxId)},
+                              {cmd::ViewStatusBar, frame->statusBar()},
+                              {cmd::ToggleLinesBox, frame->Bar(kLinesBoxId)},
                               {cmd::ToggleMeasureBox, frame->Bar(kMeasureBoxId)}}) {
         frame->RunCommand(id);
         EXPECT_TRUE(widget->isHidden()) << id;
@@ -363,7 +385,7 @@ TEST_F(FrameFixture, OpeningPlansDocumentsAndRecentFiles) {
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->GetPathName(), BuildFolder() + "/plans/apartment");
     EXPECT_EQ(doc->GetTitle(), "apartment");
-    EXPECT_TRUE(recent.Files().empty());  // plans stay out of the list
+    EXPECT_TRUE(recent.Files().empty());   // plans stay out of the list
     EXPECT_EQ(dialogs.scaleQuestions, 0);  // only the application asks for a plan's scale
 
     // Saving the plan proposes the document name, never the plan file.

@@ -93,16 +93,16 @@ TEST(WindowPlacement, StrangeStoredValuesStillGiveAUsableWindow) {
         p.left = l, p.top = t, p.right = r, p.bottom = b;
         return UsableNormalRect(p, screens);
     };
-    EXPECT_EQ(rect(100, 100, 900, 700), QRect(100, 100, 800, 600));       // sane: kept
-    EXPECT_EQ(rect(1400, 50, 2000, 600), QRect(1400, 50, 600, 550));      // on the second screen
-    EXPECT_EQ(rect(900, 700, 100, 100), fallback);                        // negative size
-    EXPECT_EQ(rect(0, 0, 10, 10), fallback);                              // too small to use
-    EXPECT_EQ(rect(5000, 5000, 5800, 5600), fallback);                    // off every screen
+    EXPECT_EQ(rect(100, 100, 900, 700), QRect(100, 100, 800, 600));   // sane: kept
+    EXPECT_EQ(rect(1400, 50, 2000, 600), QRect(1400, 50, 600, 550));  // on the second screen
+    EXPECT_EQ(rect(900, 700, 100, 100), fallback);                    // negative size
+    EXPECT_EQ(rect(0, 0, 10, 10), fallback);                          // too small to use
+    EXPECT_EQ(rect(5000, 5000, 5800, 5600), fallback);                // off every screen
     EXPECT_EQ(rect(-3000, 100, -2200, 700), fallback);
-    EXPECT_EQ(rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), fallback);        // title strip off screen
-    EXPECT_EQ(rect(0, -5000, 800, 600), fallback);                        // title strip above the screen
-    EXPECT_EQ(rect(-100, 10, 5000, 4000), QRect(0, 0, 1280, 1000));       // oversized: shrunk to the screen
-    EXPECT_EQ(rect(1000, 900, 1600, 1400).bottom(), 999);                 // pulled up to fit
+    EXPECT_EQ(rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), fallback);   // title strip off screen
+    EXPECT_EQ(rect(0, -5000, 800, 600), fallback);                   // title strip above the screen
+    EXPECT_EQ(rect(-100, 10, 5000, 4000), QRect(0, 0, 1280, 1000));  // oversized: shrunk to the screen
+    EXPECT_EQ(rect(1000, 900, 1600, 1400).bottom(), 999);            // pulled up to fit
 
     WindowPlacement minimized;
     minimized.showCmd = 2;

@@ -138,7 +138,8 @@ TEST_F(StartupFixture, SplashClosesOnAMouseButtonAndAfterItsTime) {
 
     SplashWindow::ShowSplash(nullptr);
     ASSERT_NE(SplashWindow::Current(), nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([] { return SplashWindow::Current() == nullptr; }, SplashWindow::kShowMilliseconds + 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return SplashWindow::Current() == nullptr; }, SplashWindow::kShowMilliseconds + 2000));
 }
 
 TEST(AboutBox, CaptionVersionLineAndIcon) {

@@ -56,10 +56,10 @@ TEST_F(DialogTextsTest, SymbolDimensionAndAttributes) {
                              "Randlinien und Flächen vermaßen", "Schrifthöhe :", "OK", "Abbruch"})
         EXPECT_TRUE(dimension.contains(QString::fromUtf8(text))) << text;
     const QStringList attributes = ShownTexts(SymbolAttributesDialog(SymbolAttributeValues{}));
-    for (const char* text : {"Symbol - Attribute ändern", "Beschreibungs-Kurztext:", "Property Flags",
-                             "Breite darf geändert werden", "Länge darf geändert werden",
-                             "Breite und Höhe darf gleichzeitig geändert werden (Eck-Handle)", "Drehen erlaubt",
-                             "Breite und Höhe", "Voreinstellung  verwenden :", "Länge", "Breite", "mm"})
+    for (const char* text :
+         {"Symbol - Attribute ändern", "Beschreibungs-Kurztext:", "Property Flags", "Breite darf geändert werden",
+          "Länge darf geändert werden", "Breite und Höhe darf gleichzeitig geändert werden (Eck-Handle)",
+          "Drehen erlaubt", "Breite und Höhe", "Voreinstellung  verwenden :", "Länge", "Breite", "mm"})
         EXPECT_TRUE(attributes.contains(QString::fromUtf8(text))) << text;
 }
 

@@ -16,7 +16,8 @@ TEST(ObjectDialogChecks, WholeFieldsFollowTheFrameworkTransfer) {
     EXPECT_EQ(v, -7);
     EXPECT_TRUE(ParseWholeField("+3", v));
     EXPECT_EQ(v, 3);
-    for (const char* bad : {"", "  ", "-", "4a", "1.5", "1 2", "--1", "x"}) EXPECT_FALSE(ParseWholeField(bad, v)) << bad;
+    for (const char* bad : {"", "  ", "-", "4a", "1.5", "1 2", "--1", "x"})
+        EXPECT_FALSE(ParseWholeField(bad, v)) << bad;
     // Huge numbers stay huge (clamped) instead of wrapping into the range.
     EXPECT_TRUE(ParseWholeField("99999999999999999999", v));
     EXPECT_GT(v, 32767);

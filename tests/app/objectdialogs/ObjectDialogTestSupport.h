@@ -32,4 +32,3 @@ protected:
         return widget;
     }
 };
-

@@ -89,8 +89,12 @@ TEST_F(QtObjectDialogsTest, EveryDialogIsReachableThroughTheService) {
     for (const Case& c : cases) {
         QString seen;
         bool ok = false;
-        WithModalDialog([&](QDialog& dialog) { seen = dialog.windowTitle(); dialog.accept(); },
-                        [&] { ok = c.open(); });
+        WithModalDialog(
+            [&](QDialog& dialog) {
+                seen = dialog.windowTitle();
+                dialog.accept();
+            },
+            [&] { ok = c.open(); });
         EXPECT_EQ(seen, c.caption);
         EXPECT_TRUE(ok) << c.caption.toStdString();
     }

@@ -40,8 +40,8 @@ TEST_F(RenderCommandTest, PngShowsSheetWithPlanAndOptionalGrid) {
             white += Pixel(a, x, y) == kWhite;
             gridColoured += Pixel(b, x, y) == 0x000080 && Pixel(a, x, y) == kWhite;
         }
-    EXPECT_GT(dark, 200);       // the plan's walls
-    EXPECT_GT(white, 40000);    // the sheet
+    EXPECT_GT(dark, 200);          // the plan's walls
+    EXPECT_GT(white, 40000);       // the sheet
     EXPECT_GT(gridColoured, 200);  // grid lines only with --grid
 }
 

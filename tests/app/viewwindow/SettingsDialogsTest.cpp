@@ -236,7 +236,8 @@ TEST(DocumentSettingsTargetTest, ClaimsTheDocumentsSettingsCommandsWhileItLives)
     auto doc = std::make_shared<CArdoDoc>();
     std::unique_ptr<CommandTarget> target = MakeDocumentSettingsTarget(doc);
     CommandState state;
-    for (int id : {cmd::BackgroundColor, cmd::GridSetup, cmd::ScaleAndUnit, cmd::Origin, cmd::SnapSetup}) EXPECT_TRUE(target->OnUpdateCommand(id, state)) << id;
+    for (int id : {cmd::BackgroundColor, cmd::GridSetup, cmd::ScaleAndUnit, cmd::Origin, cmd::SnapSetup})
+        EXPECT_TRUE(target->OnUpdateCommand(id, state)) << id;
     EXPECT_FALSE(target->OnUpdateCommand(cmd::GridLines, state));
     EXPECT_FALSE(target->OnCommand(cmd::FileSave));
     doc.reset();

@@ -137,16 +137,20 @@ TEST(QtExport, PdfPageIsAPrintingDeviceOfThePageSize) {
     int width = 0, height = 0, dpi = 0, widthMm = 0;
     bool printing = false, rasterOps = true;
     std::string error;
-    ASSERT_TRUE(RenderToPdf(path, PdfPage{210, 297, 300}, [&](CDC& dc) {
-        width = dc.GetDeviceCaps(HORZRES);
-        height = dc.GetDeviceCaps(VERTRES);
-        dpi = dc.GetDeviceCaps(LOGPIXELSX);
-        widthMm = dc.GetDeviceCaps(HORZSIZE);
-        printing = dc.IsPrinting();
-        rasterOps = static_cast<QtPainterBackend&>(dc.Backend()).SupportsRasterOps();
-        dc.Rectangle(100, 100, 1000, 1000);
-        dc.PatBlt(0, 0, 100, 100, DSTINVERT);
-    }, &error)) << error;
+    ASSERT_TRUE(RenderToPdf(
+        path, PdfPage{210, 297, 300},
+        [&](CDC& dc) {
+            width = dc.GetDeviceCaps(HORZRES);
+            height = dc.GetDeviceCaps(VERTRES);
+            dpi = dc.GetDeviceCaps(LOGPIXELSX);
+            widthMm = dc.GetDeviceCaps(HORZSIZE);
+            printing = dc.IsPrinting();
+            rasterOps = static_cast<QtPainterBackend&>(dc.Backend()).SupportsRasterOps();
+            dc.Rectangle(100, 100, 1000, 1000);
+            dc.PatBlt(0, 0, 100, 100, DSTINVERT);
+        },
+        &error))
+        << error;
     EXPECT_TRUE(printing);
     EXPECT_FALSE(rasterOps);
     EXPECT_EQ(dpi, 300);

@@ -61,8 +61,10 @@ TEST(QtPainterShapes, InsideFrameEllipseAndRoundRectStayInside) {
         const QImage img = RenderToImage(60, 60, [shape](CDC& dc) {
             dc.SelectPen(Pen(PS_INSIDEFRAME, 8, kRed));
             dc.SelectBrush(Solid(kBlue));
-            if (shape == 0) dc.Ellipse(5, 10, 45, 50);
-            else dc.RoundRect(5, 10, 45, 50, 20, 20);
+            if (shape == 0)
+                dc.Ellipse(5, 10, 45, 50);
+            else
+                dc.RoundRect(5, 10, 45, 50, 20, 20);
         });
         const QRect ink = InkBounds(img);
         EXPECT_GE(ink.left(), 5) << shape;

@@ -57,9 +57,9 @@ TEST(QtText, ExtentIsPlausibleAndMatchesTheMeasureService) {
     QPainter painter(&image);
     QtPainterBackend backend(painter);
     const CSize kovel = backend.GetTextExtent("Kovel", DeviceFont{Arial(-20)});
-    EXPECT_GT(kovel.cx, 40);   // five letters, about 0.5 em each
+    EXPECT_GT(kovel.cx, 40);  // five letters, about 0.5 em each
     EXPECT_LT(kovel.cx, 70);
-    EXPECT_GE(kovel.cy, 21);   // cell height: 1.15 em for this face
+    EXPECT_GE(kovel.cy, 21);  // cell height: 1.15 em for this face
     EXPECT_LE(kovel.cy, 24);
     EXPECT_GT(backend.GetTextExtent("WWW", DeviceFont{Arial(-20)}).cx,
               backend.GetTextExtent("iii", DeviceFont{Arial(-20)}).cx);
