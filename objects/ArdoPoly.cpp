@@ -65,14 +65,20 @@ CPoint CArdoPoly::RemoveLastPoint(ObjectView* pView) {
     return last;
 }
 
-bool CArdoPoly::RecalcBounds(ObjectView* pView) {
-    if (m_points.empty()) return false;
-    CRect bounds = PointBounds(m_points);
+CRect CArdoPoly::BoundsOf(const std::vector<CPoint>& points) {
+    CRect bounds = PointBounds(points);
     // A straight horizontal or vertical chain, or a single point, still gets an area to
-    // draw and pick. The widened rectangle is what is compared, so that an object created
-    // with a zero-size rectangle at its first point gets that area too.
+    // draw and pick.
     if (bounds.left == bounds.right) bounds = Widened(bounds, 2, 0);
     if (bounds.top == bounds.bottom) bounds = Widened(bounds, 0, 2);
+    return bounds;
+}
+
+bool CArdoPoly::RecalcBounds(ObjectView* pView) {
+    if (m_points.empty()) return false;
+    // The widened rectangle is what is compared, so that an object created with a zero-size
+    // rectangle at its first point gets an area too.
+    const CRect bounds = BoundsOf(m_points);
     if (bounds == m_position) return false;
     RequestRedraw(pView);
     m_position = bounds;

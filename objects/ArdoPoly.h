@@ -38,6 +38,9 @@ public:
     // last point (or (0,0)) and changes nothing.
     CPoint RemoveLastPoint(ObjectView* pView);
     bool RecalcBounds(ObjectView* pView);
+    // The rectangle the polygon family keeps for these points (at least one): their bounds,
+    // a zero width or height widened by 2 on both sides.
+    static CRect BoundsOf(const std::vector<CPoint>& points);
 
     int PointCount() const { return int(m_points.size()); }
 

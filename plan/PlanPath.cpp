@@ -81,21 +81,6 @@ namespace {
 // Line weight in 1/100 mm from a width in mm, truncated as a float product.
 int WidthInHundredths(float widthMm) { return PlanToLogicalTrunc(widthMm * 100.0f); }
 
-// Bounding rectangle of points, normalised, a zero width or height widened by 2 on both
-// sides, as the polygon family keeps it.
-CRect BoundsOf(const std::vector<CPoint>& pts) {
-    CRect r(pts[0].x, pts[0].y, pts[0].x, pts[0].y);
-    for (const CPoint& p : pts) {
-        r.left = std::min(r.left, p.x);
-        r.right = std::max(r.right, p.x);
-        r.top = std::min(r.top, p.y);
-        r.bottom = std::max(r.bottom, p.y);
-    }
-    if (r.Width() == 0) r.InflateRect(2, 0);
-    if (r.Height() == 0) r.InflateRect(0, 2);
-    return r;
-}
-
 }  // namespace
 
 void PlanPathBuilder::MakeLine() {
@@ -119,7 +104,7 @@ void PlanPathBuilder::MakePolyline() {
         pts.emplace_back(PlanToLogicalRound(m_points[i].x * u), PlanToLogicalRound(m_points[i].y * u));
     auto poly = std::make_unique<CArdoPolyline>(CRect());
     for (const CPoint& p : pts) poly->AddPointSilent(p);
-    poly->m_position = BoundsOf(pts);
+    poly->m_position = CArdoPoly::BoundsOf(pts);
     Add(std::move(poly), false);
     ++m_counts.polylines;
 }
@@ -144,7 +129,7 @@ void PlanPathBuilder::MakePolygon() {
     pts.erase(pts.begin(), pts.begin() + std::ptrdiff_t(first));
     auto poly = std::make_unique<CArdoPoly>(CRect());
     for (const CPoint& p : pts) poly->AddPointSilent(p);
-    poly->m_position = BoundsOf(pts);
+    poly->m_position = CArdoPoly::BoundsOf(pts);
     Add(std::move(poly), true);
     ++m_counts.polygons;
 }

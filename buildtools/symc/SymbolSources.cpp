@@ -74,20 +74,6 @@ SymbolSource ReadSymbol(const json& j, int fileClass, const Style& fileStyle, co
 
 int32_t ToUnits(double mm) { return int32_t(std::lround(mm * kUnitsPerMm)); }
 
-// Bounds of the points, widened by 2 where they have no extent, as the polygon keeps them.
-CRect BoundsOf(const std::vector<CPoint>& pts) {
-    CRect r(pts[0].x, pts[0].y, pts[0].x, pts[0].y);
-    for (const CPoint& p : pts) {
-        r.left = std::min(r.left, p.x);
-        r.right = std::max(r.right, p.x);
-        r.top = std::min(r.top, p.y);
-        r.bottom = std::max(r.bottom, p.y);
-    }
-    if (r.Width() == 0) r.InflateRect(2, 0);
-    if (r.Height() == 0) r.InflateRect(0, 2);
-    return r;
-}
-
 std::unique_ptr<CArdoObj> MakePoly(Figure::Kind kind, std::vector<CPoint> pts, const Style& style) {
     std::unique_ptr<CArdoPoly> obj;
     switch (kind) {
@@ -100,7 +86,7 @@ std::unique_ptr<CArdoObj> MakePoly(Figure::Kind kind, std::vector<CPoint> pts, c
     obj->m_logpen = LOGPEN{style.nPenStyle, {style.nLineWidth, style.nLineWidth}, style.crLine};
     obj->m_bBrush = style.bFill ? 1 : 0;
     obj->m_logbrush = LOGBRUSH{BS_SOLID, style.crFill, 0};
-    obj->m_position = BoundsOf(pts);
+    obj->m_position = CArdoPoly::BoundsOf(pts);
     obj->m_nAllocPoints = int((pts.size() + CArdoPoly::kGrowBy - 1) / CArdoPoly::kGrowBy * CArdoPoly::kGrowBy);
     obj->m_points = std::move(pts);
     return obj;
