@@ -17,7 +17,13 @@ namespace fs = std::filesystem;
 
 const std::vector<uint8_t>& LargePlan() {
     static const std::vector<uint8_t> bytes = [] {
-        std::ifstream in(fs::path(__FILE__).parent_path().parent_path() / "data/plans/large.plan");
+        const fs::path source = fs::path(__FILE__).parent_path().parent_path() / "data/plans/large.plan";
+        std::ifstream in(source);
+        if (!in) {
+            // An empty description would compile to an empty plan and time nothing.
+            std::fprintf(stderr, "cannot read %s\n", source.string().c_str());
+            std::abort();
+        }
         PlanWriter writer;
         PlanDescriptionCounts counts;
         std::string error;
