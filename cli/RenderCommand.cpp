@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int IDS_CLI_CANNOT_RENDER = 41000;
-constexpr int IDS_CANNOT_WRITE = 41003;  // "cannot write %1"
 constexpr const char* kUsage = "render FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--grid]";
 constexpr int kDefaultWidth = 1000;
 constexpr int kMaxSide = 16384;

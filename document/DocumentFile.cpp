@@ -14,8 +14,6 @@ namespace {
 
 constexpr int IDS_FAILED_OPEN = 61697;
 constexpr int IDS_FAILED_SAVE = 61698;
-constexpr int IDS_INVALID_FORMAT = 61728;
-constexpr int IDS_FILE_NOT_FOUND = 61729;
 constexpr int IDS_DISK_FULL = 61730;
 constexpr int IDS_ACCESS_READ = 61731;
 constexpr int IDS_ACCESS_WRITE = 61732;

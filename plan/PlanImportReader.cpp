@@ -4,10 +4,6 @@
 #include "plan/PlanImport.h"
 #include "platform/StringTable.h"
 
-namespace {
-constexpr int IDS_FILE_NOT_FOUND = 61729;
-}
-
 bool PlanImportReader::Accepts(const std::string& path, std::span<const uint8_t>) const { return IsPlanFileName(path); }
 
 ReadResult PlanImportReader::Read(CArdoDoc& doc, const std::string& path) const {

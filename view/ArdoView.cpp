@@ -17,8 +17,6 @@ constexpr int IDS_ZOOM_LIMIT = 41010;    // "Maximale Vergrößerung erreicht"
 constexpr int IDS_ZOOM_CAPTION = 41011;  // "Zoom"
 constexpr int IDS_ZOOM_FIRST_POINT = 41012;
 constexpr int IDS_ZOOM_SECOND_POINT = 41013;
-constexpr int IDS_PANE_ZOOMED = 41014;     // "ZOOM"
-constexpr int IDS_PANE_FULL_VIEW = 41015;  // "Vollbild"
 
 int32_t Trunc(double v) { return CArdoObj::TruncToInt(v); }
 

@@ -12,8 +12,7 @@
 #include <span>
 
 namespace {
-constexpr int IDS_INVALID_FORMAT = 61728;  // "Unerwartetes Dateiformat."
-constexpr int IDS_KOVEL_CAPTION = 41020;   // "Kovel"
+constexpr int IDS_KOVEL_CAPTION = 41020;  // "Kovel"
 constexpr int IDS_PASTE_PROMPT = 41021;
 
 // Clipboard copies carry no document: records are always written and read in the current

@@ -14,8 +14,6 @@
 namespace {
 // Everything outside the sheet is filled with the paper colour up to this many units.
 constexpr int kSurroundExtent = 32500;
-constexpr int IDS_PANE_ZOOMED = 41014;     // "ZOOM"
-constexpr int IDS_PANE_FULL_VIEW = 41015;  // "Vollbild"
 }  // namespace
 
 void CArdoView::OnPaint(DeviceBackend& window) {

@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int kMaxSide = 32767;
-constexpr int IDS_CANNOT_WRITE = 41003;  // "cannot write %1"
 constexpr int IDS_INVALID_IMAGE_SIZE = 41004;
 constexpr int IDS_INVALID_PAGE_SIZE = 41005;
 
