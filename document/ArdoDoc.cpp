@@ -2,6 +2,7 @@
 
 #include "document/DocumentFile.h"
 #include "document/DocumentFormats.h"
+#include "document/OpenChange.h"
 #include "document/SaveNaming.h"
 #include "document/ScaleText.h"
 #include "document/SymbolLibrary.h"
@@ -95,14 +96,14 @@ CArdoDoc::~CArdoDoc() {
 CArdoObj* CArdoDoc::AddObject(std::unique_ptr<CArdoObj> obj) {
     obj->SetDocument(this);
     m_objects.push_back(std::move(obj));
-    SetModifiedFlag(true);
+    if (!IsChanging()) NoteUnrecordedChange();
     return m_objects.back().get();
 }
 
 CArdoObj* CArdoDoc::AddBackgroundObject(std::unique_ptr<CArdoObj> obj) {
     obj->SetDocument(this);
     m_background.push_back(std::move(obj));
-    SetModifiedFlag(true);
+    if (!IsChanging()) NoteUnrecordedChange();
     return m_background.back().get();
 }
 
@@ -111,20 +112,23 @@ std::unique_ptr<CArdoObj> CArdoDoc::RemoveObject(CArdoObj* obj) {
     for (ObjectList* list : {&m_objects, &m_background}) {
         auto it = std::find_if(list->begin(), list->end(), [obj](const auto& p) { return p.get() == obj; });
         if (it != list->end()) {
+            if (IsChanging()) NoteRemoval(obj, list == &m_background);
             removed = std::move(*it);
             list->erase(it);
             break;
         }
     }
-    if (removed) SetModifiedFlag(true);
+    if (removed && !IsChanging()) NoteUnrecordedChange();
     for (DocumentView* view : std::vector<DocumentView*>(m_views)) view->RemoveFromSelection(obj);
     return removed;
 }
 
 void CArdoDoc::ClearBackground() {
     if (m_background.empty()) return;
+    if (IsChanging())
+        for (const auto& obj : m_background) NoteRemoval(obj.get(), true);
     DeleteFromHead(m_background);
-    SetModifiedFlag(true);
+    if (!IsChanging()) NoteUnrecordedChange();
     UpdateAllViews(nullptr, HINT_ALL);
 }
 
@@ -217,7 +221,7 @@ void CArdoDoc::ApplyScaleDialog(const ScaleDialogResult& result) {
     }
     if (m_strScale != oldText || m_nUnitDivisor != oldDivisor) {
         UpdateScaleText();
-        SetModifiedFlag(true);
+        if (!IsChanging()) NoteUnrecordedChange();
         UpdateAllViews(nullptr, HINT_MEASURES);
     }
 }
@@ -267,6 +271,8 @@ void CArdoDoc::Serialize(CArchive& ar) {
         return;
     }
 
+    // Whatever the history recorded belongs to the lists being replaced.
+    m_history.Clear();
     const float first = ar.ReadFloat();
     if (first > 0.0f) {
         m_fScale = first;

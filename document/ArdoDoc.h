@@ -3,6 +3,7 @@
 // saving; and the document-wide setting changes.
 #pragma once
 
+#include "document/ChangeHistory.h"
 #include "document/DocumentView.h"
 #include "objects/ArdoObj.h"
 #include "objects/ObjectOwner.h"
@@ -115,8 +116,34 @@ public:
     void RemoveView(DocumentView* view);
     const std::vector<DocumentView*>& Views() const { return m_views; }
     void UpdateAllViews(DocumentView* sender, int hint, const UpdateHint& what = {});
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
-    bool IsModified() const { return m_bModified; }
+    // false: the document now matches its file. true: it differs, whatever the history says
+    // (a recovered document, a change made outside the change path).
+    void SetModifiedFlag(bool modified = true);
+    // Differs from its file: marked so, or moved away from the history's saved position.
+    bool IsModified() const { return m_bModified || !m_history.AtSaved(); }
+
+    // --- changes and their history (DocumentChanges.cpp) ---------------------------------------
+    // Opens a named change ("Verschieben", "Löschen", ...): whatever happens to the objects,
+    // the lists and the settings until EndChange is one step of the history. Changes nest;
+    // the outermost one names the step. DocumentChange.h holds the scoped form.
+    void BeginChange(const std::string& name);
+    // Closes the change; the outermost records the step when anything changed.
+    void EndChange();
+    // Puts back what the open change did so far (an interrupted gesture) and records
+    // nothing; closes all nested levels.
+    void CancelChange();
+    bool IsChanging() const { return m_change != nullptr; }
+    bool CanUndo() const { return !IsChanging() && m_history.CanUndo(); }
+    bool CanRedo() const { return !IsChanging() && m_history.CanRedo(); }
+    // The name of the step Undo or Redo would take; empty when there is none.
+    std::string UndoName() const;
+    std::string RedoName() const;
+    // Takes one step back or forward; every view selects the objects the step put in place.
+    // False when there was no step to take or its records could not be applied (the history
+    // is then forgotten and the document left as it was).
+    bool Undo();
+    bool Redo();
+    const ChangeHistory& History() const { return m_history; }
 
     // --- file -----------------------------------------------------------------------------------
     void Serialize(CArchive& ar);
@@ -170,12 +197,25 @@ public:
     const SymbolInfo* LibrarySymbol(int id) const override;
     const ObjectList& LibraryGeometry(int id) const override { return m_symbolObjects[id]; }
     void RedrawObject(CArdoObj* obj) override;
-    void MarkModified() override { SetModifiedFlag(true); }
+    void MarkModified() override;
 
 private:
+    struct OpenChange;
+    // A change outside the change path: the history no longer fits the lists.
+    void NoteUnrecordedChange();
+    // Notes an object leaving a list during the open change.
+    void NoteRemoval(const CArdoObj* obj, bool background);
+    RecordedChange RecordOpenChange();
+    // Applies a recorded step backwards (undo) or forwards (redo).
+    bool ApplyStep(const RecordedChange& change, bool backwards);
+    DocumentSettings CurrentSettings() const;
+    void RestoreSettings(const DocumentSettings& settings);
+
     Services& m_services;
     std::vector<DocumentView*> m_views;
     bool m_bModified = false;
+    ChangeHistory m_history;
+    std::unique_ptr<OpenChange> m_change;
     std::string m_strPathName;
     std::string m_strTitle = "Unbenannt";
 };

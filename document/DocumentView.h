@@ -14,11 +14,13 @@ enum UpdateHintCode {
     HINT_REMOVING = 3,  // objects being removed: they also leave the selection
     HINT_EMBEDDED = 4,  // all embedded objects
     HINT_MEASURES = 5,  // all measuring objects (after a scale or unit change)
+    HINT_RESTORED = 6,  // a step of the history was taken: select `objects`, redraw all
 };
 
 struct UpdateHint {
     CArdoObj* object = nullptr;
     const std::vector<CArdoObj*>* objects = nullptr;
+    bool background = false;  // HINT_RESTORED: the background or the sheet changed too
 };
 
 class DocumentView : public ObjectView {

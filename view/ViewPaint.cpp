@@ -131,6 +131,14 @@ void CArdoView::OnUpdate(DocumentView*, int hint, const UpdateHint& what) {
         }
         return;
     }
+    case HINT_RESTORED:
+        // A step of the history: the objects it put in place become the selection.
+        m_selection = what.objects ? *what.objects : std::vector<CArdoObj*>();
+        RecalcSelectionBounds();
+        if (what.background) DiscardBackground();
+        m_host.Invalidate(false);
+        if (what.background) ApplyScrollSizes(false);
+        return;
     case HINT_EMBEDDED:
         // Embedded objects are not supported yet: there is nothing of theirs to redraw.
         return;

@@ -67,8 +67,9 @@ class FakeView : public DocumentView {
 public:
     int GetHandleSize() const override { return 3; }
     void InvalidateObject(const CArdoObj*) override {}
-    void OnUpdate(DocumentView* sender, int hint, const UpdateHint&) override {
+    void OnUpdate(DocumentView* sender, int hint, const UpdateHint& what) override {
         hints.push_back(hint);
+        if (hint == HINT_RESTORED) selection = what.objects ? *what.objects : std::vector<CArdoObj*>();
         (void)sender;
     }
     void RemoveFromSelection(CArdoObj* obj) override {

@@ -1,0 +1,36 @@
+// A named change of a document for the length of a scope: opened on construction, recorded
+// as one step of the history on leaving the scope, and taken back when the scope is left by
+// an exception, so that a change failing half-way leaves the document as it was.
+#pragma once
+
+#include "document/ArdoDoc.h"
+
+#include <exception>
+#include <string>
+
+class DocumentChange {
+public:
+    DocumentChange(CArdoDoc& doc, const std::string& name) : m_doc(doc), m_exceptions(std::uncaught_exceptions()) {
+        doc.BeginChange(name);
+    }
+    ~DocumentChange() {
+        if (m_closed) return;
+        if (std::uncaught_exceptions() > m_exceptions)
+            m_doc.CancelChange();
+        else
+            m_doc.EndChange();
+    }
+    DocumentChange(const DocumentChange&) = delete;
+    DocumentChange& operator=(const DocumentChange&) = delete;
+
+    // Takes back what happened since the change opened (the user cancelled).
+    void Cancel() {
+        m_closed = true;
+        m_doc.CancelChange();
+    }
+
+private:
+    CArdoDoc& m_doc;
+    int m_exceptions;
+    bool m_closed = false;
+};
