@@ -101,6 +101,7 @@ constexpr int EditCut = 57635;
 constexpr int EditPaste = 57637;
 constexpr int EditSelectAll = 57642;
 constexpr int EditUndo = 57643;
+constexpr int EditRedo = 57644;
 constexpr int WindowNew = 57648;
 constexpr int WindowArrange = 57649;
 constexpr int WindowCascade = 57650;

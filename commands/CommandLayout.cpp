@@ -13,10 +13,11 @@ const std::vector<MenuPopup>& DocumentMenuBar() {
         {"&Datei",
          {FileNew, ImportPlan, FileOpen, FileClose, FileSave, FileSaveAs, Sep, FilePrint, PrintGrid, PrintPreview,
           PrintSetup, Sep, kRecentFilesPlaceholder, Sep, AppExit}},
-        {"&Bearbeiten", {Zoom,       FullView,     Sep,          LineColor, FillColor,  BackgroundColor, Sep,
-                         SelectMode, Sep,          EditCut,      EditCopy,  EditPaste,  EditDelete,      EditSelectAll,
-                         Sep,        Properties,   Sep,          ToFront,   ToBack,     ForwardOne,      BackOne,
-                         Sep,        InsertObject, ShowEmbedded, EditLinks, ObjectVerbs}},
+        {"&Bearbeiten",
+         {EditUndo,   EditRedo,   Sep,     Zoom,    FullView,   Sep,       LineColor,  FillColor,     BackgroundColor,
+          Sep,        SelectMode, Sep,     EditCut, EditCopy,   EditPaste, EditDelete, EditSelectAll, Sep,
+          Properties, Sep,        ToFront, ToBack,  ForwardOne, BackOne,   Sep,        InsertObject,  ShowEmbedded,
+          EditLinks,  ObjectVerbs}},
         {"&Fenster",
          {WindowNew, WindowCascade, WindowTile, WindowArrange, Sep, ViewToolbar, ViewStatusBar,
           kWindowListPlaceholder}},
@@ -43,8 +44,8 @@ const std::vector<MenuPopup>& NoDocumentMenuBar() {
 }
 
 const std::vector<int>& ViewContextMenu() {
-    static const std::vector<int> items = {SelectMode, EditCut,  EditCopy,  EditPaste,
-                                           Zoom,       FullView, SnapSetup, Properties};
+    static const std::vector<int> items = {SelectMode, EditCut,    EditCopy, EditPaste, Zoom,    FullView,
+                                           SnapSetup,  Properties, Sep,      EditUndo,  EditRedo};
     return items;
 }
 
@@ -66,6 +67,8 @@ const std::vector<BarDefinition>& BarDefinitions() {
           EditCut,
           EditCopy,
           EditPaste,
+          EditUndo,
+          EditRedo,
           Sep,
           FilePrint,
           Sep,

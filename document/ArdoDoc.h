@@ -127,6 +127,8 @@ public:
     // the lists and the settings until EndChange is one step of the history. Changes nest;
     // the outermost one names the step. DocumentChange.h holds the scoped form.
     void BeginChange(const std::string& name);
+    // Renames the open change (a gesture that turned out to resize rather than move).
+    void RenameChange(const std::string& name);
     // Closes the change; the outermost records the step when anything changed.
     void EndChange();
     // Puts back what the open change did so far (an interrupted gesture) and records

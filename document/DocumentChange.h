@@ -4,6 +4,7 @@
 #pragma once
 
 #include "document/ArdoDoc.h"
+#include "platform/StringTable.h"
 
 #include <exception>
 #include <string>
@@ -13,6 +14,8 @@ public:
     DocumentChange(CArdoDoc& doc, const std::string& name) : m_doc(doc), m_exceptions(std::uncaught_exceptions()) {
         doc.BeginChange(name);
     }
+    // The change named by string nameId (document/ChangeNames.h).
+    DocumentChange(CArdoDoc& doc, int nameId) : DocumentChange(doc, LoadString(nameId)) {}
     ~DocumentChange() {
         if (m_closed) return;
         if (std::uncaught_exceptions() > m_exceptions)

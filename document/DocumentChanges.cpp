@@ -75,6 +75,10 @@ void CArdoDoc::BeginChange(const std::string& name) {
     m_change = std::move(change);
 }
 
+void CArdoDoc::RenameChange(const std::string& name) {
+    if (m_change) m_change->name = name;
+}
+
 void CArdoDoc::NoteRemoval(const CArdoObj* obj, bool background) {
     OpenChange& change = *m_change;
     if (background && !change.backgroundRecords.contains(obj) && !change.removed.contains(obj))

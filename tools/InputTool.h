@@ -79,6 +79,9 @@ public:
     virtual void onViewDestroyed(CArdoView& view) { (void)view; }
     // Whether a gesture of this tool is still under way (its onCancel would end it).
     virtual bool HasInputUnderWay() const { return false; }
+    // Whether a press places one point of an input that goes on (a polygon) rather than
+    // starting a drag; Esc then ends the input and keeps it.
+    virtual bool PlacesPointByPoint() const { return false; }
 
 protected:
     // The status pane 0 text: the tool's prompt, through the framework's services.

@@ -24,6 +24,7 @@ public:
     void onCancel() override;
     void onViewDestroyed(CArdoView& view) override;
     bool HasInputUnderWay() const override { return currentObject != nullptr; }
+    bool PlacesPointByPoint() const override { return true; }
 
     // The object under construction, or null when idle.
     CArdoPoly* CurrentObject() const { return currentObject; }

@@ -3,8 +3,10 @@
 #include "tools/SelectionTool.h"
 
 #include "document/ArdoDoc.h"
+#include "document/ChangeNames.h"
 #include "objects/ArdoPolyMeasure.h"
 #include "objects/ArdoRect.h"
+#include "platform/StringTable.h"
 #include "tools/ToolFramework.h"
 #include "view/ArdoView.h"
 #include "view/ViewSelectionGeometry.h"
@@ -60,7 +62,10 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
 
     if (view.m_selection.size() == 1) {
         st.dragHandle = view.m_selection.front()->HitTest(p, &view, 1);
-        if (st.dragHandle != 0) st.selectMode = sizeHandle;
+        if (st.dragHandle != 0) {
+            st.selectMode = sizeHandle;
+            doc.RenameChange(LoadString(change::Resize));
+        }
     }
     if (st.selectMode == none) {
         if (CArdoObj* obj = doc.ObjectAt(p)) {
@@ -68,6 +73,7 @@ void CSelectionTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point)
             if (!view.IsSelected(obj)) view.Select(obj, (flags & MK_SHIFT) != 0);
             // The copies stay behind; the selected objects are the ones that move.
             if (flags & MK_CONTROL) {
+                doc.RenameChange(LoadString(change::Duplicate));
                 const std::vector<CArdoObj*> originals = view.m_selection;
                 for (CArdoObj* original : originals) doc.AddObject(original->Clone());
             }
@@ -197,9 +203,11 @@ void CSelectionTool::onDoubleClick(CArdoView& view, unsigned flags, CPoint point
         return;
     }
     if (view.m_selection.size() == 1) {
+        view.GetDocument().RenameChange(LoadString(change::Properties));
         view.m_selection.front()->OnEditProperties(&view);
         view.RecalcSelectionBounds();
     } else if (view.m_selection.size() > 1) {
+        view.GetDocument().RenameChange(LoadString(change::LineStyle));
         EditCommonLineAndFill(view);
     }
 }

@@ -82,12 +82,32 @@ CSelectionTool& CToolFramework::Selection() const { return m_tools->selection; }
 
 CToolFramework* ToolsOf(const CArdoView& view) { return dynamic_cast<CToolFramework*>(view.ToolSink()); }
 
+bool CToolFramework::AnyInputUnderWay() const {
+    for (int id : AllToolIds())
+        if (CInputTool* tool = FindTool(id); tool && tool->HasInputUnderWay()) return true;
+    return false;
+}
+
+void CToolFramework::CloseGestureWhenDone() {
+    if (!m_dragging && !AnyInputUnderWay()) m_gesture.Close(false);
+}
+
 void CToolFramework::OnButtonDown(CArdoView& view, unsigned flags, CPoint point) {
-    WithCurrentTool(*this, [&](CInputTool& t) { t.onButtonDown(view, flags, point); });
+    m_gesture.Open(view, m_state.currentTool);
+    m_dragging = false;
+    WithCurrentTool(*this, [&](CInputTool& t) {
+        t.onButtonDown(view, flags, point);
+        // A press that holds the mouse starts a drag; one that ended at once (a dialog
+        // cancelled, a polygon closed) or placed a point does not.
+        m_dragging = view.Host().HasCapture() && !t.PlacesPointByPoint();
+    });
+    CloseGestureWhenDone();
 }
 
 void CToolFramework::OnButtonUp(CArdoView& view, unsigned flags, CPoint point) {
     WithCurrentTool(*this, [&](CInputTool& t) { t.onButtonUp(view, flags, point); });
+    m_dragging = false;
+    CloseGestureWhenDone();
 }
 
 void CToolFramework::OnMouseMove(CArdoView& view, unsigned flags, CPoint point) {
@@ -95,11 +115,14 @@ void CToolFramework::OnMouseMove(CArdoView& view, unsigned flags, CPoint point) 
 }
 
 void CToolFramework::OnDoubleClick(CArdoView& view, unsigned flags, CPoint point) {
+    m_gesture.Open(view, m_state.currentTool);
     WithCurrentTool(*this, [&](CInputTool& t) { t.onDoubleClick(view, flags, point); });
+    CloseGestureWhenDone();
 }
 
 void CToolFramework::OnChar(CArdoView& view, unsigned ch, unsigned repeat, unsigned flags) {
     WithCurrentTool(*this, [&](CInputTool& t) { t.onChar(view, ch, repeat, flags); });
+    CloseGestureWhenDone();
 }
 
 void CToolFramework::OnCancel(CArdoView&) {
@@ -122,6 +145,9 @@ void CToolFramework::OnViewDestroyed(CArdoView& view) {
     m_chosenKeys.erase(&view);
     for (int id : AllToolIds())
         if (CInputTool* tool = FindTool(id)) tool->onViewDestroyed(view);
+    // A drag ends with its window and leaves nothing; finished input stays.
+    m_gesture.ViewDestroyed(view, m_dragging);
+    m_dragging = false;
 }
 
 void CToolFramework::ShowPrompt(int textId) { ShowPrompt(LoadString(textId).c_str()); }
@@ -135,6 +161,10 @@ std::optional<CommandUpdate> CToolFramework::OnUpdateCommand(const CArdoView& vi
 void CToolFramework::EndInputsUnderWay() {
     for (int id : AllToolIds())
         if (CInputTool* tool = FindTool(id); tool && tool->HasInputUnderWay()) tool->onCancel();
+    // An interrupted drag leaves no change behind; input point by point (a polygon) keeps
+    // what the tool kept.
+    m_gesture.Close(m_dragging);
+    m_dragging = false;
 }
 
 void CToolFramework::ChangeCurrentTool(CArdoView& view, int id) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "tools/GestureChange.h"
 #include "tools/InputTool.h"
 #include "tools/SymbolPalette.h"
 #include "view/InputToolSink.h"
@@ -68,8 +69,15 @@ public:
 
 private:
     struct StandardTools;
+    // Whether any tool has a gesture under way.
+    bool AnyInputUnderWay() const;
+    // After an event: the gesture's change is recorded once nothing is under way.
+    void CloseGestureWhenDone();
+
     Services& m_services;
     ToolState m_state;
+    GestureChange m_gesture;
+    bool m_dragging = false;  // between a press that started a drag and its release
     std::vector<CInputTool*> m_registry;
     std::map<const CArdoView*, int> m_chosenKeys;
     HeadlessSymbolPalette m_headlessPalette{m_services};

@@ -2,6 +2,9 @@
 // The command ids are in commands/CommandIds.h.
 #pragma once
 
+#include <string>
+#include <utility>
+
 #include "commands/CommandIds.h"
 #include "commands/CommandKeys.h"
 
@@ -28,8 +31,16 @@ enum ScrollBar { SB_HORZ = 0, SB_VERT = 1 };
 // The drawing cursor of the zoom rectangle.
 constexpr int IDC_DRAWING = 139;
 
-// Enabled and checked state of a command, for menus and toolbar buttons.
+// Enabled and checked state of a command, for menus and toolbar buttons; a command whose
+// item names what it will do ("&Rückgängig: Verschieben") also gives its text and help line
+// (empty: the command's own).
 struct CommandUpdate {
+    CommandUpdate(bool isEnabled = true, bool isChecked = false) : enabled(isEnabled), checked(isChecked) {}
+    CommandUpdate(bool isEnabled, std::string itemText, std::string itemHelpLine)
+        : enabled(isEnabled), text(std::move(itemText)), helpLine(std::move(itemHelpLine)) {}
+
     bool enabled = true;
     bool checked = false;
+    std::string text;
+    std::string helpLine;
 };

@@ -3,6 +3,8 @@
 #include "view/ArdoView.h"
 
 #include "document/ArdoDoc.h"
+#include "document/ChangeNames.h"
+#include "document/DocumentChange.h"
 #include "platform/Archive.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
@@ -48,12 +50,16 @@ bool CArdoView::OnEditCopy() {
 
 void CArdoView::OnEditCut() {
     // Nothing is deleted unless its copy reached the clipboard.
-    if (OnEditCopy()) OnEditDelete();
+    if (!OnEditCopy()) return;
+    EndGestureInProgress();
+    DocumentChange change(m_doc, change::Cut);
+    OnEditDelete();
 }
 
 void CArdoView::OnEditDelete() {
     if (m_selection.empty()) return;
     EndGestureInProgress();
+    DocumentChange change(m_doc, change::Delete);
     // Other views forget these objects; this view skips its own list.
     m_doc.UpdateAllViews(nullptr, HINT_REMOVING, UpdateHint{nullptr, &m_selection});
     OnUpdate(nullptr, HINT_OBJECTS, {});
@@ -71,6 +77,7 @@ void CArdoView::OnEditPaste() {
     if (pasted.empty()) return;
 
     EndGestureInProgress();
+    DocumentChange change(m_doc, change::Paste);
     OnUpdate(nullptr, HINT_OBJECTS, {});
     m_selection.clear();
     for (auto& obj : pasted) m_selection.push_back(m_doc.AddObject(std::move(obj)));
@@ -83,7 +90,5 @@ void CArdoView::OnEditPaste() {
     for (CArdoObj* obj : m_selection) obj->MoveTo(OffsetClamped(obj->m_position, d), this);
     RecalcSelectionBounds();
     m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_PASTE_PROMPT));
-
-    m_doc.SetModifiedFlag(true);
     m_doc.UpdateAllViews(nullptr, HINT_OBJECTS, UpdateHint{nullptr, &m_selection});
 }

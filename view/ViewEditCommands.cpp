@@ -5,6 +5,8 @@
 #include "commands/CommandIds.h"
 #include "commands/CommandLayout.h"
 #include "document/ArdoDoc.h"
+#include "document/ChangeNames.h"
+#include "document/DocumentChange.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
 
@@ -30,6 +32,14 @@ void CArdoView::EndGestureInProgress() {
 bool CArdoView::OnEditCommand(int id) {
     switch (id) {
     case cmd::Cancel: OnCancel(); return true;
+    case cmd::EditUndo:
+        EndGestureInProgress();
+        m_doc.Undo();
+        return true;
+    case cmd::EditRedo:
+        EndGestureInProgress();
+        m_doc.Redo();
+        return true;
     case cmd::EditCut: OnEditCut(); return true;
     case cmd::EditCopy: OnEditCopy(); return true;
     case cmd::EditPaste: OnEditPaste(); return true;
@@ -49,9 +59,19 @@ bool CArdoView::OnEditCommand(int id) {
     }
 }
 
+namespace {
+// Undo and redo name the step they would take.
+CommandUpdate HistoryCommandUpdate(const std::string& stepName, int namedText, int namedHelp) {
+    if (stepName.empty()) return CommandUpdate{false, false};
+    return CommandUpdate{true, FormatString1(namedText, stepName), FormatString1(namedHelp, stepName)};
+}
+}  // namespace
+
 std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
     const bool any = !m_selection.empty();
     switch (id) {
+    case cmd::EditUndo: return HistoryCommandUpdate(m_doc.UndoName(), history::UndoNamed, history::UndoHelpNamed);
+    case cmd::EditRedo: return HistoryCommandUpdate(m_doc.RedoName(), history::RedoNamed, history::RedoHelpNamed);
     case cmd::EditCut:
     case cmd::EditCopy:
     case cmd::EditDelete: return CommandUpdate{any, false};
@@ -82,7 +102,7 @@ void CArdoView::OnZOrder(int id) {
     ObjectList& list = m_doc.m_objects;
     auto it = std::find_if(list.begin(), list.end(), [obj](const auto& p) { return p.get() == obj; });
     if (it == list.end()) return;
-    const auto before = it;
+    DocumentChange change(m_doc, change::Order);
     switch (id) {
     case cmd::ToFront: std::rotate(it, it + 1, list.end()); break;
     case cmd::ToBack: std::rotate(list.begin(), it, it + 1); break;
@@ -96,8 +116,6 @@ void CArdoView::OnZOrder(int id) {
         break;
     default: return;
     }
-    // The drawing order is part of the file: a real change must be saved.
-    if (before->get() != obj) m_doc.SetModifiedFlag(true);
     InvalidateObject(obj);
     m_doc.UpdateAllViews(this, HINT_ALL);
 }
@@ -105,6 +123,7 @@ void CArdoView::OnZOrder(int id) {
 void CArdoView::OnLineColor() {
     COLORREF color = m_doc.m_crLine;
     if (!m_services.colorDialog->ChooseColor(color)) return;
+    DocumentChange change(m_doc, change::LineColor);
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetLineColor(color);
     m_doc.m_crLine = color;
@@ -113,6 +132,7 @@ void CArdoView::OnLineColor() {
 void CArdoView::OnFillColor() {
     COLORREF color = m_doc.m_crFill;
     if (!m_services.colorDialog->ChooseColor(color)) return;
+    DocumentChange change(m_doc, change::FillColor);
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetFillColor(color);
     m_doc.m_crFill = color;

@@ -3,9 +3,15 @@
 // route answers the update rule (enabled, checked) of menu items and buttons.
 #pragma once
 
+#include <string>
+
 struct CommandState {
+    CommandState(bool isEnabled = true, bool isChecked = false) : enabled(isEnabled), checked(isChecked) {}
+
     bool enabled = true;
     bool checked = false;
+    std::string text;      // the menu text when it names what the command will do; else empty
+    std::string helpLine;  // the help line that goes with it
 };
 
 class CommandTarget {

@@ -300,7 +300,29 @@ void MainFrame::UpdateCommandStates() {
         const CommandState state = m_router.Query(id);
         if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
         if (action->isCheckable() && action->isChecked() != state.checked) action->setChecked(state.checked);
+        UpdateCommandText(id, *action, state);
     }
+}
+
+void MainFrame::UpdateCommandText(int id, QAction& action, const CommandState& state) {
+    // Only commands that named what they will do get their own texts back; others (the
+    // recent files) keep what their owners set.
+    const bool named = !state.text.empty();
+    if (!named && !m_namedTexts.contains(id)) return;
+    const Command* command = FindCommand(id);
+    if (!command) return;
+    QString text = MenuItemText(*command);
+    QString help = HelpLine(id);
+    if (named) {
+        text = QString::fromStdString(state.text);
+        if (*command->keyText) text += u'\t' + QString::fromUtf8(command->keyText);
+        help = QString::fromStdString(state.helpLine);
+        m_namedTexts.insert(id);
+    } else {
+        m_namedTexts.erase(id);
+    }
+    if (action.text() != text) action.setText(text);
+    if (action.statusTip() != help) action.setStatusTip(help);
 }
 
 bool MainFrame::RunCommand(int id) {

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 
 class ActiveDocumentCommands;
 class ApplicationCommands;
@@ -52,6 +53,8 @@ public:
 
     // Asks the route for the state of every command and updates actions and buttons.
     void UpdateCommandStates();
+    // Sets the item text and help line a command's update gave, or puts its own back.
+    void UpdateCommandText(int id, QAction& action, const CommandState& state);
     // Runs a command along the route, then refreshes the states.
     bool RunCommand(int id);
 
@@ -101,6 +104,7 @@ private:
     CommandRouter m_router;
 
     std::map<int, QAction*> m_actions;
+    std::set<int> m_namedTexts;  // commands whose item shows a text their update gave
     std::map<int, QToolBar*> m_bars;
     QList<QMenu*> m_documentMenus;    // while a document window is open
     QList<QMenu*> m_noDocumentMenus;  // while none is

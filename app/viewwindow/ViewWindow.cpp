@@ -409,6 +409,8 @@ bool ViewWindow::OnUpdateCommand(int id, CommandState& state) {
     if (const std::optional<CommandUpdate> update = m_view->OnUpdateCommand(id)) {
         state.enabled = update->enabled;
         state.checked = update->checked;
+        state.text = update->text;
+        state.helpLine = update->helpLine;
         return true;
     }
     switch (id) {

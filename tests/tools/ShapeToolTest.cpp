@@ -131,12 +131,14 @@ TEST_F(ShapeToolTest, EscapeAndToolChangesLeaveNoEmptyShapeAndNoCapture) {
     Release({100, 100});  // the release after Esc creates nothing either
     EXPECT_EQ(ObjectCount(), 0u);
 
-    // A shape that already has a size stays when another tool is chosen mid-drag.
+    // Another tool chosen mid-drag interrupts the drag: even a shape that already has a
+    // size goes, and nothing is left to undo.
     Command(cmd::ToolLine);
     Press({100, 100});
     MoveTo({200, 200});
     Command(cmd::ToolPolygon);
-    EXPECT_EQ(ObjectCount(), 1u);
+    EXPECT_EQ(ObjectCount(), 0u);
+    EXPECT_FALSE(doc->CanUndo());
     EXPECT_FALSE(host.capture);
     EXPECT_EQ(CurrentTool(), TOOL_POLYGON);
 }

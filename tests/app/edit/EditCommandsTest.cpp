@@ -129,7 +129,7 @@ TEST_F(EditCommandsTest, RightButtonShowsTheContextMenuWithStatesAndRunsItsItems
     QStringList texts;
     for (QAction* a : menu->actions()) texts << a->text();
     EXPECT_EQ(texts, (QStringList{"&Auswahl-Modus", "Ausschneiden", "&Kopieren", "&Einfügen", "Zoomen", "Vollbild",
-                                  "Fangraster...", "Eigenschaften..."}));
+                                  "Fangraster...", "Eigenschaften...", "", "&Rückgängig", "&Wiederholen"}));
     auto action = [&](int id) -> QAction* {
         for (QAction* a : menu->actions())
             if (a->data().toInt() == id) return a;

@@ -105,7 +105,9 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
               (QStringList{"&Neu\tStrg+N", "&Plan / Grundriß ...\tStrg + G", "&Öffnen...\tStrg+O", "&Schließen",
                            "&Speichern\tStrg+S", "Speichern &als...", "&Drucken...\tStrg+P", "&Rasterlinien drucken",
                            "Seiten&ansicht", "Drucker &einrichten...", "Zuletzt geöffnete Datei", "E&nde"}));
-    EXPECT_EQ(ItemTexts(Popup("&Bearbeiten")), (QStringList{"Zoomen",
+    EXPECT_EQ(ItemTexts(Popup("&Bearbeiten")), (QStringList{"&Rückgängig\tStrg+Z",
+                                                            "&Wiederholen\tStrg+Y",
+                                                            "Zoomen",
                                                             "Vollbild",
                                                             "&Linienfarbe..",
                                                             "&Füllfarbe...",
