@@ -355,6 +355,13 @@ bool CArdoDoc::OnOpenDocument(const std::string& path, const DocumentFormats& fo
     m_bSymbolsLoaded = LoadSymbolLibrary();
     const DocumentReader& reader = formats.ReaderFor(path);
     const ReadResult result = reader.Read(*this, path);
+    if (!result.opened) {
+        // Not even an import opens a file that cannot be read.
+        m_services.messages->MessageBox(result.message, LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (!result.warning.empty())
+        m_services.messages->MessageBox(result.warning, LoadString(IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
     if (reader.Imports()) {
         // The import reported its own problems; the open succeeds even when it read nothing.
         // The shell asks its question (the plan's scale) before the views repaint.

@@ -9,14 +9,24 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CArdoDoc;
 
 // What reading a file came to: ok, or the message that says why not, as the user reads it.
 struct ReadResult {
+    ReadResult() = default;
+    ReadResult(bool ok_, std::string message_, bool opened_ = true, std::string warning_ = {})
+        : ok(ok_), message(std::move(message_)), opened(opened_), warning(std::move(warning_)) {}
+
     bool ok = true;
     std::string message;
+    // False when the file itself could not be read (missing, a folder, empty, unreadable):
+    // then even an import opens nothing.
+    bool opened = true;
+    // What the user should know although the file was read (a plan that ends early).
+    std::string warning;
 };
 
 class DocumentReader {

@@ -1,6 +1,7 @@
 #include "document/SymbolLibrary.h"
 
 #include "document/ArdoDoc.h"
+#include "document/DocumentFile.h"
 #include "objects/ObjectClasses.h"
 #include "platform/Archive.h"
 #include "platform/Services.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <mutex>
 
@@ -24,6 +24,10 @@ constexpr uint16_t kNoCurrentSymbol = 0xFFFF;
 // Smallest stored size of one entry: an empty list (a word) and a record with an empty
 // description (word, length byte, three dwords).
 constexpr uint64_t kMinBytesPerEntry = 2 + 2 + 1 + 12;
+// The largest library file read. The shipped library holds about a hundred symbols in
+// under 100 KiB; even all 512 entries of the table drawn in detail stay far below 16 MiB, so
+// a larger file beside the program is refused at once instead of being read for a minute.
+constexpr uint64_t kMaxSymbolLibraryBytes = uint64_t(16) << 20;
 
 std::mutex g_pathMutex;
 std::string g_overridePath;
@@ -55,10 +59,12 @@ std::shared_ptr<const std::vector<uint8_t>> ReadFileCached(const std::string& pa
         const auto it = cache.find(path);
         if (it != cache.end() && it->second.size == size && it->second.time == time) return it->second.bytes;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return nullptr;
-    auto bytes = std::make_shared<std::vector<uint8_t>>(size_t(size));
-    if (size && !in.read(reinterpret_cast<char*>(bytes->data()), std::streamsize(size))) return nullptr;
+    std::shared_ptr<const std::vector<uint8_t>> bytes;
+    try {
+        bytes = std::make_shared<const std::vector<uint8_t>>(ReadWholeFile(path, kMaxSymbolLibraryBytes));
+    } catch (const CFileException&) {
+        return nullptr;  // gone, unreadable, no regular file or far too large
+    }
     std::lock_guard lock(mutex);
     cache[path] = Cached{size, time, bytes};
     return bytes;

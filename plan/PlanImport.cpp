@@ -249,7 +249,10 @@ int ImportPlan(CArdoDoc& doc, const std::string& fileName, PlanImportReport* rep
     r.parameters = start;
     ImportBusyScope busy(doc.GetServices());
     PlanFileSource source(name);
-    if (!source.IsOpen()) return 0;
+    if (!source.IsOpen()) {
+        r.openError = source.OpenError();
+        return 0;
+    }
     return ImportFrom(doc, source, r);
 }
 

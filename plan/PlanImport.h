@@ -7,6 +7,7 @@
 #include "plan/PlanPath.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <span>
 #include <string>
@@ -35,6 +36,8 @@ enum class PlanStreamEnd {
 // What one import did; for tests, the sample plan tool and the command line.
 struct PlanImportReport {
     bool opened = false;  // the file was opened and its first block read
+    // Why the file could not be opened (a CFileException), when it was a file that failed.
+    std::exception_ptr openError;
     PlanHeaderStatus header = PlanHeaderStatus::invalid;
     PlanHeader headerData;
     PlanStreamEnd end = PlanStreamEnd::notRead;

@@ -1,28 +1,47 @@
 #include "plan/PlanReader.h"
 
-#include <sys/stat.h>
+#include "document/DocumentFile.h"
+
+#include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstring>
 
 PlanFileSource::PlanFileSource(const std::string& path) {
-    m_file = std::fopen(path.c_str(), "rb");
-    if (!m_file) return;
-    struct stat st {};
-    if (fstat(fileno(m_file), &st) != 0 || !S_ISREG(st.st_mode)) {
-        // Folders and devices are not plan files.
-        std::fclose(m_file);
-        m_file = nullptr;
-        return;
+    try {
+        // Folders, FIFOs and devices are not plan files; an empty file holds no header.
+        uint64_t size = 0;
+        const int fd = OpenRegularFileForReading(path, kMaxDocumentFileBytes, &size);
+        if (size == 0) {
+            ::close(fd);
+            throw CFileException(CFileException::emptyFile, 0, path, "empty plan " + path);
+        }
+        m_fd = fd;
+        m_size = size;
+    } catch (const CFileException&) {
+        m_error = std::current_exception();
     }
-    m_size = uint64_t(st.st_size);
 }
 
 PlanFileSource::~PlanFileSource() {
-    if (m_file) std::fclose(m_file);
+    if (m_fd >= 0) ::close(m_fd);
 }
 
-size_t PlanFileSource::Read(uint8_t* dst, size_t n) { return m_file ? std::fread(dst, 1, n, m_file) : 0; }
+size_t PlanFileSource::Read(uint8_t* dst, size_t n) {
+    // Never past the size the file had when it was opened, however it grows meanwhile.
+    n = size_t(std::min<uint64_t>(n, m_size - m_read));
+    size_t done = 0;
+    while (m_fd >= 0 && done < n) {
+        const ssize_t got = ::read(m_fd, dst + done, n - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        done += size_t(got);
+    }
+    m_read += done;
+    return done;
+}
 
 size_t PlanMemorySource::Read(uint8_t* dst, size_t n) {
     const size_t count = std::min(n, m_bytes.size() - m_pos);

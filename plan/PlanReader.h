@@ -5,7 +5,7 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
+#include <exception>
 #include <span>
 #include <string>
 
@@ -19,7 +19,8 @@ public:
     virtual uint64_t Size() const = 0;
 };
 
-// A plan file opened for reading only.
+// A plan file opened for reading only: a regular, non-empty file of at most
+// kMaxDocumentFileBytes. Reading stops at the size the file had when it was opened.
 class PlanFileSource : public PlanByteSource {
 public:
     explicit PlanFileSource(const std::string& path);
@@ -27,13 +28,17 @@ public:
     PlanFileSource(const PlanFileSource&) = delete;
     PlanFileSource& operator=(const PlanFileSource&) = delete;
 
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_fd >= 0; }
+    // Why the file could not be opened (a CFileException); empty when it is open.
+    std::exception_ptr OpenError() const { return m_error; }
     size_t Read(uint8_t* dst, size_t n) override;
     uint64_t Size() const override { return m_size; }
 
 private:
-    std::FILE* m_file = nullptr;
+    int m_fd = -1;
     uint64_t m_size = 0;
+    uint64_t m_read = 0;
+    std::exception_ptr m_error;
 };
 
 // Plan bytes already in memory (tests, the fuzz target); the span must outlive the source.

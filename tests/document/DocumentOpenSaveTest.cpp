@@ -197,7 +197,7 @@ TEST_F(DocumentOpenSaveTest, ErrorTextsFollowTheCause) {
     EXPECT_EQ(text(F(F::accessDenied, EACCES, "", ""), FileOperation::save),
               "plan.cpr\nDatei ist schreibgeschützt oder wird bereits verwendet.");
     EXPECT_EQ(text(F(F::diskFull, ENOSPC, "", ""), FileOperation::save),
-              "Nicht genügend Speicherplatz auf dem Datenträger.");
+              "plan.cpr\nNicht genügend Speicherplatz auf dem Datenträger. Die Datei blieb, wie sie war.");
     EXPECT_EQ(text(F(F::genericException, EIO, "", ""), FileOperation::load), "Fehler beim Öffnen des Dokuments.");
     EXPECT_EQ(text(F(F::genericException, EIO, "", ""), FileOperation::save), "Fehler beim Speichern des Dokuments.");
     EXPECT_EQ(text(CArchiveException(CArchiveException::badClass, ""), FileOperation::load),
