@@ -24,8 +24,13 @@ int RunRender(const Arguments& args, const DocumentFormats& formats);
 bool LoadDocument(CArdoDoc& doc, const std::string& path, const DocumentFormats& formats);
 // The same with the symbol library read first, for drawing placed symbols.
 bool LoadDocumentWithSymbols(CArdoDoc& doc, const std::string& path, const DocumentFormats& formats);
-// Saves doc to path; false after printing the program's message.
-bool SaveDocument(CArdoDoc& doc, const std::string& path);
+// Saves doc to path; false after printing the program's message. A ".cap" name is refused
+// (plans are not written), and so is the file the document was read from (input; empty
+// when it came from nowhere).
+bool SaveDocument(CArdoDoc& doc, const std::string& path, const std::string& input = {});
+// False, after printing the message, when output names the same file as input (also
+// through a link): an output never replaces what the command reads.
+bool CheckNotInput(const std::string& output, const std::string& input);
 // Prints "Usage: kovel-cli TEXT" and returns the bad-usage status 2.
 int Usage(const char* text);
 

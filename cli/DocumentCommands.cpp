@@ -7,15 +7,24 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentFormats.h"
 #include "document/SaveNaming.h"
+#include "platform/StringTable.h"
+
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <exception>
 #include <iostream>
 #include <iterator>
 
+namespace {
+constexpr int IDS_CLI_NO_PLAN_NAME = 41208;
+constexpr int IDS_CLI_OUTPUT_IS_INPUT = 41209;
+}  // namespace
+
 bool LoadDocument(CArdoDoc& doc, const std::string& path, const DocumentFormats& formats) {
     const ReadResult result = formats.ReaderFor(path).Read(doc, path);
     if (!result.ok) PrintError(result.message);
+    if (!result.warning.empty()) PrintError(result.warning);
     return result.ok;
 }
 
@@ -24,7 +33,21 @@ bool LoadDocumentWithSymbols(CArdoDoc& doc, const std::string& path, const Docum
     return LoadDocument(doc, path, formats);
 }
 
-bool SaveDocument(CArdoDoc& doc, const std::string& path) {
+bool CheckNotInput(const std::string& output, const std::string& input) {
+    struct stat in {
+    }, out{};
+    if (input.empty() || ::stat(input.c_str(), &in) != 0 || ::stat(output.c_str(), &out) != 0) return true;
+    if (in.st_dev != out.st_dev || in.st_ino != out.st_ino) return true;
+    PrintError(FormatString1(IDS_CLI_OUTPUT_IS_INPUT, FileTitleOf(output)));
+    return false;
+}
+
+bool SaveDocument(CArdoDoc& doc, const std::string& path, const std::string& input) {
+    if (NeedsPlanSaveWarning(path)) {
+        PrintError(FormatString1(IDS_CLI_NO_PLAN_NAME, FileTitleOf(path)));
+        return false;
+    }
+    if (!CheckNotInput(path, input)) return false;
     try {
         doc.WriteDocumentFile(path);
         return true;
@@ -100,5 +123,5 @@ int RunBuild(const Arguments& args, const DocumentFormats&) {
         PrintError(input + ": " + e.what());
         return 1;
     }
-    return SaveDocument(doc, output) ? 0 : 1;
+    return SaveDocument(doc, output, input == "-" ? std::string() : input) ? 0 : 1;
 }

@@ -19,7 +19,8 @@ int RunConvert(const Arguments& args, const DocumentFormats&) {
         PrintError(imported.message);
         return 1;
     }
-    return SaveDocument(doc, args[1]) ? 0 : 1;
+    if (!imported.warning.empty()) PrintError(imported.warning);
+    return SaveDocument(doc, args[1], args[0]) ? 0 : 1;
 }
 
 int RunSymbols(const Arguments& args, const DocumentFormats&) {

@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 
 #include "document/ArdoDoc.h"
+#include "document/DocumentFile.h"
 #include "document/DocumentFormats.h"
 #include "platform/StringTable.h"
 
@@ -16,6 +17,7 @@
 namespace {
 
 constexpr int IDS_CLI_CANNOT_RENDER = 41000;
+constexpr int IDS_RENDER_FAILED = 41210;  // "%1\nDas Bild konnte nicht erzeugt werden."
 constexpr const char* kUsage = "render FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--grid]";
 constexpr int kDefaultWidth = 1000;
 constexpr int kMaxSide = 16384;
@@ -68,6 +70,7 @@ int RunRender(const Arguments& args, const DocumentFormats& formats) {
     const DocumentExporter* exporter = formats.ExporterFor(options.output);
     if (!exporter) return Usage(kUsage);
 
+    if (!CheckNotInput(options.output, options.input)) return 1;
     CArdoDoc doc;
     if (!LoadDocumentWithSymbols(doc, options.input, formats)) return 1;
     if (options.width == 0) {
@@ -80,7 +83,7 @@ int RunRender(const Arguments& args, const DocumentFormats& formats) {
 
     std::string error;
     if (!exporter->Export(doc, options.output, {options.width, options.height, options.grid}, &error)) {
-        PrintError(error.empty() ? FormatString1(IDS_CANNOT_WRITE, options.output) : error);
+        PrintError(error.empty() ? FormatString1(IDS_RENDER_FAILED, FileTitleOf(options.output)) : error);
         return 1;
     }
     return 0;

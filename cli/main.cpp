@@ -8,6 +8,7 @@
 #include "plan/FileReaders.h"
 #include "platform/StringTable.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -35,6 +36,9 @@ Command FindCommand(const std::string& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit (ulimit -f) makes a write fail with EFBIG, reported like a full
+    // disk, instead of killing the process half-way through a file.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         PrintUsage();
         return 2;

@@ -270,7 +270,11 @@ void SaveFileAtomically(const std::string& path, std::span<const uint8_t> data) 
         if (S_ISDIR(old.st_mode)) Throw(CFileException::isFolder, EISDIR, path, "cannot write");
         if (!S_ISREG(old.st_mode)) Throw(CFileException::notRegularFile, EINVAL, path, "cannot write");
         // A write-protected document stays as it is, although the folder would allow the rename.
-        if (::access(target.c_str(), W_OK) != 0) ThrowErrno(errno, path, "cannot write");
+        if (::access(target.c_str(), W_OK) != 0) {
+            // On a read-only file system it is the folder that takes nothing.
+            if (errno == EROFS) Throw(CFileException::folderDenied, EROFS, path, "cannot write");
+            ThrowErrno(errno, path, "cannot write");
+        }
     }
     if (FileTitleOf(target).size() > NAME_MAX) ThrowErrno(ENAMETOOLONG, path, "cannot write");
 
