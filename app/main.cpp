@@ -21,9 +21,9 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&frameworkGerman);
     QtServices::Install();
 
-    std::vector<std::string> args;
-    const QStringList arguments = QApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());
+    // The arguments as the system gave them (QApplication took out its own): file names stay
+    // the bytes the file system knows, also when they are not UTF-8.
+    const std::vector<std::string> args(argv + 1, argv + argc);
 
     KovelApp kovel;
     if (kovel.InitInstance(args) == KovelApp::StartResult::Exit) return kovel.ExitCode();

@@ -12,12 +12,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace {
 constexpr int IDS_ASK_TO_SAVE = 61699;      // "Änderungen in %1 speichern?"
@@ -29,8 +31,11 @@ std::string FileNamePart(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The absolute, cleaned name, byte for byte: names that are not UTF-8 stay as they are.
 std::string AbsolutePath(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
 }
 
 class WaitCursor {
@@ -180,7 +185,7 @@ std::shared_ptr<CArdoDoc> DocumentManager::OpenDocumentFile(const std::string& r
         return nullptr;
     }
     doc->SetPathName(pathName);
-    doc->SetTitle(FileNamePart(pathName));
+    doc->SetTitle(DisplayNameOf(FileNamePart(pathName)));
     if (!isPlan) AddToRecentFiles(path);
     Entry& entry = AddEntry(doc);
     ShowWindow(CreateWindow(entry));
@@ -205,8 +210,11 @@ bool DocumentManager::SaveModified(CArdoDoc& doc) {
 }
 
 bool DocumentManager::DoFileSave(CArdoDoc& doc) {
-    const QFileInfo file(QString::fromStdString(doc.GetPathName()));
-    const bool direct = !doc.GetPathName().empty() && file.exists() && file.isFile() && file.isWritable();
+    // A document whose file is there and writable saves in place, else "Speichern unter" asks.
+    struct stat st {};
+    const std::string& path = doc.GetPathName();
+    const bool direct =
+        !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), W_OK) == 0;
     return DoSave(doc, direct ? doc.GetPathName() : std::string(), true);
 }
 
@@ -228,7 +236,7 @@ bool DocumentManager::DoSave(CArdoDoc& doc, const std::string& path, bool bRepla
     if (bReplace) {
         const std::string absolute = AbsolutePath(name);
         doc.SetPathName(absolute);
-        doc.SetTitle(FileNamePart(absolute));
+        doc.SetTitle(DisplayNameOf(FileNamePart(absolute)));
         AddToRecentFiles(absolute);
         UpdateCaptions();
         emit documentsChanged();

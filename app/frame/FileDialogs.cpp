@@ -4,6 +4,7 @@
 #include "app/dialogs/ScaleDialog.h"
 #include "platform/StringTable.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -22,6 +23,12 @@ void SetDocumentFilters(QFileDialog& dialog) {
 }
 }  // namespace
 
+std::string PathFromQString(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+QString QStringFromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string DisplayNameOf(const std::string& path) { return QStringFromPath(path).toStdString(); }
+
 void QtFileDialogs::AskPlanScale(CArdoDoc& doc, QWidget* parent) { RunScaleDialog(doc, parent); }
 
 std::string QtFileDialogs::AskOpenFileName(QWidget* parent) {
@@ -31,7 +38,7 @@ std::string QtFileDialogs::AskOpenFileName(QWidget* parent) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     SetDocumentFilters(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first().toStdString();
+    return PathFromQString(dialog.selectedFiles().first());
 }
 
 std::string QtFileDialogs::AskSaveFileName(QWidget* parent, const std::string& proposed, bool bReplace) {
@@ -42,11 +49,11 @@ std::string QtFileDialogs::AskSaveFileName(QWidget* parent, const std::string& p
     // A copy keeps the dialog's default title.
     if (bReplace) dialog.setWindowTitle(QString::fromStdString(LoadString(IDS_SAVE_AS_TITLE)));
     SetDocumentFilters(dialog);
-    const QFileInfo info(QString::fromStdString(proposed));
+    const QFileInfo info(QStringFromPath(proposed));
     if (!proposed.empty()) {
         if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first().toStdString();
+    return PathFromQString(dialog.selectedFiles().first());
 }

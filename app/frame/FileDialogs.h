@@ -5,7 +5,16 @@
 #include <string>
 
 class CArdoDoc;
+class QString;
 class QWidget;
+
+// File names between Qt and the program. The program keeps a name as the bytes the file
+// system knows it by, which need not be UTF-8 (a Latin-1 "Größe.cpr" is a valid Linux
+// name); Qt's texts convert with the platform's file-name encoding in both directions.
+std::string PathFromQString(const QString& name);
+QString QStringFromPath(const std::string& path);
+// A name as the user reads it (captions, messages): UTF-8 text for any name.
+std::string DisplayNameOf(const std::string& path);
 
 class IFileDialogs {
 public:

@@ -6,6 +6,7 @@
 #include "app/frame/CommandHooks.h"
 #include "app/frame/CommandTexts.h"
 #include "app/frame/DocumentManager.h"
+#include "app/frame/FileDialogs.h"
 #include "app/frame/ShellCommands.h"
 #include "app/frame/StatusPanes.h"
 #include "commands/CommandIds.h"
@@ -462,6 +463,6 @@ void MainFrame::dropEvent(QDropEvent* event) {
     if (files.isEmpty()) return;
     event->acceptProposedAction();
     activateWindow();
-    for (const QString& file : files) m_documents->OpenDocumentFile(file.toStdString());
+    for (const QString& file : files) m_documents->OpenDocumentFile(PathFromQString(file));
     emit filesDropped(files);
 }

@@ -7,6 +7,7 @@
 #include "app/frame/Accelerators.h"
 #include "app/frame/CommandTexts.h"
 #include "app/frame/DocumentManager.h"
+#include "app/frame/FileDialogs.h"
 #include "app/frame/MainFrame.h"
 #include "commands/CommandIds.h"
 #include "commands/CommandLayout.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -429,6 +431,58 @@ TEST_F(FrameFixture, OpeningPlansDocumentsAndRecentFiles) {
     frame->RunCommand(cmd::RecentFile1);
     EXPECT_TRUE(recent.Files().empty());
     EXPECT_FALSE(env.messages.shown.empty());  // the document said why it could not open
+}
+
+TEST_F(FrameFixture, PlansThatCannotBeReadOpenNothingAndSayWhy) {
+    const std::string empty = env.PathStd("leer.cap"), folder = env.PathStd("Ordner.cap");
+    QFile(QString::fromStdString(empty)).open(QIODevice::WriteOnly);
+    QDir().mkdir(QString::fromStdString(folder));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {env.PathStd("fehlt.cap"), "fehlt.cap\nDatei nicht gefunden."},
+        {empty, "leer.cap\nDie Datei ist leer."},
+        {folder, "Ordner.cap\nist ein Ordner, keine Datei."},
+    };
+    for (const auto& [path, message] : cases) {
+        const size_t before = env.messages.shown.size();
+        EXPECT_FALSE(frame->Documents().OpenDocumentFile(path)) << path;
+        ASSERT_EQ(env.messages.shown.size(), before + 1);
+        EXPECT_EQ(env.messages.shown.back().text, message);
+    }
+    EXPECT_TRUE(frame->Documents().Documents().empty());
+    EXPECT_EQ(dialogs.scaleQuestions, 0);
+}
+
+TEST_F(FrameFixture, FileNamesThatAreNotUtf8OpenAndSaveInPlace) {
+    // "Größe.cpr" in Latin-1: a valid name on Linux that no QString holds byte for byte.
+    const std::string path = env.PathStd("Gr") + "\xF6\xDF" + "e.cpr";
+    {
+        CArdoDoc doc;
+        doc.WriteDocumentFile(path);
+    }
+    auto doc = frame->Documents().OpenDocumentFile(path);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->GetPathName(), path);
+    EXPECT_EQ(recent.Files().front(), path);
+    // The caption is readable text, whatever the bytes.
+    EXPECT_TRUE(QString::fromStdString(doc->GetTitle()).startsWith(QStringLiteral("Gr")));
+    EXPECT_EQ(QString::fromStdString(doc->GetTitle()).toStdString(), doc->GetTitle());
+
+    // Ctrl+S writes the same file, without asking for a name.
+    doc->m_fScale = 333.0f;
+    doc->SetModifiedFlag(true);
+    frame->RunCommand(cmd::FileSave);
+    EXPECT_TRUE(dialogs.proposals.empty());
+    EXPECT_FALSE(doc->IsModified());
+    CArdoDoc reread;
+    reread.ReadDocumentFile(path);
+    EXPECT_EQ(reread.m_fScale, 333.0f);
+
+    // Names the file dialogs hand over convert both ways without loss where Qt holds them.
+    const std::string utf8 =
+        "/tmp/Gr\xC3\xB6\xC3\x9F"
+        "e.cpr";
+    EXPECT_EQ(PathFromQString(QStringFromPath(utf8)), utf8);
+    EXPECT_EQ(DisplayNameOf(utf8), utf8);
 }
 
 TEST_F(FrameFixture, DroppedFilesAreOpened) {
