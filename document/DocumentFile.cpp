@@ -158,9 +158,12 @@ void TakeOverAttributes(int fd, const struct stat* old) {
 }
 
 // Writes data over a file that has further hard links, so that every name keeps showing the
-// document (a rename would give this name a new file and leave the others on the old one).
-// The new content is already complete and on disk in the temporary file when this starts;
-// a failure on the way puts the previous bytes back before it is reported.
+// document: a rename would give this name a new file and leave the other names on the old
+// content, splitting the document silently. The new content is complete and on disk in the
+// temporary file before the linked file is touched, so a full disk shows before anything is
+// overwritten; a failure on the way puts the previous bytes back before it is reported.
+// Only a kill during this copy itself can leave the linked file mixed; the complete new
+// content then still lies in the temporary file beside it.
 void WriteInPlace(const std::string& target, std::span<const uint8_t> data) {
     const std::vector<uint8_t> previous = ReadWholeFile(target);
     FileDescriptor file{::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW)};

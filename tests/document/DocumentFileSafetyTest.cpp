@@ -146,6 +146,16 @@ TEST_F(DocumentFileSafetyTest, SavedFilesKeepModeAndLinksAndNewFilesFollowTheUma
     ASSERT_EQ(::stat(privatePath.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
 
+    // Where the user may (root here), the replaced file keeps its owner and group.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(privatePath.c_str(), 65534, 65534), 0);
+        SaveFileAtomically(privatePath, oldBytes);
+        ASSERT_EQ(::stat(privatePath.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, 65534u);
+        EXPECT_EQ(st.st_mode & 07777, 0600u);
+    }
+
     const mode_t previousMask = ::umask(027);
     SaveFileAtomically(dir.File("fresh.cpr"), newBytes);
     ::umask(previousMask);
