@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <iostream>
@@ -85,6 +86,20 @@ int RunDump(const Arguments& args, const DocumentFormats& formats) {
     return 0;
 }
 
+namespace {
+// Standard input up to maxBytes; a stream that goes on beyond is refused, not read on.
+std::string ReadStandardInput(uint64_t maxBytes) {
+    std::string text;
+    char buffer[65536];
+    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
+        text.append(buffer, size_t(std::cin.gcount()));
+        if (text.size() > maxBytes)
+            throw CFileException(CFileException::tooLarge, EFBIG, "-", "standard input too large");
+    }
+    return text;
+}
+}  // namespace
+
 int RunBuild(const Arguments& args, const DocumentFormats&) {
     std::string input, output;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -100,7 +115,8 @@ int RunBuild(const Arguments& args, const DocumentFormats&) {
     Json dump;
     try {
         if (input == "-") {
-            dump = Json::parse(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+            const std::string text = ReadStandardInput(kMaxDocumentFileBytes);
+            dump = Json::parse(text.begin(), text.end());
         } else {
             const std::vector<uint8_t> text = ReadWholeFile(input);
             dump = Json::parse(text.begin(), text.end());

@@ -30,6 +30,9 @@ truncate -s 2G huge.cpr
 [ "$(status "$cli" info pipe.cpr)" = 1 ] && expect $'pipe.cpr\nist keine gewöhnliche Datei.'
 [ "$(status "$cli" info huge.cpr)" = 1 ] && expect $'huge.cpr\nDie Datei ist zu groß'
 [ "$(status "$cli" symbols huge.cpr)" = 1 ] || fail "a 2 GB symbol library was read"
+# A stream is read up to the same limit, not on and on.
+[ "$(status bash -c '"$1" build - -o stream.cpr < /dev/zero' - "$cli")" = 1 ] && expect $'-\nDie Datei ist zu groß'
+[ ! -e stream.cpr ] || fail "an endless stream gave a document"
 if [ "$(id -u)" != 0 ]; then  # root reads anything
   cp "$plan" locked.cap && chmod 000 locked.cap
   [ "$(status "$cli" info locked.cap)" = 1 ] && expect "Zugriff auf locked.cap verweigert."
