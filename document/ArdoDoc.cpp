@@ -1,5 +1,7 @@
 #include "document/ArdoDoc.h"
 
+#include "document/ChangeNames.h"
+#include "document/DocumentChange.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentFormats.h"
 #include "document/OpenChange.h"
@@ -202,6 +204,7 @@ ScaleDialogResult CArdoDoc::ScaleDialogPreset() const {
 }
 
 void CArdoDoc::ApplyScaleDialog(const ScaleDialogResult& result) {
+    DocumentChange change(*this, change::Scale);
     const float oldScale = m_fScale;
     const int oldDivisor = m_nUnitDivisor;
     const std::string oldText = m_strScale;
@@ -221,7 +224,6 @@ void CArdoDoc::ApplyScaleDialog(const ScaleDialogResult& result) {
     }
     if (m_strScale != oldText || m_nUnitDivisor != oldDivisor) {
         UpdateScaleText();
-        if (!IsChanging()) NoteUnrecordedChange();
         UpdateAllViews(nullptr, HINT_MEASURES);
     }
 }

@@ -8,29 +8,16 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
-#include <type_traits>
-
-namespace {
-
-template <class T>
-void CopySetting(T& to, const T& from) {
-    if constexpr (std::is_array_v<T>)
-        std::copy(std::begin(from), std::end(from), std::begin(to));
-    else
-        to = from;
-}
-
-}  // namespace
 
 DocumentSettings CArdoDoc::CurrentSettings() const {
     DocumentSettings s;
-    ForEachSetting(*this, s, [](const auto& field, auto& copy) { CopySetting(copy, field); });
+    ForEachSetting(*this, s, [](const auto& field, auto& copy) { copy = field; });
     return s;
 }
 
 void CArdoDoc::RestoreSettings(const DocumentSettings& settings) {
     const CSize oldExtent = m_sizeExtent;
-    ForEachSetting(*this, settings, [](auto& field, const auto& copy) { CopySetting(field, copy); });
+    ForEachSetting(*this, settings, [](auto& field, const auto& copy) { field = copy; });
     if (m_sizeExtent != oldExtent)
         for (DocumentView* view : std::vector<DocumentView*>(m_views)) view->OnExtentChanged(m_sizeExtent);
     UpdateScaleText();

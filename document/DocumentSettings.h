@@ -1,6 +1,8 @@
-// A copy of everything in a document that is not an object: the sheet, scale and units, the
-// grid and snap, the colours and the current drawing attributes. The undo history keeps one
-// before and one after each change, so that undoing a change puts back every value it set.
+// A copy of the values a document file stores besides its objects: the sheet, scale and
+// units, origin, grid and label heights. The undo history keeps one before and one after
+// each change, so that undoing a change puts back every value it set. What the file does not
+// keep (the current drawing attributes, snap, the paper colour) belongs to the session and is
+// neither a change nor taken back.
 #pragma once
 
 #include "platform/GdiTypes.h"
@@ -18,23 +20,12 @@ struct DocumentSettings {
     int m_nUnitDivisor = 0;
     float m_fOriginX = 0.0f;
     float m_fOriginY = 0.0f;
-    LOGFONT m_lfText{};
-    COLORREF m_crText = 0;
-    COLORREF m_crLine = 0;
-    COLORREF m_crFill = 0;
-    int m_bFill = 0;
-    int m_nLineWidth = 0;
-    float m_fRealPerUnit = 0.0f;
-    char m_szUnit[20] = {};
     int m_nDimTextHeight = 0;
     COLORREF m_crGrid = 0;
     float m_fGridX = 0.0f;
     float m_fGridY = 0.0f;
     int m_bGridAutoAdjust = 0;
-    int m_nSnapSpacing = 0;
-    int m_bSnap = 0;
     CSize m_sizeExtent;
-    COLORREF m_crPaper = 0;
     CSize m_sizePaperInFile;
     int16_t m_nInitialTextHeight = 0;
 };
@@ -50,23 +41,12 @@ void ForEachSetting(Doc& doc, Settings& s, F&& f) {
     f(doc.m_nUnitDivisor, s.m_nUnitDivisor);
     f(doc.m_fOriginX, s.m_fOriginX);
     f(doc.m_fOriginY, s.m_fOriginY);
-    f(doc.m_lfText, s.m_lfText);
-    f(doc.m_crText, s.m_crText);
-    f(doc.m_crLine, s.m_crLine);
-    f(doc.m_crFill, s.m_crFill);
-    f(doc.m_bFill, s.m_bFill);
-    f(doc.m_nLineWidth, s.m_nLineWidth);
-    f(doc.m_fRealPerUnit, s.m_fRealPerUnit);
-    f(doc.m_szUnit, s.m_szUnit);
     f(doc.m_nDimTextHeight, s.m_nDimTextHeight);
     f(doc.m_crGrid, s.m_crGrid);
     f(doc.m_fGridX, s.m_fGridX);
     f(doc.m_fGridY, s.m_fGridY);
     f(doc.m_bGridAutoAdjust, s.m_bGridAutoAdjust);
-    f(doc.m_nSnapSpacing, s.m_nSnapSpacing);
-    f(doc.m_bSnap, s.m_bSnap);
     f(doc.m_sizeExtent, s.m_sizeExtent);
-    f(doc.m_crPaper, s.m_crPaper);
     f(doc.m_sizePaperInFile, s.m_sizePaperInFile);
     f(doc.m_nInitialTextHeight, s.m_nInitialTextHeight);
 }

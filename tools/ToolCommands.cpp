@@ -38,8 +38,8 @@ bool RunToolCommand(CArdoView& view, int id) {
     if (!tools) return false;
     if (id == cmd::Properties) {
         // Only the selection tool opens properties; with another tool the command does nothing.
-        if (tools->State().currentTool == TOOL_SELECT)
-            if (CInputTool* tool = tools->FindTool(TOOL_SELECT)) tool->onDoubleClick(view, 0, CPoint(0, 0));
+        // Through the framework, like a double click, so that the edit is one named change.
+        if (tools->State().currentTool == TOOL_SELECT) tools->OnDoubleClick(view, 0, CPoint(0, 0));
         return true;
     }
     const ToolCommandInfo* info = FindToolCommand(id);

@@ -2,6 +2,8 @@
 #include "view/SettingsDialogs.h"
 
 #include "document/ArdoDoc.h"
+#include "document/ChangeNames.h"
+#include "document/DocumentChange.h"
 #include "document/ScaleText.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"
@@ -147,6 +149,7 @@ DialogVerdict CheckOriginDialog(const std::string& xText, const std::string& yTe
 }
 
 void ApplyOriginDialog(CArdoDoc& doc, float x, float y) {
+    DocumentChange change(doc, change::Origin);
     const float divisor = float(doc.m_nUnitDivisor);
     doc.m_fOriginX = doc.m_fOriginX - divisor * x * doc.m_fUnitsPerMm / doc.m_fScale;
     doc.m_fOriginY = doc.m_fOriginY - divisor * y * doc.m_fUnitsPerMm / doc.m_fScale;
@@ -174,13 +177,13 @@ DialogVerdict CheckGridDialog(const std::string& xText, const std::string& yText
 }
 
 void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color, ISettingsStore& settings) {
+    DocumentChange change(doc, change::Grid);
     doc.m_crGrid = color;
     settings.WriteProfileInt("UserSettings", "GridColorRed", GetRValue(color));
     settings.WriteProfileInt("UserSettings", "GridColorGreen", GetGValue(color));
     settings.WriteProfileInt("UserSettings", "GridColorBlue", GetBValue(color));
     doc.m_fGridX = float(doc.m_nUnitDivisor) * x;
     doc.m_fGridY = float(doc.m_nUnitDivisor) * y;
-    doc.SetModifiedFlag(true);
     doc.UpdateAllViews(nullptr, HINT_ALL);
 }
 

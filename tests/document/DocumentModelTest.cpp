@@ -190,10 +190,15 @@ TEST_F(DocumentModelTest, ScaleDialogWithoutAutoAdjustOrChangeLeavesGridAndViews
     CArdoDoc doc;
     FakeView view;
     doc.AddView(&view);
-    doc.ApplyScaleDialog({100.0f, "1", 0, 0});  // same text, same unit: nothing further
-    EXPECT_EQ(doc.m_fGridX, 1000.0f);
+    doc.ApplyScaleDialog({100.0f, "1", 1, 0});  // same values: nothing changes
     EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.CanUndo());
+    doc.ApplyScaleDialog({100.0f, "1", 0, 0});  // same text, same unit: the grid stays
+    EXPECT_EQ(doc.m_fGridX, 1000.0f);
     EXPECT_TRUE(view.hints.empty());
+    // The file keeps the auto-adjust flag: the document differs from its file now.
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.UndoName(), "Maßstab");
 
     doc.ApplyScaleDialog({100.0f, "1", 0, 2});  // unit change alone updates
     EXPECT_EQ(doc.m_nUnitDivisor, 1);
