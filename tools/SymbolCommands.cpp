@@ -162,9 +162,9 @@ bool EditCurrentSymbolAttributes(CArdoView& view) {
 bool RunSymbolCommand(CArdoView& view, int id) {
     if (id == cmd::ToolText) {
         ChangeCurrentTool(view, TOOL_TEXT);
-        // The dialog opens at once, without a click.
-        if (CToolFramework* tools = ToolsOf(view))
-            if (CInputTool* tool = tools->FindTool(TOOL_TEXT)) tool->onButtonDown(view, 0, CPoint(1, 1));
+        // The dialog opens at once, without a click; through the framework, so that the text
+        // and carrying it to its place are one named change.
+        if (CToolFramework* tools = ToolsOf(view)) tools->OnButtonDown(view, 0, CPoint(1, 1));
         return true;
     }
     if (id == cmd::StoreSelectionAsSymbol) {

@@ -97,9 +97,9 @@ void CToolFramework::OnButtonDown(CArdoView& view, unsigned flags, CPoint point)
     m_dragging = false;
     WithCurrentTool(*this, [&](CInputTool& t) {
         t.onButtonDown(view, flags, point);
-        // A press that holds the mouse starts a drag; one that ended at once (a dialog
-        // cancelled, a polygon closed) or placed a point does not.
-        m_dragging = view.Host().HasCapture() && !t.PlacesPointByPoint();
+        // A press that holds the button starts a drag; one that ended at once (a dialog
+        // cancelled, a polygon closed), placed a point, or came from a command does not.
+        m_dragging = (flags & MK_LBUTTON) && view.Host().HasCapture() && !t.PlacesPointByPoint();
     });
     CloseGestureWhenDone();
 }
