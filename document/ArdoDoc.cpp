@@ -104,6 +104,7 @@ CArdoObj* CArdoDoc::AddObject(std::unique_ptr<CArdoObj> obj) {
 
 CArdoObj* CArdoDoc::AddBackgroundObject(std::unique_ptr<CArdoObj> obj) {
     obj->SetDocument(this);
+    if (IsChanging()) NoteBackgroundChanging();
     m_background.push_back(std::move(obj));
     if (!IsChanging()) NoteUnrecordedChange();
     return m_background.back().get();

@@ -126,7 +126,10 @@ public:
     // Opens a named change ("Verschieben", "Löschen", ...): whatever happens to the objects,
     // the lists and the settings until EndChange is one step of the history. Changes nest;
     // the outermost one names the step. DocumentChange.h holds the scoped form.
-    void BeginChange(const std::string& name);
+    // What a change may do to the objects already there. Only a change that edits them in
+    // place needs their records up front; one that only adds, removes or reorders is cheaper.
+    enum class ChangeKind { editsObjects, listsOnly };
+    void BeginChange(const std::string& name, ChangeKind kind = ChangeKind::editsObjects);
     // Renames the open change (a gesture that turned out to resize rather than move).
     void RenameChange(const std::string& name);
     // Closes the change; the outermost records the step when anything changed.
@@ -199,7 +202,7 @@ public:
     const SymbolInfo* LibrarySymbol(int id) const override;
     const ObjectList& LibraryGeometry(int id) const override { return m_symbolObjects[id]; }
     void RedrawObject(CArdoObj* obj) override;
-    void MarkModified() override;
+    void MarkModified(const CArdoObj& obj) override;
 
 private:
     struct OpenChange;
@@ -207,9 +210,13 @@ private:
     void NoteUnrecordedChange();
     // Notes an object leaving a list during the open change.
     void NoteRemoval(const CArdoObj* obj, bool background);
+    // Notes the background as it is before the open change first alters it.
+    void NoteBackgroundChanging();
     RecordedChange RecordOpenChange();
     // Applies a recorded step backwards (undo) or forwards (redo).
-    bool ApplyStep(const RecordedChange& change, bool backwards);
+    bool ApplyStep(RecordedChange& change, bool backwards);
+    // Whether a lists-only change changed an object that was there before in place.
+    bool OpenChangeEditedInPlace() const;
     DocumentSettings CurrentSettings() const;
     void RestoreSettings(const DocumentSettings& settings);
 

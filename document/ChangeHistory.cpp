@@ -7,12 +7,13 @@ size_t RecordedChange::Bytes() const {
 
 void ChangeHistory::Push(RecordedChange change) {
     while (m_changes.size() > m_done) {
-        m_bytes -= m_changes.back().Bytes();
+        m_bytes -= m_changes.back().counted;
         m_changes.pop_back();
     }
     // The saved state was undone and is now out of reach.
     if (m_saved > long(m_done)) m_saved = -1;
-    m_bytes += change.Bytes();
+    change.counted = change.Bytes();
+    m_bytes += change.counted;
     m_changes.push_back(std::move(change));
     ++m_done;
     DropOldestOverBudget();
@@ -20,11 +21,28 @@ void ChangeHistory::Push(RecordedChange change) {
 
 void ChangeHistory::DropOldestOverBudget() {
     while (m_bytes > m_budget && m_changes.size() > 1) {
-        m_bytes -= m_changes.front().Bytes();
+        m_bytes -= m_changes.front().counted;
         m_changes.pop_front();
         --m_done;
         m_saved = m_saved > 0 ? m_saved - 1 : -1;
     }
+}
+
+void ChangeHistory::Recount(RecordedChange& change) {
+    const size_t now = change.Bytes();
+    m_bytes = m_bytes - change.counted + now;
+    change.counted = now;
+}
+
+void ChangeHistory::StepBack() {
+    --m_done;
+    Recount(m_changes[m_done]);
+}
+
+void ChangeHistory::StepForward() {
+    Recount(m_changes[m_done]);
+    ++m_done;
+    DropOldestOverBudget();
 }
 
 void ChangeHistory::Clear() {

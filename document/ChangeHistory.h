@@ -19,6 +19,7 @@ struct RecordedChange {
     DocumentSettings settingsAfter;
 
     size_t Bytes() const;
+    size_t counted = 0;  // what the history counted for it
 };
 
 class ChangeHistory {
@@ -37,9 +38,12 @@ public:
     // The change Undo or Redo would apply; only when CanUndo or CanRedo.
     const RecordedChange& NextUndo() const { return m_changes[m_done - 1]; }
     const RecordedChange& NextRedo() const { return m_changes[m_done]; }
-    // Move the position after the document applied NextUndo or NextRedo.
-    void StepBack() { --m_done; }
-    void StepForward() { ++m_done; }
+    // The same, for the document to apply: applying takes the records of the objects it
+    // removes. After applying, move the position; the step's size is counted anew.
+    RecordedChange& UndoStep() { return m_changes[m_done - 1]; }
+    RecordedChange& RedoStep() { return m_changes[m_done]; }
+    void StepBack();
+    void StepForward();
 
     // The document now matches its file (saved or opened).
     void MarkSaved() { m_saved = long(m_done); }
@@ -51,6 +55,7 @@ public:
 
 private:
     void DropOldestOverBudget();
+    void Recount(RecordedChange& change);
 
     std::deque<RecordedChange> m_changes;
     size_t m_done = 0;   // changes [0, m_done) are done

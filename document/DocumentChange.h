@@ -11,11 +11,14 @@
 
 class DocumentChange {
 public:
-    DocumentChange(CArdoDoc& doc, const std::string& name) : m_doc(doc), m_exceptions(std::uncaught_exceptions()) {
-        doc.BeginChange(name);
+    using Kind = CArdoDoc::ChangeKind;
+    DocumentChange(CArdoDoc& doc, const std::string& name, Kind kind = Kind::editsObjects)
+        : m_doc(doc), m_exceptions(std::uncaught_exceptions()) {
+        doc.BeginChange(name, kind);
     }
     // The change named by string nameId (document/ChangeNames.h).
-    DocumentChange(CArdoDoc& doc, int nameId) : DocumentChange(doc, LoadString(nameId)) {}
+    DocumentChange(CArdoDoc& doc, int nameId, Kind kind = Kind::editsObjects)
+        : DocumentChange(doc, LoadString(nameId), kind) {}
     ~DocumentChange() {
         if (m_closed) return;
         if (std::uncaught_exceptions() > m_exceptions)

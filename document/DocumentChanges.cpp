@@ -28,9 +28,13 @@ void CArdoDoc::SetModifiedFlag(bool modified) {
     if (!modified) m_history.MarkSaved();
 }
 
-void CArdoDoc::MarkModified() {
-    // Inside a change the closing comparison finds what the object changed.
-    if (!IsChanging()) NoteUnrecordedChange();
+void CArdoDoc::MarkModified(const CArdoObj& obj) {
+    // Inside a change the closing comparison finds what the object changed; a lists-only
+    // change notes the object to see whether it was there before.
+    if (!IsChanging())
+        NoteUnrecordedChange();
+    else if (m_change->kind == ChangeKind::listsOnly)
+        m_change->modified.insert(&obj);
 }
 
 void CArdoDoc::NoteUnrecordedChange() {
@@ -40,25 +44,28 @@ void CArdoDoc::NoteUnrecordedChange() {
 
 // --- opening and closing --------------------------------------------------------------------
 
-void CArdoDoc::BeginChange(const std::string& name) {
+void CArdoDoc::BeginChange(const std::string& name, ChangeKind kind) {
     if (m_change) {
         ++m_change->depth;
+        // A nested change that edits objects needs the records a lists-only one skipped.
+        if (kind == ChangeKind::editsObjects && m_change->kind == ChangeKind::listsOnly) m_change->editedInPlace = true;
         return;
     }
     auto change = std::make_unique<OpenChange>();
     change->name = name;
+    change->kind = kind;
     change->settingsBefore = CurrentSettings();
     change->objectsBefore.reserve(m_objects.size());
-    change->objectRecordEnds.reserve(m_objects.size());
-    change->objectIndex.reserve(m_objects.size());
-    for (const auto& obj : m_objects) {
-        change->objectIndex.emplace(obj.get(), uint32_t(change->objectsBefore.size()));
-        change->objectsBefore.push_back(obj.get());
-        AppendObjectRecord(change->objectRecords, *obj, *this);
-        change->objectRecordEnds.push_back(change->objectRecords.size());
+    for (const auto& obj : m_objects) change->objectsBefore.push_back(obj.get());
+    if (kind == ChangeKind::editsObjects) {
+        change->objectRecordEnds.reserve(m_objects.size());
+        change->objectIndex.reserve(m_objects.size());
+        for (const auto& obj : m_objects) {
+            change->objectIndex.emplace(obj.get(), uint32_t(change->objectIndex.size()));
+            AppendObjectRecord(change->objectRecords, *obj, *this);
+            change->objectRecordEnds.push_back(change->objectRecords.size());
+        }
     }
-    change->backgroundBefore.reserve(m_background.size());
-    for (const auto& obj : m_background) change->backgroundBefore.push_back(obj.get());
     m_change = std::move(change);
 }
 
@@ -66,10 +73,20 @@ void CArdoDoc::RenameChange(const std::string& name) {
     if (m_change) m_change->name = name;
 }
 
+void CArdoDoc::NoteBackgroundChanging() {
+    std::optional<std::vector<CArdoObj*>>& before = m_change->backgroundBefore;
+    if (before) return;
+    before.emplace();
+    before->reserve(m_background.size());
+    for (const auto& obj : m_background) before->push_back(obj.get());
+}
+
 void CArdoDoc::NoteRemoval(const CArdoObj* obj, bool background) {
     OpenChange& change = *m_change;
-    if (background && !change.backgroundRecords.contains(obj) && !change.removed.contains(obj))
-        change.backgroundRecords.emplace(obj, ObjectRecord(*obj, *this));
+    if (background) NoteBackgroundChanging();
+    const bool recordedUpFront = !background && change.kind == ChangeKind::editsObjects;
+    if (!recordedUpFront && !change.removedRecords.contains(obj) && !change.removed.contains(obj))
+        change.removedRecords.emplace(obj, ObjectRecord(*obj, *this));
     change.removed.insert(obj);
 }
 
@@ -79,9 +96,22 @@ RecordedChange CArdoDoc::RecordOpenChange() {
         const size_t begin = i == 0 ? 0 : change.objectRecordEnds[i - 1];
         return std::span<const uint8_t>(change.objectRecords).subspan(begin, change.objectRecordEnds[i] - begin);
     };
+    // An object that left a list may have been replaced by a new one at the same address.
+    const auto stayed = [&](const CArdoObj* obj) { return !change.removed.contains(obj); };
+    // What an object was when the change began: recorded up front or when it left; else it
+    // has not changed since.
+    const auto recordBefore = [&](const CArdoObj* obj) {
+        if (const auto found = change.objectIndex.find(obj); found != change.objectIndex.end()) {
+            const auto before = recordAt(found->second);
+            return std::vector<uint8_t>(before.begin(), before.end());
+        }
+        const auto found = change.removedRecords.find(obj);
+        return found != change.removedRecords.end() ? found->second : ObjectRecord(*obj, *this);
+    };
     std::vector<uint8_t> scratch;
     const auto objectUnchanged = [&](const CArdoObj* obj) {
-        if (change.removed.contains(obj)) return false;
+        if (!stayed(obj)) return false;
+        if (change.kind == ChangeKind::listsOnly) return true;
         const auto found = change.objectIndex.find(obj);
         if (found == change.objectIndex.end()) return false;
         scratch.clear();
@@ -89,33 +119,36 @@ RecordedChange CArdoDoc::RecordOpenChange() {
         const auto before = recordAt(found->second);
         return scratch.size() == before.size() && std::equal(scratch.begin(), scratch.end(), before.begin());
     };
-    const auto objectBefore = [&](const CArdoObj* obj) {
-        const auto before = recordAt(change.objectIndex.at(obj));
-        return std::vector<uint8_t>(before.begin(), before.end());
-    };
-    const auto backgroundUnchanged = [&](const CArdoObj* obj) { return !change.removed.contains(obj); };
-    const auto backgroundBefore = [&](const CArdoObj* obj) {
-        const auto found = change.backgroundRecords.find(obj);
-        return found != change.backgroundRecords.end() ? found->second : ObjectRecord(*obj, *this);
-    };
 
     RecordedChange recorded;
     recorded.name = change.name;
-    recorded.objects = DiffLists(change.objectsBefore, m_objects, objectUnchanged, objectBefore, *this);
-    const bool sameBackground = change.removed.empty() && change.backgroundBefore.size() == m_background.size() &&
-                                std::equal(m_background.begin(), m_background.end(), change.backgroundBefore.begin(),
-                                           [](const auto& a, const CArdoObj* b) { return a.get() == b; });
-    if (!sameBackground)
-        recorded.background =
-            DiffLists(change.backgroundBefore, m_background, backgroundUnchanged, backgroundBefore, *this);
+    recorded.objects = DiffLists(change.objectsBefore, m_objects, objectUnchanged, recordBefore);
+    if (change.backgroundBefore)
+        recorded.background = DiffLists(*change.backgroundBefore, m_background, stayed, recordBefore);
     recorded.settingsBefore = change.settingsBefore;
     recorded.settingsAfter = CurrentSettings();
     return recorded;
 }
 
+bool CArdoDoc::OpenChangeEditedInPlace() const {
+    const OpenChange& change = *m_change;
+    if (change.editedInPlace) return true;
+    if (change.modified.empty()) return false;
+    // Objects added by the change may change freely; one that was there before may not.
+    return std::any_of(change.objectsBefore.begin(), change.objectsBefore.end(), [&](const CArdoObj* obj) {
+        return change.modified.contains(obj) && !change.removed.contains(obj);
+    });
+}
+
 void CArdoDoc::EndChange() {
     if (!m_change) return;
     if (--m_change->depth > 0) return;
+    if (OpenChangeEditedInPlace()) {
+        // Its records cannot tell what the edited objects were: keep the change, lose the history.
+        m_change.reset();
+        NoteUnrecordedChange();
+        return;
+    }
     RecordedChange recorded = RecordOpenChange();
     m_change.reset();
     if (recorded.objects.Empty() && recorded.background.Empty() &&
@@ -126,9 +159,11 @@ void CArdoDoc::EndChange() {
 
 void CArdoDoc::CancelChange() {
     if (!m_change) return;
+    const bool editedInPlace = OpenChangeEditedInPlace();
     RecordedChange recorded = RecordOpenChange();
     m_change.reset();
     ApplyStep(recorded, true);
+    if (editedInPlace) NoteUnrecordedChange();
 }
 
 // --- undo and redo ------------------------------------------------------------------------------
@@ -137,8 +172,8 @@ std::string CArdoDoc::UndoName() const { return CanUndo() ? m_history.NextUndo()
 
 std::string CArdoDoc::RedoName() const { return CanRedo() ? m_history.NextRedo().name : std::string(); }
 
-bool CArdoDoc::ApplyStep(const RecordedChange& change, bool backwards) {
-    const auto from = [&](const ListEdit& e) -> const auto& { return backwards ? e.after : e.before; };
+bool CArdoDoc::ApplyStep(RecordedChange& change, bool backwards) {
+    const auto from = [&](ListEdit & e) -> auto& { return backwards ? e.after : e.before; };
     const auto to = [&](const ListEdit& e) -> const auto& { return backwards ? e.before : e.after; };
     PreparedListEdit objects, background;
     try {
@@ -152,8 +187,8 @@ bool CArdoDoc::ApplyStep(const RecordedChange& change, bool backwards) {
     const auto removing = [this](CArdoObj* obj) {
         for (DocumentView* view : std::vector<DocumentView*>(m_views)) view->RemoveFromSelection(obj);
     };
-    const std::vector<CArdoObj*> placed = ApplyListEdit(m_objects, std::move(objects), removing);
-    ApplyListEdit(m_background, std::move(background), removing);
+    const std::vector<CArdoObj*> placed = ApplyListEdit(m_objects, std::move(objects), *this, removing);
+    ApplyListEdit(m_background, std::move(background), *this, removing);
     RestoreSettings(backwards ? change.settingsBefore : change.settingsAfter);
 
     UpdateHint what{nullptr, &placed};
@@ -164,14 +199,14 @@ bool CArdoDoc::ApplyStep(const RecordedChange& change, bool backwards) {
 
 bool CArdoDoc::Undo() {
     if (!CanUndo()) return false;
-    if (!ApplyStep(m_history.NextUndo(), true)) return false;
+    if (!ApplyStep(m_history.UndoStep(), true)) return false;
     m_history.StepBack();
     return true;
 }
 
 bool CArdoDoc::Redo() {
     if (!CanRedo()) return false;
-    if (!ApplyStep(m_history.NextRedo(), false)) return false;
+    if (!ApplyStep(m_history.RedoStep(), false)) return false;
     m_history.StepForward();
     return true;
 }

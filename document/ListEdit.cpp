@@ -40,7 +40,7 @@ std::vector<size_t> LongestIncreasingRun(const std::vector<std::pair<uint32_t, u
 
 ListEdit DiffLists(const std::vector<CArdoObj*>& before, const ObjectList& after,
                    const std::function<bool(const CArdoObj*)>& unchanged,
-                   const std::function<std::vector<uint8_t>(const CArdoObj*)>& recordBefore, ObjectOwner& owner) {
+                   const std::function<std::vector<uint8_t>(const CArdoObj*)>& recordBefore) {
     const size_t nb = before.size(), na = after.size();
     size_t head = 0;
     while (head < nb && head < na && before[head] == after[head].get() && unchanged(before[head])) ++head;
@@ -65,14 +65,16 @@ ListEdit DiffLists(const std::vector<CArdoObj*>& before, const ObjectList& after
     }
 
     ListEdit edit;
+    edit.before.reserve(nb - head - tail - common.size());
+    edit.after.reserve(na - head - tail - common.size());
     for (size_t i = head; i < nb - tail; ++i)
         if (!keptBefore[i - head]) edit.before.push_back({uint32_t(i), recordBefore(before[i])});
     for (size_t i = head; i < na - tail; ++i)
-        if (!keptAfter[i - head]) edit.after.push_back({uint32_t(i), ObjectRecord(*after[i], owner)});
+        if (!keptAfter[i - head]) edit.after.push_back({uint32_t(i), {}});
     return edit;
 }
 
-PreparedListEdit PrepareListEdit(const ObjectList& list, const std::vector<ListEdit::Entry>& from,
+PreparedListEdit PrepareListEdit(const ObjectList& list, std::vector<ListEdit::Entry>& from,
                                  const std::vector<ListEdit::Entry>& to, ObjectOwner& owner) {
     const auto bad = [] { throw CArchiveException(CArchiveException::badIndex, "undo record does not fit the list"); };
     if (from.size() > list.size()) bad();
@@ -87,12 +89,15 @@ PreparedListEdit PrepareListEdit(const ObjectList& list, const std::vector<ListE
     return prepared;
 }
 
-std::vector<CArdoObj*> ApplyListEdit(ObjectList& list, PreparedListEdit prepared,
+std::vector<CArdoObj*> ApplyListEdit(ObjectList& list, PreparedListEdit prepared, ObjectOwner& owner,
                                      const std::function<void(CArdoObj*)>& removing) {
-    const auto& from = *prepared.from;
+    auto& from = *prepared.from;
     const auto& to = *prepared.to;
     auto& made = prepared.made;
-    for (const auto& entry : from) removing(list[entry.index].get());
+    for (auto& entry : from) {
+        if (entry.record.empty()) entry.record = ObjectRecord(*list[entry.index], owner);
+        removing(list[entry.index].get());
+    }
     const size_t size = list.size() - from.size() + to.size();
     ObjectList result;
     result.reserve(size);

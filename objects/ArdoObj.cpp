@@ -232,7 +232,7 @@ void CArdoObj::RequestRedraw(ObjectView* pView) {
 }
 
 void CArdoObj::SetDocumentModified() {
-    if (m_pDocument) m_pDocument->MarkModified();
+    if (m_pDocument) m_pDocument->MarkModified(*this);
 }
 
 // --- properties and cloning ---------------------------------------------------------------------

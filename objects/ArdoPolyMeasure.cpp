@@ -125,7 +125,7 @@ int CArdoPolyMeasure::OnEditProperties(ObjectView* pView) {
     // the other views of the document redraw this object.
     if (pView) pView->RedrawAll();
     Invalidate();
-    if (m_pDocument) m_pDocument->MarkModified();
+    if (m_pDocument) m_pDocument->MarkModified(*this);
     return 1;
 }
 

@@ -168,7 +168,7 @@ int EditRectMeasureProperties(CArdoRect& obj, ObjectView* /*pView: every view re
     if (!ObjectDialogs().EditDimensions(values)) return 0;
     if (doc) doc->SetDimTextHeight(ParseTextHeight(values.strTextHeight));
     obj.Invalidate();
-    if (doc) doc->MarkModified();
+    if (doc) doc->MarkModified(obj);
     return 1;
 }
 

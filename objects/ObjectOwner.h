@@ -51,5 +51,6 @@ public:
 
     // --- requests ---------------------------------------------------------------------------------
     virtual void RedrawObject(CArdoObj* obj) = 0;  // in every view that shows it
-    virtual void MarkModified() = 0;
+    // obj has changed (after the change).
+    virtual void MarkModified(const CArdoObj& obj) = 0;
 };

@@ -52,14 +52,14 @@ void CArdoView::OnEditCut() {
     // Nothing is deleted unless its copy reached the clipboard.
     if (!OnEditCopy()) return;
     EndGestureInProgress();
-    DocumentChange change(m_doc, change::Cut);
+    DocumentChange change(m_doc, change::Cut, DocumentChange::Kind::listsOnly);
     OnEditDelete();
 }
 
 void CArdoView::OnEditDelete() {
     if (m_selection.empty()) return;
     EndGestureInProgress();
-    DocumentChange change(m_doc, change::Delete);
+    DocumentChange change(m_doc, change::Delete, DocumentChange::Kind::listsOnly);
     // Other views forget these objects; this view skips its own list.
     m_doc.UpdateAllViews(nullptr, HINT_REMOVING, UpdateHint{nullptr, &m_selection});
     OnUpdate(nullptr, HINT_OBJECTS, {});
@@ -77,17 +77,20 @@ void CArdoView::OnEditPaste() {
     if (pasted.empty()) return;
 
     EndGestureInProgress();
-    DocumentChange change(m_doc, change::Paste);
+    DocumentChange change(m_doc, change::Paste, DocumentChange::Kind::listsOnly);
     OnUpdate(nullptr, HINT_OBJECTS, {});
-    m_selection.clear();
-    for (auto& obj : pasted) m_selection.push_back(m_doc.AddObject(std::move(obj)));
-    RecalcSelectionBounds();
 
-    // The copies land centred in the visible part of the sheet.
+    // The copies land centred in the visible part of the sheet; they move before they join
+    // the document, so that nothing is redrawn twice.
+    const CRect bounds = BoundsOf(pasted, [](const auto& obj) { return obj->m_position; });
     const CPoint target = m_clientLogical.CenterPoint();
-    const CPoint centre = m_selectionBounds.CenterPoint();
+    const CPoint centre = bounds.CenterPoint();
     const CSize d(ClampToInt32(int64_t(target.x) - centre.x), ClampToInt32(int64_t(target.y) - centre.y));
-    for (CArdoObj* obj : m_selection) obj->MoveTo(OffsetClamped(obj->m_position, d), this);
+    m_selection.clear();
+    for (auto& obj : pasted) {
+        obj->MoveTo(OffsetClamped(obj->m_position, d), nullptr);
+        m_selection.push_back(m_doc.AddObject(std::move(obj)));
+    }
     RecalcSelectionBounds();
     m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_PASTE_PROMPT));
     m_doc.UpdateAllViews(nullptr, HINT_OBJECTS, UpdateHint{nullptr, &m_selection});

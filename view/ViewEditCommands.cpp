@@ -102,7 +102,7 @@ void CArdoView::OnZOrder(int id) {
     ObjectList& list = m_doc.m_objects;
     auto it = std::find_if(list.begin(), list.end(), [obj](const auto& p) { return p.get() == obj; });
     if (it == list.end()) return;
-    DocumentChange change(m_doc, change::Order);
+    DocumentChange change(m_doc, change::Order, DocumentChange::Kind::listsOnly);
     switch (id) {
     case cmd::ToFront: std::rotate(it, it + 1, list.end()); break;
     case cmd::ToBack: std::rotate(list.begin(), it, it + 1); break;

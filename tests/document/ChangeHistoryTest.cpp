@@ -205,8 +205,8 @@ TEST(ListEditTest, RecordsThatDoNotFitTheListAreRefusedBeforeAnythingChanges) {
     RegisterDrawingObjectClasses();
     CArdoDoc doc;
     doc.AddObject(std::make_unique<CArdoRect>(CRect(0, 10, 10, 0), 1));
-    const std::vector<ListEdit::Entry> none;
-    const std::vector<ListEdit::Entry> beyond = {{5, {}}};
+    std::vector<ListEdit::Entry> none;
+    std::vector<ListEdit::Entry> beyond = {{5, {}}};
     EXPECT_THROW(PrepareListEdit(doc.m_objects, beyond, none, doc), CArchiveException);
     const std::vector<ListEdit::Entry> garbage = {{0, {1, 2, 3}}};
     EXPECT_THROW(PrepareListEdit(doc.m_objects, none, garbage, doc), CArchiveException);

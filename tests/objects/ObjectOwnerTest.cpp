@@ -50,7 +50,7 @@ public:
     }
     const ObjectList& LibraryGeometry(int id) const override { return geometry.at(id); }
     void RedrawObject(CArdoObj* obj) override { redrawn.push_back(obj); }
-    void MarkModified() override { ++modified; }
+    void MarkModified(const CArdoObj&) override { ++modified; }
     int16_t InitialTextHeight() const override { return -9; }
     void SetInitialTextHeight(int16_t) override {}
 };
