@@ -4,6 +4,7 @@
 #include "app/SamplePlans.h"
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
+#include "app/frame/AutosaveController.h"
 #include "app/frame/DocumentManager.h"
 #include "app/frame/FileDialogs.h"
 #include "app/frame/MainFrame.h"
@@ -99,16 +100,22 @@ KovelApp::StartResult KovelApp::InitInstance(const std::vector<std::string>& arg
     // 12. Show the frame, before the first document: a plan opened at start asks for its
     // scale, and that question belongs over the program's window.
     m_frame->ShowPlaced();
-    OpenFirstDocument();
+    // Autosave, and the documents of a run that ended without cleaning up.
+    m_autosave = std::make_unique<AutosaveController>(m_frame->Documents(), settings, m_autosaveFolder, m_frame.get());
+    QObject::connect(m_frame.get(), &MainFrame::documentsClosedCleanly, m_autosave.get(),
+                     &AutosaveController::EndCleanly);
+    const bool recovered = m_autosave->OfferRecovery() > 0;
+    OpenFirstDocument(recovered);
     if (SplashWindow* splash = SplashWindow::Current()) splash->raise();
     return StartResult::Run;
 }
 
-void KovelApp::OpenFirstDocument() {
+void KovelApp::OpenFirstDocument(bool recovered) {
     if (!m_commandLine.fileName.empty()) {
         OpenDocumentFile(m_commandLine.fileName);
         return;
     }
+    if (recovered) return;  // the recovered documents are the work to go on with
     // A first start shows the sample flat; later starts begin with an empty sheet.
     if (IsFirstStart(*AppServices().settings)) {
         const std::string sample = FindSampleApartment(ProgramFolder());

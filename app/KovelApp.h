@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class AutosaveController;
 class CArdoDoc;
 class CToolFramework;
 class MainFrame;
@@ -28,6 +29,11 @@ public:
     StartResult InitInstance(const std::vector<std::string>& args, const std::string& programFolder = {});
     int ExitCode() const { return m_exitCode; }
 
+    // Where autosave snapshots go (before InitInstance); none by default: no autosave and
+    // no recovery at start.
+    void SetAutosaveFolder(const std::string& folder) { m_autosaveFolder = folder; }
+    AutosaveController* Autosave() const { return m_autosave.get(); }
+
     // Opens a document as the user would (recent-file list, ".cap" naming).
     std::shared_ptr<CArdoDoc> OpenDocumentFile(const std::string& path);
 
@@ -37,13 +43,16 @@ public:
     bool SplashAllowed() const { return m_showSplash; }
 
 private:
-    void OpenFirstDocument();
+    void OpenFirstDocument(bool recovered);
 
     std::unique_ptr<IFileDialogs> m_dialogs;
     RecentFileList m_recent;
     // The tools and their state, shared by every document window; outlives the frame.
     std::unique_ptr<CToolFramework> m_tools;
     std::unique_ptr<MainFrame> m_frame;
+    // Writes the frame's documents; goes before the frame.
+    std::unique_ptr<AutosaveController> m_autosave;
+    std::string m_autosaveFolder;
     CommandLineInfo m_commandLine;
     bool m_showSplash = false;
     int m_exitCode = 0;

@@ -1,5 +1,6 @@
 // Kovel: furnishing rooms on a floor plan.
 #include "app/KovelApp.h"
+#include "app/frame/AutosaveController.h"
 #include "platform/qt/QtServices.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
 
     KovelApp kovel;
+    kovel.SetAutosaveFolder(AutosaveController::DefaultFolder());
     if (kovel.InitInstance(args) == KovelApp::StartResult::Exit) return kovel.ExitCode();
     return QApplication::exec();
 }

@@ -85,6 +85,7 @@ constexpr int PlacePool = 32836;
 constexpr int PlaceFountain = 32837;
 
 // --- files, windows, help ---------------------------------------------------------------------
+constexpr int FileOptions = 40900;  // the program's options (autosave)
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
 constexpr int FileClose = 57602;

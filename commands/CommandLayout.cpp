@@ -12,7 +12,7 @@ const std::vector<MenuPopup>& DocumentMenuBar() {
     static const std::vector<MenuPopup> menu = {
         {"&Datei",
          {FileNew, ImportPlan, FileOpen, FileClose, FileSave, FileSaveAs, Sep, FilePrint, PrintGrid, PrintPreview,
-          PrintSetup, Sep, kRecentFilesPlaceholder, Sep, AppExit}},
+          PrintSetup, FileOptions, Sep, kRecentFilesPlaceholder, Sep, AppExit}},
         {"&Bearbeiten",
          {EditUndo,   EditRedo,   Sep,     Zoom,    FullView,   Sep,       LineColor,  FillColor,     BackgroundColor,
           Sep,        SelectMode, Sep,     EditCut, EditCopy,   EditPaste, EditDelete, EditSelectAll, Sep,
@@ -36,7 +36,7 @@ const std::vector<MenuPopup>& DocumentMenuBar() {
 
 const std::vector<MenuPopup>& NoDocumentMenuBar() {
     static const std::vector<MenuPopup> menu = {
-        {"&Datei", {FileNew, FileOpen, PrintSetup, Sep, kRecentFilesPlaceholder, Sep, AppExit}},
+        {"&Datei", {FileNew, FileOpen, PrintSetup, FileOptions, Sep, kRecentFilesPlaceholder, Sep, AppExit}},
         {"&Ansicht", {ViewToolbar, ViewStatusBar}},
         {"&?", {HelpIndex, HelpUsing, Sep, AppAbout}},
     };

@@ -77,6 +77,7 @@ std::vector<Command> BuildTable() {
         {ID(RoomConnections), "&Anschlüsse", "", {}, true, "room-connections.svg"},
         {ID(ToggleFurnitureBox), "&Einrichtung", "", {}, true},
         {ID(SnapSetup), "Fangraster...", "", {}},
+        {ID(FileOptions), "&Optionen...", "", {}},
         {ID(FileNew), "&Neu", "Strg+N", {Key('N', K::kControl)}, false, "file-new.svg"},
         {ID(FileOpen), "&Öffnen...", "Strg+O", {Key('O', K::kControl)}, false, "file-open.svg"},
         {ID(FileClose), "&Schließen", "", {}},

@@ -192,6 +192,11 @@ std::shared_ptr<CArdoDoc> DocumentManager::OpenDocumentFile(const std::string& r
     return doc;
 }
 
+void DocumentManager::OpenRecovered(const std::shared_ptr<CArdoDoc>& doc) {
+    Entry& entry = AddEntry(doc);
+    ShowWindow(CreateWindow(entry));
+}
+
 QMdiSubWindow* DocumentManager::NewWindow(const std::shared_ptr<CArdoDoc>& doc) {
     Entry* entry = doc ? EntryOf(doc.get()) : nullptr;
     if (!entry) return nullptr;

@@ -37,6 +37,8 @@ public:
     // Runs after a file was imported into a new document (a plan), before its window opens;
     // the application sets it to ask for the plan's scale.
     void SetAfterImport(CArdoDoc::AfterImport afterImport) { m_afterImport = std::move(afterImport); }
+    // Opens a window on a document read elsewhere (a recovered autosave), as it is.
+    void OpenRecovered(const std::shared_ptr<CArdoDoc>& doc);
     // One more window on doc.
     QMdiSubWindow* NewWindow(const std::shared_ptr<CArdoDoc>& doc);
 

@@ -451,6 +451,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     }
     m_documents->CloseAllDocuments();
     m_updateTimer->stop();
+    emit documentsClosedCleanly();
     event->accept();
 }
 

@@ -74,6 +74,8 @@ public:
 signals:
     // A file was dropped on the window (after it was opened).
     void filesDropped(const QStringList& paths);
+    // The window closes: every document was saved or its changes discarded.
+    void documentsClosedCleanly();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -10,6 +10,8 @@
 #include <map>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <csignal>
 
 namespace {
 
@@ -96,6 +98,32 @@ TEST_F(AutosaveTest, RunningProgramsSnapshotsAreNotOfferedTheEndedOnesAre) {
     EXPECT_EQ(doc.SaveToBytes(), DocumentBytes(4));
     // While it is being looked at, another program starting does not offer it too.
     EXPECT_TRUE(Recoverable().empty());
+}
+
+TEST_F(AutosaveTest, AKilledProgramsLockIsFreedItsSnapshotsRecoverable) {
+    const Bytes snapshot = Snapshot("/k.cpr", "k.cpr", 2);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AutosaveSession session(Root());
+        session.Write("doc1", snapshot);
+        const char go = 1;
+        if (::write(ready[1], &go, 1) != 1) ::_exit(1);
+        for (;;) ::pause();
+    }
+    char go = 0;
+    ASSERT_EQ(::read(ready[0], &go, 1), 1);
+    EXPECT_TRUE(Recoverable().empty());  // alive: its folder is locked
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    const auto entries = Recoverable();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].recoverable);
+    EXPECT_EQ(entries[0].info.path, "/k.cpr");
 }
 
 TEST_F(AutosaveTest, UndecidedSnapshotsStayDiscardedOnesGoWithTheirFolder) {

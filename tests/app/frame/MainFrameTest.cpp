@@ -85,7 +85,7 @@ TEST_F(FrameFixture, WithoutDocumentShowsMenuTwo) {
     EXPECT_FALSE(frame->ShowsDocumentMenu());
     EXPECT_EQ(PopupTitles(), (QStringList{"&Datei", "&Ansicht", "&?"}));
     EXPECT_EQ(ItemTexts(Popup("&Datei")), (QStringList{"&Neu\tStrg+N", "&Öffnen...\tStrg+O", "Drucker &einrichten...",
-                                                       "Zuletzt geöffnete Datei", "E&nde"}));
+                                                       "&Optionen...", "Zuletzt geöffnete Datei", "E&nde"}));
     EXPECT_EQ(ItemTexts(Popup("&Ansicht")), (QStringList{"Standard&toolbox", "&Statuszeile"}));
     EXPECT_EQ(ItemTexts(Popup("&?")), (QStringList{"&Index", "&Hilfe verwenden", "&Über Kovel..."}));
     EXPECT_EQ(frame->windowTitle(), "Velmarstad Kovel");
@@ -103,10 +103,11 @@ TEST_F(FrameFixture, WithDocumentShowsMenuThreeWithEveryItemAndKey) {
     EXPECT_TRUE(frame->ShowsDocumentMenu());
     EXPECT_EQ(PopupTitles(), (QStringList{"&Datei", "&Bearbeiten", "&Fenster", "&Toolbox", "Einrichtung", "M&essen",
                                           "H&ilfslinien", "&?"}));
-    EXPECT_EQ(ItemTexts(Popup("&Datei")),
-              (QStringList{"&Neu\tStrg+N", "&Plan / Grundriß ...\tStrg + G", "&Öffnen...\tStrg+O", "&Schließen",
-                           "&Speichern\tStrg+S", "Speichern &als...", "&Drucken...\tStrg+P", "&Rasterlinien drucken",
-                           "Seiten&ansicht", "Drucker &einrichten...", "Zuletzt geöffnete Datei", "E&nde"}));
+    EXPECT_EQ(
+        ItemTexts(Popup("&Datei")),
+        (QStringList{"&Neu\tStrg+N", "&Plan / Grundriß ...\tStrg + G", "&Öffnen...\tStrg+O", "&Schließen",
+                     "&Speichern\tStrg+S", "Speichern &als...", "&Drucken...\tStrg+P", "&Rasterlinien drucken",
+                     "Seiten&ansicht", "Drucker &einrichten...", "&Optionen...", "Zuletzt geöffnete Datei", "E&nde"}));
     EXPECT_EQ(ItemTexts(Popup("&Bearbeiten")), (QStringList{"&Rückgängig\tStrg+Z",
                                                             "&Wiederholen\tStrg+Y",
                                                             "Zoomen",
