@@ -191,7 +191,8 @@ int AutosaveController::OfferRecovery() {
         // The document comes back as the user had it: under its name and path, so that
         // "Speichern" writes where it was, and modified, since its changes were never saved.
         doc->SetPathName(entry.info.path);
-        doc->SetTitle(entry.info.title.empty() ? FileTitleOf(entry.info.path) : entry.info.title);
+        std::string title = entry.info.title.empty() ? FileTitleOf(entry.info.path) : entry.info.title;
+        doc->SetTitle(title.empty() ? "Kovel" : title);
         doc->SetModifiedFlag(true);
         m_documents.OpenRecovered(doc);
         // The old snapshot goes only once the work is safe in this program's own.

@@ -168,6 +168,13 @@ TEST_F(AutosaveTest, CleanEndLeavesNothingBehind) {
     EXPECT_THROW(one.SnapshotPath(""), CFileException);
 }
 
+TEST_F(AutosaveTest, AnAutosaveFolderThatIsAFileIsReportedNotFollowed) {
+    WriteFile(Root(), {'x'});
+    EXPECT_THROW(AutosaveSession{Root()}, CFileException);
+    EXPECT_TRUE(Recoverable().empty());
+    EXPECT_EQ(ReadFile(Root()), Bytes{'x'});
+}
+
 TEST_F(AutosaveTest, DamagedAndForeignFilesAreListedAsNotRecoverableAndCanBeDiscarded) {
     std::string folder;
     {
