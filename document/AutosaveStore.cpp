@@ -225,6 +225,8 @@ AutosaveRecovery::AutosaveRecovery(const std::string& root, Services& services) 
             Examine(item.string(), services, false);
         }
     }
+    // The documents that can come back first, then what can only be discarded.
+    std::stable_partition(m_entries.begin(), m_entries.end(), [](const AutosaveEntry& e) { return e.recoverable; });
 }
 
 AutosaveRecovery::~AutosaveRecovery() {

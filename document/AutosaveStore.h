@@ -81,6 +81,7 @@ public:
     AutosaveRecovery(const AutosaveRecovery&) = delete;
     AutosaveRecovery& operator=(const AutosaveRecovery&) = delete;
 
+    // The recoverable entries first.
     const std::vector<AutosaveEntry>& Entries() const { return m_entries; }
     // Reads entry index into doc (as CArdoDoc::LoadFromBytes does); throws on damage.
     void Load(size_t index, CArdoDoc& doc) const;

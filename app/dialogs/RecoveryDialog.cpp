@@ -64,6 +64,7 @@ RecoveryDialog::RecoveryDialog(const std::vector<AutosaveEntry>& entries, Restor
         }
         auto* detailLabel = new QLabel(details, list);
         detailLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        detailLabel->setWordWrap(true);
         Row row;
         row.restore = new QPushButton(ShellText(IDS_RECOVERY_RESTORE), list);
         row.restore->setObjectName(QStringLiteral("restore%1").arg(i));
@@ -102,6 +103,7 @@ RecoveryDialog::RecoveryDialog(const std::vector<AutosaveEntry>& entries, Restor
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     outer->addWidget(scroll, 1);
 
     auto* later = new QLabel(ShellText(IDS_RECOVERY_LATER), this);

@@ -205,6 +205,7 @@ TEST_F(AutosaveTest, DamagedAndForeignFilesAreListedAsNotRecoverableAndCanBeDisc
         {"notes.txt", false},     {"pipe.autosave", false}, {"sub.autosave", false},   {"stray.autosave", false},
         {"link.autosave", false}, {"orphan.autosave", true}};
     EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(recovery.Entries()[0].recoverable && recovery.Entries()[1].recoverable);  // listed first
     for (size_t i = 0; i < recovery.Entries().size(); ++i) {
         if (recovery.Entries()[i].recoverable) continue;
         recovery.Discard(i);
