@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <ctime>
 #include <exception>
+#include <functional>
+#include <string_view>
 
 namespace {
 constexpr const char* kSection = "Autosave";
@@ -28,6 +30,14 @@ constexpr int IDS_AUTOSAVE_UNREADABLE = 41302;
 constexpr int IDS_AUTOSAVE_NO_FOLDER = 41303;
 
 AutosaveInfo InfoOf(const CArdoDoc& doc) { return {doc.GetPathName(), doc.GetTitle(), int64_t(std::time(nullptr))}; }
+
+// What a snapshot holds, so that an unchanged document is not written again.
+size_t Fingerprint(const AutosaveInfo& info, const std::vector<uint8_t>& bytes) {
+    const std::hash<std::string_view> hash;
+    size_t print = hash(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    print = print * 1000003 ^ hash(info.path);
+    return print * 1000003 ^ hash(info.title);
+}
 }  // namespace
 
 struct AutosaveController::Tracked {
@@ -108,9 +118,13 @@ void AutosaveController::AutosaveNow() {
         tracked.hasSnapshot = true;
         m_writer.start(
             [this, session = m_session.get(), key = tracked.key, info = InfoOf(*doc), bytes = std::move(bytes)] {
+                const size_t print = Fingerprint(info, bytes);
+                if (auto it = m_written.find(key); it != m_written.end() && it->second == print) return;
                 try {
                     session->Write(key, EncodeAutosave(info, bytes));
+                    m_written[key] = print;
                 } catch (const std::exception& e) {
+                    m_written.erase(key);
                     std::fprintf(stderr, "kovel: autosave of %s: %s\n", info.title.c_str(), e.what());
                     QMetaObject::invokeMethod(this, [this, title = info.title] { ReportFailure(title); });
                 }
@@ -134,7 +148,10 @@ void AutosaveController::FollowDocuments() {
 
 void AutosaveController::QueueRemove(const std::string& key) {
     if (!m_session) return;
-    m_writer.start([session = m_session.get(), key] { session->Remove(key); });
+    m_writer.start([this, session = m_session.get(), key] {
+        m_written.erase(key);
+        session->Remove(key);
+    });
 }
 
 void AutosaveController::ReportFailure(const std::string& title) {
@@ -149,6 +166,7 @@ void AutosaveController::EndCleanly() {
     m_writer.waitForDone();
     if (m_session) m_session->RemoveAll();
     m_tracked.clear();
+    m_written.clear();
 }
 
 std::string AutosaveController::SnapshotOf(const CArdoDoc& doc) const {
@@ -162,7 +180,10 @@ bool AutosaveController::WriteNow(const std::shared_ptr<CArdoDoc>& doc) {
     Tracked& tracked = Track(doc);
     m_writer.waitForDone();
     try {
-        m_session->Write(tracked.key, EncodeAutosave(InfoOf(*doc), doc->SaveToBytes()));
+        const AutosaveInfo info = InfoOf(*doc);
+        const std::vector<uint8_t> bytes = doc->SaveToBytes();
+        m_session->Write(tracked.key, EncodeAutosave(info, bytes));
+        m_written[tracked.key] = Fingerprint(info, bytes);
         tracked.hasSnapshot = true;
         return true;
     } catch (const std::exception& e) {

@@ -2,8 +2,8 @@
 // "Autosave/IntervalSeconds" (default 120, 0 off) into the running program's own folder
 // under the autosave folder. The document's bytes are taken in the window's thread (the
 // document is not shared); the file is written by a worker, so the window never waits for
-// the disk. A document closed cleanly (saved, or its changes discarded) loses its snapshot;
-// so does one that is saved. At start the snapshots of programs that ended without
+// the disk; a snapshot that would not change is not written again. A document closed cleanly (saved, or its changes
+// discarded) loses its snapshot; so does one that is saved. At start the snapshots of programs that ended without
 // cleaning up are offered for recovery. The command "Optionen..." sets the interval.
 #pragma once
 
@@ -82,5 +82,7 @@ private:
     int m_nextKey = 1;
     std::string m_lastError;
     QTimer m_timer;
+    // What each snapshot holds; touched by the writer, or while it is idle.
+    std::map<std::string, size_t> m_written;
     QThreadPool m_writer;  // one thread: writes and removals happen in the order queued
 };

@@ -26,9 +26,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace {
+
+ino_t FileInode(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
 
 struct AutosaveFixture : ::testing::Test {
     ShellTestEnvironment env;
@@ -135,6 +142,16 @@ TEST_F(AutosaveFixture, ModifiedDocumentsAreWrittenCleanCloseRemovesThem) {
     ASSERT_FALSE(snapshot.empty());
     EXPECT_TRUE(fs::exists(snapshot));
     EXPECT_EQ(SnapshotsOnDisk(), 1u);
+    // Unchanged, it is not written again (each write is a new file renamed into place).
+    const auto inode = [&] { return FileInode(snapshot); };
+    const auto first = inode();
+    Autosave().AutosaveNow();
+    Autosave().WaitForWrites();
+    EXPECT_EQ(inode(), first);
+    Draw(1);
+    Autosave().AutosaveNow();
+    Autosave().WaitForWrites();
+    EXPECT_NE(inode(), first);
 
     // Saved: the snapshot would only offer old work again.
     const std::string path = env.PathStd("Plan.cpr");
