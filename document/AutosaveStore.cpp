@@ -171,6 +171,7 @@ AutosaveSession::AutosaveSession(const std::string& root) {
     m_lockFd = LockFolder(pending);
     if (m_lockFd < 0) {
         const int error = errno;
+        ::unlink((pending + "/" + kLockName).c_str());
         ::rmdir(pending.c_str());
         ThrowErrno(error ? error : EAGAIN, pending, "cannot lock");
     }
