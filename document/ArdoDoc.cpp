@@ -276,6 +276,7 @@ void CArdoDoc::Serialize(CArchive& ar) {
 
     // Whatever the history recorded belongs to the lists being replaced.
     m_history.Clear();
+    ++m_changeCount;
     const float first = ar.ReadFloat();
     if (first > 0.0f) {
         m_fScale = first;

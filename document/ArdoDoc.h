@@ -149,6 +149,9 @@ public:
     bool Undo();
     bool Redo();
     const ChangeHistory& History() const { return m_history; }
+    // Grows with every step recorded, undone or redone, every change outside the path and
+    // every load: a document whose count has not moved still holds what it held.
+    uint64_t ChangeCount() const { return m_changeCount; }
 
     // --- file -----------------------------------------------------------------------------------
     void Serialize(CArchive& ar);
@@ -225,6 +228,7 @@ private:
     bool m_bModified = false;
     ChangeHistory m_history;
     std::unique_ptr<OpenChange> m_change;
+    uint64_t m_changeCount = 0;
     std::string m_strPathName;
     std::string m_strTitle = "Unbenannt";
 };

@@ -38,6 +38,7 @@ void CArdoDoc::MarkModified(const CArdoObj& obj) {
 }
 
 void CArdoDoc::NoteUnrecordedChange() {
+    ++m_changeCount;
     m_history.Clear();
     m_bModified = true;
 }
@@ -155,6 +156,7 @@ void CArdoDoc::EndChange() {
         SameSettings(recorded.settingsBefore, recorded.settingsAfter))
         return;
     m_history.Push(std::move(recorded));
+    ++m_changeCount;
 }
 
 void CArdoDoc::CancelChange() {
@@ -162,6 +164,7 @@ void CArdoDoc::CancelChange() {
     const bool editedInPlace = OpenChangeEditedInPlace();
     RecordedChange recorded = RecordOpenChange();
     m_change.reset();
+    ++m_changeCount;  // what was seen while the change was open is gone again
     ApplyStep(recorded, true);
     if (editedInPlace) NoteUnrecordedChange();
 }
@@ -194,6 +197,7 @@ bool CArdoDoc::ApplyStep(RecordedChange& change, bool backwards) {
     UpdateHint what{nullptr, &placed};
     what.background = !change.background.Empty() || !SameSettings(change.settingsBefore, change.settingsAfter);
     UpdateAllViews(nullptr, HINT_RESTORED, what);
+    ++m_changeCount;
     return true;
 }
 

@@ -44,6 +44,9 @@ struct AutosaveController::Tracked {
     std::weak_ptr<CArdoDoc> doc;
     std::string key;
     bool hasSnapshot = false;
+    // The document's count when its snapshot was taken; none after a failed write.
+    uint64_t changeCount = kNoCount;
+    static constexpr uint64_t kNoCount = UINT64_MAX;
 };
 
 std::string AutosaveController::DefaultFolder() {
@@ -105,8 +108,11 @@ void AutosaveController::AutosaveNow() {
     if (!m_session) return;
     FollowDocuments();
     for (const auto& doc : m_documents.Documents()) {
-        if (!doc->IsModified()) continue;
+        // A gesture still under way is saved once it ends.
+        if (!doc->IsModified() || doc->IsChanging()) continue;
         Tracked& tracked = Track(doc);
+        // Unchanged since the last snapshot: not even serialized again.
+        if (tracked.hasSnapshot && tracked.changeCount == doc->ChangeCount()) continue;
         std::vector<uint8_t> bytes;
         try {
             bytes = doc->SaveToBytes();
@@ -116,6 +122,7 @@ void AutosaveController::AutosaveNow() {
             continue;
         }
         tracked.hasSnapshot = true;
+        tracked.changeCount = doc->ChangeCount();
         m_writer.start(
             [this, session = m_session.get(), key = tracked.key, info = InfoOf(*doc), bytes = std::move(bytes)] {
                 const size_t print = Fingerprint(info, bytes);
@@ -126,7 +133,11 @@ void AutosaveController::AutosaveNow() {
                 } catch (const std::exception& e) {
                     m_written.erase(key);
                     std::fprintf(stderr, "kovel: autosave of %s: %s\n", info.title.c_str(), e.what());
-                    QMetaObject::invokeMethod(this, [this, title = info.title] { ReportFailure(title); });
+                    QMetaObject::invokeMethod(this, [this, key, title = info.title] {
+                        for (auto& entry : m_tracked)
+                            if (entry.second->key == key) entry.second->changeCount = Tracked::kNoCount;
+                        ReportFailure(title);
+                    });
                 }
             });
     }
@@ -185,6 +196,7 @@ bool AutosaveController::WriteNow(const std::shared_ptr<CArdoDoc>& doc) {
         m_session->Write(tracked.key, EncodeAutosave(info, bytes));
         m_written[tracked.key] = Fingerprint(info, bytes);
         tracked.hasSnapshot = true;
+        tracked.changeCount = doc->ChangeCount();
         return true;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kovel: autosave of %s: %s\n", doc->GetTitle().c_str(), e.what());

@@ -119,6 +119,22 @@ TEST_F(ChangeHistoryTest, NothingChangedRecordsNoStepAndNestedChangesAreOne) {
     EXPECT_EQ(doc.SaveToBytes(), original);
 }
 
+TEST_F(ChangeHistoryTest, TheChangeCountMovesWithEveryDifferentState) {
+    uint64_t count = doc.ChangeCount();
+    { DocumentChange change(doc, "Leer"); }
+    EXPECT_EQ(doc.ChangeCount(), count);  // nothing changed
+    for (const auto& step : std::vector<std::function<void()>>{
+             [&] {
+                 DocumentChange change(doc, "Einfügen");
+                 AddRect(9);
+             },
+             [&] { doc.Undo(); }, [&] { doc.Redo(); }, [&] { AddRect(10); }, [&] { doc.LoadFromBytes(original); }}) {
+        step();
+        EXPECT_GT(doc.ChangeCount(), count);
+        count = doc.ChangeCount();
+    }
+}
+
 TEST_F(ChangeHistoryTest, CancelledAndFailedChangesLeaveTheDocumentAsItWas) {
     {
         DocumentChange change(doc, "Verschieben");
