@@ -61,7 +61,7 @@ struct FurnishedPlan {
 
 void MoveOne(CArdoDoc& doc, int i) {
     DocumentChange change(doc, change::Move);
-    CArdoObj& obj = *doc.m_objects[size_t(i) % doc.m_objects.size()];
+    CArdoObj& obj = *doc.Objects()[size_t(i) % doc.Objects().size()];
     obj.MoveTo(OffsetClamped(obj.m_position, CSize(10, 10)), nullptr);
 }
 
@@ -73,7 +73,7 @@ void BM_UndoAndRedoOneStep(benchmark::State& state) {
         plan.doc.Redo();
     }
     state.counters["records"] = double(plan.records);
-    state.counters["foreground"] = double(plan.doc.m_objects.size());
+    state.counters["foreground"] = double(plan.doc.Objects().size());
     state.counters["ms/step"] =
         benchmark::Counter(2.0, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
@@ -101,7 +101,7 @@ BENCHMARK(BM_MemoryOfHundredSteps)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 // 1,000 objects on the clipboard, pasted into the furnished plan through the view's command.
 void CopyThousand(FurnishedPlan& plan) {
-    for (const auto& obj : plan.doc.m_objects) plan.view.Select(obj.get(), true);
+    for (const auto& obj : plan.doc.Objects()) plan.view.Select(obj.get(), true);
     plan.view.OnEditCopy();
     plan.view.Select(nullptr, false);
 }

@@ -49,9 +49,9 @@ void BM_ImportLargePlanFromMemory(benchmark::State& state) {
     for (auto _ : state) {
         CArdoDoc doc;
         ImportPlanBytes(doc, bytes, &report);
-        benchmark::DoNotOptimize(doc.m_background.data());
+        benchmark::DoNotOptimize(doc.Background().data());
         state.PauseTiming();  // destroying the document is not part of the import
-        doc.m_background.clear();
+        doc.ClearBackground();
         state.ResumeTiming();
     }
     ReportRecords(state, report);
@@ -69,9 +69,9 @@ void BM_ImportLargePlanFromFile(benchmark::State& state) {
     for (auto _ : state) {
         CArdoDoc doc;
         ImportPlan(doc, path.string(), &report);
-        benchmark::DoNotOptimize(doc.m_background.data());
+        benchmark::DoNotOptimize(doc.Background().data());
         state.PauseTiming();
-        doc.m_background.clear();
+        doc.ClearBackground();
         state.ResumeTiming();
     }
     fs::remove(path);

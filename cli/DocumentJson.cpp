@@ -477,12 +477,17 @@ Json ListToJson(const ObjectList& list, CArdoDoc& doc) {
     return out;
 }
 
-void ListFromJson(const Json& dump, const char* key, ObjectList& list, CArdoDoc& doc, BuildState& state) {
+// Appends the objects of dump's list key to the document's background or foreground.
+void ListFromJson(const Json& dump, const char* key, bool background, CArdoDoc& doc, BuildState& state) {
     const Json& objects = ArrayOf(Member(dump, key, "document"), 0, key);
-    list.reserve(objects.size());
     size_t index = 0;
-    for (const Json& j : objects)
-        list.push_back(ObjectFromJson(j, doc, state, std::string(key) + "[" + std::to_string(index++) + "]"));
+    for (const Json& j : objects) {
+        auto obj = ObjectFromJson(j, doc, state, std::string(key) + "[" + std::to_string(index++) + "]");
+        if (background)
+            doc.AddBackgroundObject(std::move(obj));
+        else
+            doc.AddObject(std::move(obj));
+    }
 }
 
 Json FloatPair(float a, float b) { return Json::array({FloatToJson(a), FloatToJson(b)}); }
@@ -519,7 +524,7 @@ float FloatFromJson(const Json& j, const std::string& where) {
 
 Json DocumentInfo(const CArdoDoc& doc) {
     std::map<std::string, int> classes;
-    for (const ObjectList* list : {&doc.m_background, &doc.m_objects})
+    for (const ObjectList* list : {&doc.Background(), &doc.Objects()})
         for (const auto& obj : *list) ++classes[obj->GetRuntimeClass()->m_lpszClassName];
     Json classCounts = Json::object();
     for (const auto& [name, count] : classes) classCounts[name] = count;
@@ -539,8 +544,8 @@ Json DocumentInfo(const CArdoDoc& doc) {
         {"paperMm", Json::array({doc.m_sizePaper.cx, doc.m_sizePaper.cy})},
         {"unitsPerMm", FloatToJson(doc.m_fUnitsPerMm)},
         {"extent", Json::array({doc.m_sizeExtent.cx, doc.m_sizeExtent.cy})},
-        {"background", doc.m_background.size()},
-        {"foreground", doc.m_objects.size()},
+        {"background", doc.Background().size()},
+        {"foreground", doc.Objects().size()},
         {"items", 0},
         {"classes", std::move(classCounts)},
     });
@@ -550,8 +555,8 @@ Json DumpDocument(CArdoDoc& doc) {
     // Opaque records are written as a save would write them: in the current version.
     const int versionRead = doc.m_nVersion;
     doc.m_nVersion = 23;
-    Json background = ListToJson(doc.m_background, doc);
-    Json foreground = ListToJson(doc.m_objects, doc);
+    Json background = ListToJson(doc.Background(), doc);
+    Json foreground = ListToJson(doc.Objects(), doc);
     doc.m_nVersion = versionRead;
     return Json::object({
         {"format", kFormatName},
@@ -608,8 +613,8 @@ void BuildDocument(const Json& dump, CArdoDoc& doc) {
     doc.m_fUnitsPerMm = 1.0f;
 
     BuildState state;
-    ListFromJson(dump, "background", doc.m_background, doc, state);
-    ListFromJson(dump, "foreground", doc.m_objects, doc, state);
+    ListFromJson(dump, "background", true, doc, state);
+    ListFromJson(dump, "foreground", false, doc, state);
     // Saving writes this one value into every text record.
     if (state.initialHeight) doc.m_nInitialTextHeight = *state.initialHeight;
     if (const auto it = dump.find("items"); it != dump.end() && !(it->is_array() && it->empty()))

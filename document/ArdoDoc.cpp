@@ -135,6 +135,30 @@ void CArdoDoc::ClearBackground() {
     UpdateAllViews(nullptr, HINT_ALL);
 }
 
+bool CArdoDoc::MoveObjectInOrder(CArdoObj* obj, Order where, DocumentView* sender) {
+    ObjectList& list = m_objects;
+    auto it = std::find_if(list.begin(), list.end(), [obj](const auto& p) { return p.get() == obj; });
+    if (it == list.end()) return false;
+    {
+        DocumentChange change(*this, change::Order, DocumentChange::Kind::listsOnly);
+        switch (where) {
+        case Order::ToFront: std::rotate(it, it + 1, list.end()); break;
+        case Order::ToBack: std::rotate(list.begin(), it, it + 1); break;
+        case Order::ForwardOne:
+            if (it + 1 == list.end()) return false;
+            std::iter_swap(it, it + 1);
+            break;
+        case Order::BackOne:
+            if (it == list.begin()) return false;
+            std::iter_swap(it, it - 1);
+            break;
+        }
+    }
+    if (sender) sender->InvalidateObject(obj);
+    UpdateAllViews(sender, HINT_ALL);
+    return true;
+}
+
 CArdoObj* CArdoDoc::ObjectAt(CPoint pt) const {
     const CRect pick(pt.x - 1, pt.y - 1, pt.x + 1, pt.y + 1);
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it)

@@ -71,8 +71,6 @@ public:
     int m_bGridAutoAdjust = 1;
     int m_nSnapSpacing = 10;
     int m_bSnap = 1;
-    ObjectList m_objects;     // foreground, drawing order
-    ObjectList m_background;  // background, drawn first, never hit
     CSize m_sizeExtent{21000, 29800};
     COLORREF m_crPaper = RGB(192, 192, 192);
     int m_nPixelSize = 1;
@@ -84,6 +82,10 @@ public:
     int16_t m_nInitialTextHeight = -9;
 
     // --- object lists -------------------------------------------------------------------------
+    // The foreground in drawing order, and the background, drawn first and never hit. They
+    // change only through the methods below, so that the change path sees every change.
+    const ObjectList& Objects() const { return m_objects; }
+    const ObjectList& Background() const { return m_background; }
     // Appends obj to the foreground or the background list; returns it, now the document's.
     CArdoObj* AddObject(std::unique_ptr<CArdoObj> obj);
     CArdoObj* AddBackgroundObject(std::unique_ptr<CArdoObj> obj);
@@ -99,6 +101,11 @@ public:
     // from its selection either way.
     std::unique_ptr<CArdoObj> RemoveObject(CArdoObj* obj);
     void ClearBackground();
+    // Moves the foreground object obj in the drawing order as one change ("Reihenfolge"),
+    // then has sender redraw obj and every other view redraw whole. False when obj is not in
+    // the foreground or cannot move that way (the first or last one step further).
+    enum class Order { ToFront, ToBack, ForwardOne, BackOne };
+    bool MoveObjectInOrder(CArdoObj* obj, Order where, DocumentView* sender = nullptr);
     CArdoObj* ObjectAt(CPoint pt) const;
     void DrawBackground(CDC* pDC, DocumentView* pView);
     void DrawForeground(CDC* pDC, DocumentView* pView);
@@ -223,6 +230,8 @@ private:
     DocumentSettings CurrentSettings() const;
     void RestoreSettings(const DocumentSettings& settings);
 
+    ObjectList m_objects;
+    ObjectList m_background;
     Services& m_services;
     std::vector<DocumentView*> m_views;
     bool m_bModified = false;

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         doc.LoadFromBytes(std::span<const uint8_t>(data, size));
     } catch (const CArchiveException&) {
-        if (!doc.m_background.empty() || !doc.m_objects.empty()) {
+        if (!doc.Background().empty() || !doc.Objects().empty()) {
             std::fputs("refused document kept objects\n", stderr);
             std::abort();
         }
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::fprintf(stderr, "a saved document does not load again: %s\n", e.what());
         std::abort();
     }
-    if (reread.m_background.size() != doc.m_background.size() || reread.m_objects.size() != doc.m_objects.size()) {
+    if (reread.Background().size() != doc.Background().size() || reread.Objects().size() != doc.Objects().size()) {
         std::fputs("a saved document loads with other lists\n", stderr);
         std::abort();
     }

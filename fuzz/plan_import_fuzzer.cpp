@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CArdoDoc doc;
     PlanImportReport report;
     if (ImportPlanBytes(doc, std::span<const uint8_t>(data, size), &report) != 0) std::abort();
-    if (size_t(report.Objects()) != doc.m_background.size()) std::abort();
-    for (const auto& obj : doc.m_background) {
+    if (size_t(report.Objects()) != doc.Background().size()) std::abort();
+    for (const auto& obj : doc.Background()) {
         if (auto* poly = dynamic_cast<const CArdoPoly*>(obj.get()); poly && poly->PointCount() > 512) std::abort();
         const CRect& r = obj->m_position;
         for (int32_t v : {r.left, r.top, r.right, r.bottom})

@@ -18,7 +18,7 @@ ToolState& CInputTool::State() const { return m_tools.State(); }
 bool IsInDocument(const CArdoDoc& doc, const CArdoObj* obj) {
     if (!obj) return false;
     // The object a tool builds is normally the newest, so search from the tail.
-    return std::any_of(doc.m_objects.rbegin(), doc.m_objects.rend(), [obj](const auto& p) { return p.get() == obj; });
+    return std::any_of(doc.Objects().rbegin(), doc.Objects().rend(), [obj](const auto& p) { return p.get() == obj; });
 }
 
 void CInputTool::ShowPrompt(const char* text) const { m_tools.ShowPrompt(text); }

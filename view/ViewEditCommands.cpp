@@ -76,7 +76,7 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
     case cmd::EditCopy:
     case cmd::EditDelete: return CommandUpdate{any, false};
     case cmd::EditPaste: return CommandUpdate{m_services.clipboard->HasFormat(kKovelClipboardFormat), false};
-    case cmd::EditSelectAll: return CommandUpdate{!m_doc.m_objects.empty(), false};
+    case cmd::EditSelectAll: return CommandUpdate{!m_doc.Objects().empty(), false};
     case cmd::ToFront:
     case cmd::ToBack:
     case cmd::ForwardOne:
@@ -91,33 +91,19 @@ std::optional<CommandUpdate> CArdoView::OnUpdateEditCommand(int id) const {
 
 void CArdoView::OnEditSelectAll() {
     EndGestureInProgress();
-    for (const auto& obj : m_doc.m_objects) Select(obj.get(), true);
+    for (const auto& obj : m_doc.Objects()) Select(obj.get(), true);
     m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_ALL_SELECTED));
     if (m_toolSink) m_toolSink->SelectSelectionTool();
 }
 
 void CArdoView::OnZOrder(int id) {
     if (m_selection.size() != 1) return;
-    CArdoObj* obj = m_selection.front();
-    ObjectList& list = m_doc.m_objects;
-    auto it = std::find_if(list.begin(), list.end(), [obj](const auto& p) { return p.get() == obj; });
-    if (it == list.end()) return;
-    DocumentChange change(m_doc, change::Order, DocumentChange::Kind::listsOnly);
-    switch (id) {
-    case cmd::ToFront: std::rotate(it, it + 1, list.end()); break;
-    case cmd::ToBack: std::rotate(list.begin(), it, it + 1); break;
-    case cmd::ForwardOne:
-        if (it + 1 == list.end()) return;
-        std::iter_swap(it, it + 1);
-        break;
-    case cmd::BackOne:
-        if (it == list.begin()) return;
-        std::iter_swap(it, it - 1);
-        break;
-    default: return;
-    }
-    InvalidateObject(obj);
-    m_doc.UpdateAllViews(this, HINT_ALL);
+    using Order = CArdoDoc::Order;
+    const Order where = id == cmd::ToFront      ? Order::ToFront
+                        : id == cmd::ToBack     ? Order::ToBack
+                        : id == cmd::ForwardOne ? Order::ForwardOne
+                                                : Order::BackOne;
+    m_doc.MoveObjectInOrder(m_selection.front(), where, this);
 }
 
 void CArdoView::OnLineColor() {

@@ -143,7 +143,7 @@ void CArdoView::OnUpdate(DocumentView*, int hint, const UpdateHint& what) {
         // Embedded objects are not supported yet: there is nothing of theirs to redraw.
         return;
     case HINT_MEASURES:
-        for (const auto& obj : m_doc.m_objects) {
+        for (const auto& obj : m_doc.Objects()) {
             if (obj->IsKindOf(RUNTIME_CLASS(CArdoPolyMeasure))) {
                 InvalidateObject(obj.get());
             } else if (obj->IsKindOf(RUNTIME_CLASS(CArdoRect))) {

@@ -24,7 +24,7 @@ void CArdoView::SelectWithinRect(CRect client, bool add) {
     if (!add) Select(nullptr, false);
     ClientToLogical(client);
     // Select may not reorder the document's list, so walking it directly is safe.
-    for (const auto& obj : m_doc.m_objects)
+    for (const auto& obj : m_doc.Objects())
         if (obj->Intersects(client)) Select(obj.get(), true);
     RecalcSelectionBounds();
 }

@@ -52,7 +52,7 @@ void BM_QtPaintRebuildingBackground(benchmark::State& state) {
         scene.view.DiscardBackground();
         scene.view.OnPaint(scene.host.Window());
     }
-    state.counters["background"] = double(scene.doc.m_background.size());
+    state.counters["background"] = double(scene.doc.Background().size());
 }
 BENCHMARK(BM_QtPaintRebuildingBackground)->Unit(benchmark::kMillisecond);
 

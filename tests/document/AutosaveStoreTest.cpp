@@ -94,7 +94,7 @@ TEST_F(AutosaveTest, RunningProgramsSnapshotsAreNotOfferedTheEndedOnesAre) {
     EXPECT_EQ(entry.info.savedAt, 1700000000);
     CArdoDoc doc;
     recovery.Load(0, doc);
-    EXPECT_EQ(doc.m_objects.size(), 4u);
+    EXPECT_EQ(doc.Objects().size(), 4u);
     EXPECT_EQ(doc.SaveToBytes(), DocumentBytes(4));
     // While it is being looked at, another program starting does not offer it too.
     EXPECT_TRUE(Recoverable().empty());

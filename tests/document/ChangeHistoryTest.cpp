@@ -29,7 +29,7 @@ protected:
     CArdoObj* AddRect(int i) {
         return doc.AddObject(std::make_unique<CArdoRect>(CRect(100 * i, 50, 100 * i + 40, 10), 1));
     }
-    CArdoObj* Fg(size_t i) { return doc.m_objects[i].get(); }
+    CArdoObj* Fg(size_t i) { return doc.Objects()[i].get(); }
 
     CArdoDoc doc;
     FakeView view;
@@ -174,7 +174,7 @@ TEST_F(ChangeHistoryTest, UndoSelectsWhatTheStepPutBackInEveryView) {
     EXPECT_EQ(second.selection, view.selection);
     doc.Redo();  // the object is gone again, and no view holds it
     EXPECT_TRUE(view.selection.empty());
-    EXPECT_EQ(doc.m_objects.size(), 4u);
+    EXPECT_EQ(doc.Objects().size(), 4u);
     doc.RemoveView(&second);
 }
 
@@ -186,6 +186,46 @@ TEST_F(ChangeHistoryTest, AChangeOutsideThePathForgetsTheHistoryRatherThanCorrup
     AddRect(7);  // not through a change: the recorded positions no longer fit
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ChangeHistoryTest, MovingInTheDrawingOrderIsOneNamedStepThatUndoes) {
+    using Order = CArdoDoc::Order;
+    const auto order = [&] {
+        std::vector<CArdoObj*> v;
+        for (const auto& o : doc.Objects()) v.push_back(o.get());
+        return v;
+    };
+    CArdoObj* a = Fg(1);
+
+    // At the ends there is nowhere to go one step: nothing is recorded, no view told.
+    EXPECT_FALSE(doc.MoveObjectInOrder(Fg(4), Order::ForwardOne, &view));
+    EXPECT_FALSE(doc.MoveObjectInOrder(Fg(0), Order::BackOne, &view));
+    CArdoRect stranger(CRect(0, 10, 10, 0), 1);
+    EXPECT_FALSE(doc.MoveObjectInOrder(&stranger, Order::ToFront));
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_TRUE(view.hints.empty());
+
+    FakeView other;
+    doc.AddView(&other);
+    ASSERT_TRUE(doc.MoveObjectInOrder(a, Order::ToFront, &view));
+    EXPECT_EQ(order().back(), a);
+    EXPECT_TRUE(view.hints.empty());  // the sender redraws the object itself
+    EXPECT_EQ(other.hints, std::vector<int>{HINT_ALL});
+    EXPECT_EQ(doc.UndoName(), "Reihenfolge");
+    EXPECT_TRUE(doc.IsModified());
+
+    ASSERT_TRUE(doc.MoveObjectInOrder(a, Order::ToBack));
+    EXPECT_EQ(order().front(), a);
+    ASSERT_TRUE(doc.MoveObjectInOrder(a, Order::ForwardOne));
+    EXPECT_EQ(order()[1], a);
+    ASSERT_TRUE(doc.MoveObjectInOrder(a, Order::BackOne));
+    EXPECT_EQ(order().front(), a);
+    EXPECT_EQ(doc.History().Count(), 4u);
+
+    while (doc.CanUndo()) ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.SaveToBytes(), original);
+    EXPECT_FALSE(doc.IsModified());
+    doc.RemoveView(&other);
 }
 
 TEST_F(ChangeHistoryTest, MemoryFollowsWhatChangedNotTheDocumentSize) {
@@ -223,10 +263,10 @@ TEST(ListEditTest, RecordsThatDoNotFitTheListAreRefusedBeforeAnythingChanges) {
     doc.AddObject(std::make_unique<CArdoRect>(CRect(0, 10, 10, 0), 1));
     std::vector<ListEdit::Entry> none;
     std::vector<ListEdit::Entry> beyond = {{5, {}}};
-    EXPECT_THROW(PrepareListEdit(doc.m_objects, beyond, none, doc), CArchiveException);
+    EXPECT_THROW(PrepareListEdit(doc.Objects(), beyond, none, doc), CArchiveException);
     const std::vector<ListEdit::Entry> garbage = {{0, {1, 2, 3}}};
-    EXPECT_THROW(PrepareListEdit(doc.m_objects, none, garbage, doc), CArchiveException);
-    EXPECT_EQ(doc.m_objects.size(), 1u);
+    EXPECT_THROW(PrepareListEdit(doc.Objects(), none, garbage, doc), CArchiveException);
+    EXPECT_EQ(doc.Objects().size(), 1u);
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ protected:
     void ExpectDamaged(const Bytes& bytes, const std::string& why) {
         CArdoDoc doc;
         EXPECT_EQ(LoadMessage(bytes, doc), "Unerwartetes Dateiformat.") << why;
-        EXPECT_TRUE(doc.m_background.empty()) << why;
-        EXPECT_TRUE(doc.m_objects.empty()) << why;
+        EXPECT_TRUE(doc.Background().empty()) << why;
+        EXPECT_TRUE(doc.Objects().empty()) << why;
     }
 };
 
@@ -133,8 +133,8 @@ TEST_F(DocumentFileFormatTest, DocumentReadFromVersionOneSavesRecordsInCurrentFo
     const Bytes saved = doc.SaveToBytes();
     CArdoDoc reread;
     ASSERT_NO_THROW(reread.LoadFromBytes(saved));
-    ASSERT_EQ(reread.m_objects.size(), 1u);
-    const auto& back = static_cast<const CArdoText&>(*reread.m_objects[0]);
+    ASSERT_EQ(reread.Objects().size(), 1u);
+    const auto& back = static_cast<const CArdoText&>(*reread.Objects()[0]);
     EXPECT_EQ(back.m_text, "Küche");
     EXPECT_EQ(back.m_nAngle, 30);
     EXPECT_EQ(reread.SaveToBytes(), saved);
@@ -210,20 +210,20 @@ TEST_F(DocumentFileFormatTest, EveryClassRoundTripsByteForByte) {
 
     CArdoDoc reread;
     reread.LoadFromBytes(saved);
-    ASSERT_EQ(reread.m_background.size(), doc.m_background.size());
-    ASSERT_EQ(reread.m_objects.size(), doc.m_objects.size());
-    for (size_t i = 0; i < doc.m_objects.size(); ++i) {
-        EXPECT_STREQ(reread.m_objects[i]->GetRuntimeClass()->m_lpszClassName,
-                     doc.m_objects[i]->GetRuntimeClass()->m_lpszClassName);
-        EXPECT_EQ(reread.m_objects[i]->m_position, doc.m_objects[i]->m_position);
-        EXPECT_EQ(reread.m_objects[i]->GetDocument(), &reread);
+    ASSERT_EQ(reread.Background().size(), doc.Background().size());
+    ASSERT_EQ(reread.Objects().size(), doc.Objects().size());
+    for (size_t i = 0; i < doc.Objects().size(); ++i) {
+        EXPECT_STREQ(reread.Objects()[i]->GetRuntimeClass()->m_lpszClassName,
+                     doc.Objects()[i]->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_EQ(reread.Objects()[i]->m_position, doc.Objects()[i]->m_position);
+        EXPECT_EQ(reread.Objects()[i]->GetDocument(), &reread);
     }
-    const auto& rect = static_cast<const CArdoRect&>(*reread.m_objects[1]);
+    const auto& rect = static_cast<const CArdoRect&>(*reread.Objects()[1]);
     EXPECT_EQ(rect.m_shape, SHAPE_ROUNDRECT);
     EXPECT_EQ(rect.m_roundness, CPoint(4, 7));
-    const auto& measure = static_cast<const CArdoPolyMeasure&>(*reread.m_objects[7]);
+    const auto& measure = static_cast<const CArdoPolyMeasure&>(*reread.Objects()[7]);
     EXPECT_EQ(measure.m_bArea, 1);
-    EXPECT_EQ(measure.m_points, static_cast<const CArdoPolyMeasure&>(*doc.m_objects[7]).m_points);
+    EXPECT_EQ(measure.m_points, static_cast<const CArdoPolyMeasure&>(*doc.Objects()[7]).m_points);
     EXPECT_EQ(measure.m_nAllocPoints, 20);
     EXPECT_TRUE(std::signbit(reread.m_fOriginX));
     EXPECT_TRUE(std::isnan(reread.m_fGridY));

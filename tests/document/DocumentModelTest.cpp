@@ -107,8 +107,8 @@ TEST_F(DocumentModelTest, AddingTakesOwnershipAndMarksModified) {
     CArdoRect* rect = doc.AddBackgroundObject(NewRect(0, 0, 10, 10));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(rect->GetDocument(), &doc);
-    ASSERT_EQ(doc.m_background.size(), 1u);
-    EXPECT_EQ(doc.m_background[0].get(), rect);
+    ASSERT_EQ(doc.Background().size(), 1u);
+    EXPECT_EQ(doc.Background()[0].get(), rect);
 }
 
 TEST_F(DocumentModelTest, RemoveObjectHandsObjectBackAndClearsSelections) {
@@ -122,12 +122,12 @@ TEST_F(DocumentModelTest, RemoveObjectHandsObjectBackAndClearsSelections) {
 
     std::unique_ptr<CArdoObj> removed = doc.RemoveObject(fg);
     EXPECT_EQ(removed.get(), fg);
-    EXPECT_TRUE(doc.m_objects.empty());
+    EXPECT_TRUE(doc.Objects().empty());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(view.selection.empty());
 
     EXPECT_EQ(doc.RemoveObject(bg).get(), bg);  // the background list is searched too
-    EXPECT_TRUE(doc.m_background.empty());
+    EXPECT_TRUE(doc.Background().empty());
 
     // Not in the document: no change of the modified flag, but the views still forget it.
     doc.SetModifiedFlag(false);
@@ -148,7 +148,7 @@ TEST_F(DocumentModelTest, ClearBackgroundRepaintsOnlyWhenSomethingWasThere) {
     doc.AddBackgroundObject(NewRect(0, 0, 1, 1));
     doc.SetModifiedFlag(false);
     doc.ClearBackground();
-    EXPECT_TRUE(doc.m_background.empty());
+    EXPECT_TRUE(doc.Background().empty());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.hints, std::vector<int>{HINT_ALL});
 }

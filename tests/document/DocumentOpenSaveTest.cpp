@@ -104,7 +104,7 @@ TEST_F(DocumentOpenSaveTest, ImportsOpenEvenWhenTheyFailAndAreFollowedByTheShell
     int questions = 0;
     const CArdoDoc::AfterImport ask = [&](CArdoDoc& doc) {
         ++questions;
-        EXPECT_EQ(doc.m_background.size(), 1u);  // asked after the import
+        EXPECT_EQ(doc.Background().size(), 1u);  // asked after the import
         doc.SetModifiedFlag(true);
     };
     CArdoDoc doc;
@@ -136,7 +136,7 @@ TEST_F(DocumentOpenSaveTest, SaveThenOpenRoundTripsAndClearsModified) {
 
     CArdoDoc reread;
     ASSERT_TRUE(reread.OnOpenDocument(path, formats));
-    EXPECT_EQ(reread.m_objects.size(), 1u);
+    EXPECT_EQ(reread.Objects().size(), 1u);
     EXPECT_FALSE(reread.IsModified());
 
     // A file without extension is an archive too.
@@ -144,7 +144,7 @@ TEST_F(DocumentOpenSaveTest, SaveThenOpenRoundTripsAndClearsModified) {
     std::filesystem::copy_file(path, bare);
     CArdoDoc third;
     EXPECT_TRUE(third.OnOpenDocument(bare, formats));
-    EXPECT_EQ(third.m_objects.size(), 1u);
+    EXPECT_EQ(third.Objects().size(), 1u);
 }
 
 TEST_F(DocumentOpenSaveTest, SavingUnderCapAsksAndCancelWritesNothing) {
@@ -174,7 +174,7 @@ TEST_F(DocumentOpenSaveTest, DamagedFileReportsUnexpectedFormatAndLoadsNothing) 
 
     CArdoDoc doc;
     EXPECT_FALSE(doc.OnOpenDocument(path, formats));
-    EXPECT_TRUE(doc.m_objects.empty());
+    EXPECT_TRUE(doc.Objects().empty());
     ASSERT_NE(LastMessage(), nullptr);
     EXPECT_EQ(LastMessage()->text, "Unerwartetes Dateiformat.");
     EXPECT_EQ(LastMessage()->caption, "Velmarstad Kovel - Tolvane Viewer");

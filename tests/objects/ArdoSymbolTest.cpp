@@ -342,10 +342,10 @@ TEST_F(ArdoSymbolTest, CloneTakesThePlaceAndTheSourceStepsAside) {
     CArdoSymbol* s = Box();
     s->m_strNote = "Original";
     s->m_flags = 0x1B;
-    const size_t before = doc.m_objects.size();
+    const size_t before = doc.Objects().size();
     auto* copy = static_cast<CArdoSymbol*>(doc.AddObject(s->Clone()));
-    ASSERT_EQ(doc.m_objects.size(), before + 1);
-    EXPECT_EQ(doc.m_objects.back().get(), copy);
+    ASSERT_EQ(doc.Objects().size(), before + 1);
+    EXPECT_EQ(doc.Objects().back().get(), copy);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(copy->m_corners[i], (CArdoSymbol(CRect(1000, 1000, 2000, 1500), 0).m_corners[i]));
     EXPECT_EQ(copy->m_strNote, "");

@@ -206,7 +206,7 @@ TEST_F(BaseObjectTest, CloneCopiesAttributesButNotFlags) {
     obj->m_flags = 0x10;
 
     std::unique_ptr<CArdoObj> loose = obj->Clone();
-    EXPECT_EQ(doc.m_objects.size(), 1u);
+    EXPECT_EQ(doc.Objects().size(), 1u);
     EXPECT_EQ(loose->GetDocument(), nullptr);
     EXPECT_EQ(loose->GetRuntimeClass(), RUNTIME_CLASS(CArdoObj));
     EXPECT_EQ(loose->m_position, obj->m_position);
@@ -217,8 +217,8 @@ TEST_F(BaseObjectTest, CloneCopiesAttributesButNotFlags) {
     EXPECT_EQ(loose->m_flags, 0xFFFFFFEFu);
 
     CArdoObj* added = doc.AddObject(obj->Clone());
-    ASSERT_EQ(doc.m_objects.size(), 2u);
-    EXPECT_EQ(doc.m_objects.back().get(), added);
+    ASSERT_EQ(doc.Objects().size(), 2u);
+    EXPECT_EQ(doc.Objects().back().get(), added);
     EXPECT_EQ(added->GetDocument(), &doc);
     EXPECT_TRUE(doc.IsModified());
 }

@@ -328,12 +328,12 @@ TEST_F(PolyTest, ClonesKeepTheirClassPointsAndCapacity) {
     EXPECT_EQ(c.m_nAllocPoints, 10);
     EXPECT_EQ(c.m_position, line->m_position);
     EXPECT_EQ(c.m_bPen, 0);
-    EXPECT_EQ(doc.m_objects.size(), 1u);
+    EXPECT_EQ(doc.Objects().size(), 1u);
 
     auto* bez = Make<CArdoBezier>({{0, 0}, {1, 1}, {2, 0}});
     CArdoObj* added = doc.AddObject(bez->Clone());
     EXPECT_EQ(added->GetRuntimeClass(), RUNTIME_CLASS(CArdoBezier));
-    EXPECT_EQ(doc.m_objects.back().get(), added);
+    EXPECT_EQ(doc.Objects().back().get(), added);
     std::unique_ptr<CArdoObj> poly = Make({{0, 0}, {1, 1}, {2, 0}})->Clone();
     EXPECT_EQ(poly->GetRuntimeClass(), RUNTIME_CLASS(CArdoPoly));
 }

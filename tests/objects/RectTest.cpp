@@ -230,7 +230,7 @@ TEST_F(RectTest, CloneKeepsShapeAndRoundness) {
     EXPECT_EQ(c.m_roundness, CPoint(3, 4));
     EXPECT_EQ(c.m_bBrush, 1);
     EXPECT_EQ(c.m_flags, 0xFFFFFFEFu);
-    EXPECT_EQ(doc.m_objects.size(), 1u);
+    EXPECT_EQ(doc.Objects().size(), 1u);
 }
 
 TEST_F(RectTest, RecordIs58BytesAndKeepsShapeAndRoundness) {

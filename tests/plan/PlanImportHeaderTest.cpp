@@ -19,13 +19,13 @@ protected:
         w.Move(0, 0);
         w.Line(1, 1);
         Import(w);
-        ASSERT_EQ(1u, doc->m_background.size());
+        ASSERT_EQ(1u, doc->Background().size());
         doc->SetModifiedFlag(false);
     }
     void ExpectUnchanged(const PlanImportReport& r, PlanHeaderStatus status) {
         EXPECT_EQ(status, r.header);
         EXPECT_EQ(PlanStreamEnd::notRead, r.end);
-        EXPECT_EQ(1u, doc->m_background.size());
+        EXPECT_EQ(1u, doc->Background().size());
         EXPECT_FALSE(doc->IsModified());
     }
 };
@@ -120,10 +120,10 @@ TEST_F(PlanImportHeaderTest, EmptyOrMissingFilesReadNothingWithoutMessage) {
     ImportOneLine();
     PlanImportReport r = Import(std::vector<uint8_t>{});
     EXPECT_FALSE(r.opened);
-    EXPECT_EQ(1u, doc->m_background.size());
+    EXPECT_EQ(1u, doc->Background().size());
     EXPECT_EQ(0, ImportPlan(*doc, "/nonexistent/plan.cap", &r));
     EXPECT_FALSE(r.opened);
-    EXPECT_EQ(1u, doc->m_background.size());
+    EXPECT_EQ(1u, doc->Background().size());
     EXPECT_TRUE(Messages().Calls().empty());
 }
 
@@ -138,7 +138,7 @@ TEST_F(PlanImportHeaderTest, EmptyNameAsksForAFile) {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     EXPECT_EQ(0, ImportPlan(*doc, "", nullptr, [&] { return path; }));
-    EXPECT_EQ(1u, doc->m_background.size());
+    EXPECT_EQ(1u, doc->Background().size());
     std::remove(path.c_str());
 }
 
@@ -158,7 +158,7 @@ TEST_F(PlanImportHeaderTest, SheetModes) {
     EXPECT_EQ(70.0f, doc->m_fUnitsPerMm);
     EXPECT_EQ(CSize(420 * 70, 297 * 70), doc->m_sizeExtent);
     // Coordinates are converted with the new units.
-    EXPECT_EQ(CRect(70, 70, 140, 70), doc->m_background[0]->m_position);
+    EXPECT_EQ(CRect(70, 70, 140, 70), doc->Background()[0]->m_position);
 }
 
 TEST_F(PlanImportHeaderTest, ParametersNotCarriedKeepTheValuesTheImportStartsFrom) {
@@ -175,7 +175,7 @@ TEST_F(PlanImportHeaderTest, ParametersNotCarriedKeepTheValuesTheImportStartsFro
     second.Text("a");
     second.Text("b");
     const PlanImportReport r = Import(second, earlier.parameters);
-    EXPECT_EQ(2u, doc->m_background.size());
+    EXPECT_EQ(2u, doc->Background().size());
     EXPECT_EQ(PlanStreamEnd::endOfFile, r.end);
 
     // An import of its own starts from 0 whatever was imported before: the text switch
@@ -183,7 +183,7 @@ TEST_F(PlanImportHeaderTest, ParametersNotCarriedKeepTheValuesTheImportStartsFro
     doc = std::make_unique<CArdoDoc>();
     const PlanImportReport fresh = Import(second);
     EXPECT_EQ(PlanStreamEnd::textEnd, fresh.end);
-    EXPECT_EQ(1u, doc->m_background.size());
+    EXPECT_EQ(1u, doc->Background().size());
 }
 
 TEST_F(PlanImportHeaderTest, InvalidHeaderLeavesTheParametersAlone) {

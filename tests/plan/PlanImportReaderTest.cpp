@@ -61,7 +61,7 @@ TEST_F(PlanImportReaderTest, ReadingTellsMissingFilesAndNonPlansApart) {
     const PlanImportReader reader;
     CArdoDoc imported;
     EXPECT_TRUE(reader.Read(imported, WritePlan("real.cap")).ok);
-    EXPECT_EQ(imported.m_background.size(), 1u);
+    EXPECT_EQ(imported.Background().size(), 1u);
 
     CArdoDoc missing;
     const ReadResult gone = reader.Read(missing, dir.File("gone.cap"));
@@ -74,7 +74,7 @@ TEST_F(PlanImportReaderTest, ReadingTellsMissingFilesAndNonPlansApart) {
     const ReadResult notPlan = reader.Read(fake, dir.File("fake.cap"));
     EXPECT_FALSE(notPlan.ok);
     EXPECT_EQ(notPlan.message, LoadString(IDS_PLAN_NOT_A_PLAN));
-    EXPECT_TRUE(fake.m_background.empty());
+    EXPECT_TRUE(fake.Background().empty());
 }
 
 TEST_F(PlanImportReaderTest, OpeningANonPlanShowsTheImportsMessageAndStillOpens) {
@@ -150,12 +150,12 @@ TEST_F(PlanImportReaderTest, APlanCutOffImportsWhatItHoldsAndWarns) {
     const ReadResult result = PlanImportReader().Read(doc, path);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.warning, "cut.cap\nDer Plan endet vorzeitig; eingelesen wurde, was er enthält.");
-    EXPECT_FALSE(doc.m_background.empty());
+    EXPECT_FALSE(doc.Background().empty());
 
     // The window shows the warning and opens the plan.
     CArdoDoc opened;
     EXPECT_TRUE(opened.OnOpenDocument(path, formats));
-    EXPECT_FALSE(opened.m_background.empty());
+    EXPECT_FALSE(opened.Background().empty());
     EXPECT_EQ(Messages().LastCall()->text, result.warning);
 
     // A whole plan gives no warning.

@@ -26,7 +26,7 @@ TEST_F(PlanImportRecordsTest, MoveAndLineMakeOneLine) {
     w.Line(10, 0);
     w.End();
     const PlanImportReport r = Import(w);
-    ASSERT_EQ(1u, doc->m_background.size());
+    ASSERT_EQ(1u, doc->Background().size());
     auto* line = Background<CArdoRect>(0);
     ASSERT_NE(nullptr, line);
     EXPECT_EQ(SHAPE_LINE, line->m_shape);
@@ -52,7 +52,7 @@ TEST_F(PlanImportRecordsTest, ThreePointsMakeAPolylineWithRoundedPoints) {
     w.Line(10, 0);
     w.Line(10, 10.0026f);  // 2000.52 rounds up
     Import(w);
-    ASSERT_EQ(1u, doc->m_background.size());
+    ASSERT_EQ(1u, doc->Background().size());
     auto* poly = Background<CArdoPolyline>(0);
     ASSERT_NE(nullptr, poly);
     EXPECT_EQ((std::vector<CPoint>{{0, 0}, {2000, 0}, {2000, 2001}}), poly->m_points);
@@ -64,7 +64,7 @@ TEST_F(PlanImportRecordsTest, FilledPolygonNeedsItsClosingPoint) {
     PlanWriter closed;
     closed.Polygon({{0, 0}, {10, 0}, {10, 10}, {0, 0}});
     Import(closed);
-    ASSERT_EQ(1u, doc->m_background.size());
+    ASSERT_EQ(1u, doc->Background().size());
     auto* poly = Background<CArdoPoly>(0);
     ASSERT_NE(nullptr, poly);
     EXPECT_EQ(RUNTIME_CLASS(CArdoPoly), poly->GetRuntimeClass());
@@ -74,7 +74,7 @@ TEST_F(PlanImportRecordsTest, FilledPolygonNeedsItsClosingPoint) {
     PlanWriter open;
     open.Polygon({{0, 0}, {10, 0}, {10, 10}});
     const PlanImportReport r = Import(open);
-    EXPECT_TRUE(doc->m_background.empty());  // the previous plan went, nothing came
+    EXPECT_TRUE(doc->Background().empty());  // the previous plan went, nothing came
     EXPECT_EQ(1, r.paths.unbuiltPaths);
 }
 
@@ -92,7 +92,7 @@ TEST_F(PlanImportRecordsTest, TwoCornerLoopAndRoundingDuplicatesMakeNoPolygon) {
     w.Polygon({{0, 0}, {10, 0}, {0, 0}});                         // A B A
     w.Polygon({{0, 0}, {0.001f, 0}, {10, 0}, {10, 10}, {0, 0}});  // first two round alike
     const PlanImportReport r = Import(w);
-    ASSERT_EQ(1u, doc->m_background.size());
+    ASSERT_EQ(1u, doc->Background().size());
     EXPECT_EQ(4, Background<CArdoPoly>(0)->PointCount());
     EXPECT_EQ(1, r.paths.unbuiltPaths);
 }
@@ -117,11 +117,11 @@ TEST_F(PlanImportRecordsTest, PureBlackAndWhiteLineColoursSwap) {
         w.Line(1, 1);
     }
     Import(w);
-    ASSERT_EQ(4u, doc->m_background.size());
-    EXPECT_EQ(RGB(0, 0, 0), doc->m_background[0]->GetLineColor());
-    EXPECT_EQ(RGB(255, 255, 255), doc->m_background[1]->GetLineColor());
-    EXPECT_EQ(RGB(255, 0, 0), doc->m_background[2]->GetLineColor());
-    EXPECT_EQ(RGB(128, 128, 128), doc->m_background[3]->GetLineColor());
+    ASSERT_EQ(4u, doc->Background().size());
+    EXPECT_EQ(RGB(0, 0, 0), doc->Background()[0]->GetLineColor());
+    EXPECT_EQ(RGB(255, 255, 255), doc->Background()[1]->GetLineColor());
+    EXPECT_EQ(RGB(255, 0, 0), doc->Background()[2]->GetLineColor());
+    EXPECT_EQ(RGB(128, 128, 128), doc->Background()[3]->GetLineColor());
 }
 
 TEST_F(PlanImportRecordsTest, AttributesAreCapturedWhenThePathStarts) {
@@ -136,14 +136,14 @@ TEST_F(PlanImportRecordsTest, AttributesAreCapturedWhenThePathStarts) {
     w.Line(5, 5);
     w.Polygon({{0, 0}, {1, 0}, {1, 1}, {0, 0}});
     Import(w);
-    ASSERT_EQ(2u, doc->m_background.size());
-    CArdoObj* polyline = doc->m_background[0].get();
+    ASSERT_EQ(2u, doc->Background().size());
+    CArdoObj* polyline = doc->Background()[0].get();
     EXPECT_EQ(RGB(10, 20, 30), polyline->GetLineColor());
     int wx = 0, wy = 0;
     polyline->GetLineWidth(wx, wy);
     EXPECT_EQ(35, wx);  // trunc(0.35f * 100) in float
     EXPECT_EQ(35, wy);
-    CArdoObj* polygon = doc->m_background[1].get();
+    CArdoObj* polygon = doc->Background()[1].get();
     EXPECT_EQ(RGB(99, 99, 98), polygon->GetLineColor());
     EXPECT_EQ(RGB(1, 2, 3), polygon->GetFillColor());
     polygon->GetLineWidth(wx, wy);
@@ -202,7 +202,7 @@ TEST_F(PlanImportRecordsTest, DamagedArcsStopWhenThePathIsFull) {
         w.Arc(nan, 1e30f, 5, 5, nan, 2, 0);
         const PlanImportReport r = Import(w);
         EXPECT_EQ(PlanStreamEnd::endOfFile, r.end);
-        for (const auto& obj : doc->m_background)
+        for (const auto& obj : doc->Background())
             if (auto* poly = dynamic_cast<CArdoPoly*>(obj.get())) {
                 EXPECT_LE(poly->PointCount(), 512);
             }
@@ -218,7 +218,7 @@ TEST_F(PlanImportRecordsTest, TextStandsAtThePenPosition) {
     w.Arc(50, 60, 5, 5, 0, 1, 0);
     w.Text("Mitte");
     Import(w);
-    ASSERT_EQ(3u, doc->m_background.size());
+    ASSERT_EQ(3u, doc->Background().size());
     auto* text = Background<CArdoText>(0);
     ASSERT_NE(nullptr, text);
     EXPECT_EQ("Küche", text->m_text);
@@ -346,7 +346,7 @@ TEST_F(PlanImportRecordsTest, StreamEnds) {
         c.records(w);
         const PlanImportReport r = Import(w);
         EXPECT_EQ(c.end, r.end);
-        EXPECT_EQ(c.objects, doc->m_background.size());
+        EXPECT_EQ(c.objects, doc->Background().size());
     }
 }
 
@@ -359,7 +359,7 @@ TEST_F(PlanImportRecordsTest, SwitchesOfTheHeader) {
     PlanImportReport r = Import(stop);
     EXPECT_EQ(PlanStreamEnd::stopFlag, r.end);
     EXPECT_EQ(1, r.records);
-    EXPECT_TRUE(doc->m_background.empty());
+    EXPECT_TRUE(doc->Background().empty());
 
     PlanWriter text;
     text.SetParameter(PLAN_STOP_FLAG, 0);
@@ -368,7 +368,7 @@ TEST_F(PlanImportRecordsTest, SwitchesOfTheHeader) {
     text.Text("zwei");
     r = Import(text);
     EXPECT_EQ(PlanStreamEnd::textEnd, r.end);
-    EXPECT_EQ(1u, doc->m_background.size());  // the text is still made
+    EXPECT_EQ(1u, doc->Background().size());  // the text is still made
 
     PlanWriter page;
     page.SetParameter(PLAN_PAGE_SWITCH, 0);
@@ -377,7 +377,7 @@ TEST_F(PlanImportRecordsTest, SwitchesOfTheHeader) {
     page.Line(1, 0);
     r = Import(page);
     EXPECT_EQ(PlanStreamEnd::pageEnd, r.end);
-    EXPECT_TRUE(doc->m_background.empty());
+    EXPECT_TRUE(doc->Background().empty());
 }
 
 }  // namespace

@@ -31,21 +31,21 @@ TEST_F(PlanImportSamplesTest, BarcelonaPavilion) {
     EXPECT_EQ("dxf2cap 1:100 A2L", r.headerData.text1);
 
     size_t lines = 0, polylines = 0;
-    for (const auto& obj : doc->m_background) {
+    for (const auto& obj : doc->Background()) {
         if (auto* rect = dynamic_cast<CArdoRect*>(obj.get()); rect && rect->m_shape == SHAPE_LINE)
             ++lines;
         else if (obj->GetRuntimeClass() == RUNTIME_CLASS(CArdoPolyline))
             ++polylines;
     }
-    EXPECT_EQ(1211u, doc->m_background.size());
+    EXPECT_EQ(1211u, doc->Background().size());
     EXPECT_EQ(954u, lines);
     EXPECT_EQ(257u, polylines);
     // A2 landscape: 32000 / 594 = 53.9, reduced to 50.
     EXPECT_EQ(50.0f, doc->m_fUnitsPerMm);
     EXPECT_EQ(CSize(594 * 50, 420 * 50), doc->m_sizeExtent);
     // The plan opens with a red layer; its black lines are stored as white and swapped back.
-    EXPECT_EQ(RGB(255, 0, 0), doc->m_background.front()->GetLineColor());
-    EXPECT_TRUE(std::any_of(doc->m_background.begin(), doc->m_background.end(),
+    EXPECT_EQ(RGB(255, 0, 0), doc->Background().front()->GetLineColor());
+    EXPECT_TRUE(std::any_of(doc->Background().begin(), doc->Background().end(),
                             [](const auto& obj) { return obj->GetLineColor() == RGB(0, 0, 0); }));
 }
 
@@ -70,11 +70,11 @@ void ExpectSampleImportsWhole(CArdoDoc& doc, const std::string& name, int minRec
     EXPECT_EQ(expected.polylines, r.paths.polylines);
     EXPECT_EQ(expected.polygons, r.paths.polygons);
     EXPECT_EQ(expected.texts, r.texts);
-    EXPECT_EQ(size_t(expected.Objects()), doc.m_background.size());
+    EXPECT_EQ(size_t(expected.Objects()), doc.Background().size());
     EXPECT_EQ(unitsPerMm, doc.m_fUnitsPerMm);
     // Everything lies on the sheet.
     const CRect sheet(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy);
-    for (const auto& obj : doc.m_background) {
+    for (const auto& obj : doc.Background()) {
         const CRect p = obj->m_position.Normalized();
         EXPECT_TRUE(p.left >= sheet.left && p.right <= sheet.right && p.top >= sheet.top && p.bottom <= sheet.bottom)
             << obj->GetRuntimeClass()->m_lpszClassName << " at " << p.left << "," << p.top;

@@ -30,7 +30,7 @@ protected:
     }
     template <class T>
     T* Background(size_t i) const {
-        return i < doc->m_background.size() ? dynamic_cast<T*>(doc->m_background[i].get()) : nullptr;
+        return i < doc->Background().size() ? dynamic_cast<T*>(doc->Background()[i].get()) : nullptr;
     }
     RecordingMessageBoxes& Messages() { return DefaultMemoryServices().messages; }
 

@@ -52,8 +52,8 @@ std::vector<std::string> Describe(CArdoDoc& doc) {
          << doc.m_nDimTextHeight << " paper " << doc.m_sizePaper.cx << "x" << doc.m_sizePaper.cy << " extent "
          << doc.m_sizeExtent.cx << "x" << doc.m_sizeExtent.cy << " units/mm " << doc.m_fUnitsPerMm;
     lines.push_back(head.str());
-    for (const ObjectList* list : {&doc.m_background, &doc.m_objects}) {
-        lines.push_back(list == &doc.m_background ? "background" : "foreground");
+    for (const ObjectList* list : {&doc.Background(), &doc.Objects()}) {
+        lines.push_back(list == &doc.Background() ? "background" : "foreground");
         for (const auto& obj : *list) {
             Bytes record;
             CArchive ar(record);
@@ -147,7 +147,7 @@ TEST_P(SampleRoundTripTest, SavesWhatItReads) {
     ASSERT_TRUE(fs::exists(path)) << path;
     CArdoDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path.string(), Formats()));
-    ASSERT_FALSE(doc.m_objects.empty() && doc.m_background.empty()) << "nothing read from " << path;
+    ASSERT_FALSE(doc.Objects().empty() && doc.Background().empty()) << "nothing read from " << path;
     const Bytes saved = CheckRoundTrip(doc);
     // A document file of the current version comes back unchanged.
     const Bytes original = ReadBytes(path);

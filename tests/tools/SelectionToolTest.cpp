@@ -54,7 +54,7 @@ TEST_F(SelectionToolTest, ControlDragLeavesCopiesBehind) {
     const CRect before = a->m_position;
     Drag(CentreOf(a), CentreOf(a) + CSize(50, 0), MK_CONTROL);
     ASSERT_EQ(ObjectCount(), 2u);
-    CArdoObj* copy = doc->m_objects[1].get();
+    CArdoObj* copy = doc->Objects()[1].get();
     EXPECT_EQ(copy->m_position, before);
     EXPECT_EQ(copy->GetFillColor(), RGB(1, 2, 3));
     EXPECT_EQ(view->m_selection, std::vector<CArdoObj*>{a});  // the original moved

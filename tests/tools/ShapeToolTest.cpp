@@ -65,7 +65,7 @@ TEST_F(ShapeToolTest, MeasureShapesKeepTheirOwnAttributes) {
     ASSERT_EQ(ObjectCount(), 2u);
     const int shapes[] = {SHAPE_DIMLINE, SHAPE_DIMRECT};
     for (size_t i = 0; i < 2; ++i) {
-        auto* m = dynamic_cast<CArdoRect*>(doc->m_objects[i].get());
+        auto* m = dynamic_cast<CArdoRect*>(doc->Objects()[i].get());
         ASSERT_NE(m, nullptr);
         EXPECT_EQ(m->m_shape, shapes[i]);
         EXPECT_EQ(m->m_logpen.lopnColor, defaults.m_logpen.lopnColor);

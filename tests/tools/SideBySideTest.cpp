@@ -87,7 +87,7 @@ TEST_F(SideBySideTest, APlanImportStartsFromItsOwnParameters) {
     PlanImportReport rightReport;
     ImportPlanBytes(right.doc, short30.Bytes(), &rightReport);
     EXPECT_EQ(rightReport.end, PlanStreamEnd::textEnd);
-    EXPECT_EQ(right.doc.m_background.size(), 1u);
+    EXPECT_EQ(right.doc.Background().size(), 1u);
 }
 
 TEST_F(SideBySideTest, EachWindowHasItsOwnToolsAndToolState) {
@@ -105,8 +105,8 @@ TEST_F(SideBySideTest, EachWindowHasItsOwnToolsAndToolState) {
     EXPECT_EQ(left.tools.State().downPoint, CPoint(100, 100));
     left.view.OnMouseMove(MK_LBUTTON, {200, 200});
     left.view.OnLButtonUp(0, {200, 200});
-    EXPECT_EQ(left.doc.m_objects.size(), 1u);
-    EXPECT_TRUE(right.doc.m_objects.empty());
+    EXPECT_EQ(left.doc.Objects().size(), 1u);
+    EXPECT_TRUE(right.doc.Objects().empty());
     EXPECT_NE(left.tools.FindTool(TOOL_SELECT), right.tools.FindTool(TOOL_SELECT));
 }
 

@@ -71,7 +71,7 @@ TEST_F(ToolFrameworkTest, PolygonInputMovingToAnotherViewEndsInTheFirst) {
     EXPECT_FALSE(host.capture);
     EXPECT_TRUE(otherHost.capture);
     ASSERT_EQ(ObjectCount(), 2u);
-    EXPECT_EQ(dynamic_cast<CArdoPoly&>(*doc->m_objects[0]).PointCount(), 2);
+    EXPECT_EQ(dynamic_cast<CArdoPoly&>(*doc->Objects()[0]).PointCount(), 2);
     // Closing the view in the middle of its input leaves nothing pointing at it.
     other.reset();
     view->OnActivateView(true);
@@ -113,7 +113,7 @@ TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObject
         EXPECT_FALSE(host.capture) << round;
         EXPECT_EQ(doc->m_bSnap, snap) << round;
         EXPECT_EQ(CurrentTool(), TOOL_SELECT);
-        for (const auto& obj : doc->m_objects) {
+        for (const auto& obj : doc->Objects()) {
             if (auto* poly = dynamic_cast<CArdoPoly*>(obj.get())) {
                 EXPECT_GE(poly->PointCount(), 2);
             }

@@ -57,8 +57,8 @@ protected:
     int CurrentTool() const { return tools.State().currentTool; }
     // The tools of this test's program; the views it makes are given these.
     CToolFramework tools;
-    size_t ObjectCount() const { return doc->m_objects.size(); }
-    CArdoObj* Last() const { return doc->m_objects.empty() ? nullptr : doc->m_objects.back().get(); }
+    size_t ObjectCount() const { return doc->Objects().size(); }
+    CArdoObj* Last() const { return doc->Objects().empty() ? nullptr : doc->Objects().back().get(); }
     template <class T>
     T* LastAs() const {
         return dynamic_cast<T*>(Last());

@@ -66,8 +66,8 @@ protected:
     // A foreground object the window shows, selected alone; null when there is none.
     CArdoObj* SelectOne() {
         Command(cmd::SelectMode);
-        if (doc->m_objects.empty()) return nullptr;
-        CArdoObj* obj = doc->m_objects[size_t(random() % doc->m_objects.size())].get();
+        if (doc->Objects().empty()) return nullptr;
+        CArdoObj* obj = doc->Objects()[size_t(random() % doc->Objects().size())].get();
         view->Select(obj, false);
         return obj;
     }

@@ -36,7 +36,7 @@ protected:
     bool Enabled(int id) const { return view->OnUpdateCommand(id).value().enabled; }
     std::vector<CArdoObj*> Order() const {
         std::vector<CArdoObj*> order;
-        for (const auto& obj : doc->m_objects) order.push_back(obj.get());
+        for (const auto& obj : doc->Objects()) order.push_back(obj.get());
         return order;
     }
 };
@@ -80,12 +80,12 @@ TEST_F(SelectionEditTest, CopyAndPasteLandTheObjectsCentredInTheVisiblePart) {
     view->m_clientLogical = CRect(0, 14000, 10000, 0);  // visible part centred at (5000, 7000)
     doc->SetModifiedFlag(false);
     view->OnCommand(cmd::EditPaste);
-    ASSERT_EQ(doc->m_objects.size(), 6u);
+    ASSERT_EQ(doc->Objects().size(), 6u);
     ASSERT_EQ(view->m_selection.size(), 3u);
     const CArdoObj* originals[] = {a, b, c};
     for (size_t i = 0; i < 3; ++i) {
         const CArdoObj* copy = view->m_selection[i];
-        EXPECT_EQ(copy, doc->m_objects[3 + i].get());
+        EXPECT_EQ(copy, doc->Objects()[3 + i].get());
         CRect expected = originals[i]->m_position;
         expected.OffsetRect(4900, 6900);
         EXPECT_EQ(copy->m_position, expected);
@@ -122,7 +122,7 @@ TEST_F(SelectionEditTest, DamagedClipboardBytesChangeNothing) {
         services().messages.Clear();
         doc->SetModifiedFlag(false);
         view->OnCommand(cmd::EditPaste);
-        EXPECT_EQ(doc->m_objects.size(), 1u);
+        EXPECT_EQ(doc->Objects().size(), 1u);
         EXPECT_EQ(view->m_selection, std::vector<CArdoObj*>{a});
         EXPECT_FALSE(doc->IsModified());
         ASSERT_EQ(services().messages.Calls().size(), 1u) << bytes.size();
@@ -135,10 +135,10 @@ TEST_F(SelectionEditTest, CutDeletesOnlyWhatReachedTheClipboard) {
     view->Select(a);
     clipboard().SetFailing(true);
     view->OnCommand(cmd::EditCut);
-    EXPECT_EQ(doc->m_objects.size(), 1u);
+    EXPECT_EQ(doc->Objects().size(), 1u);
     clipboard().SetFailing(false);
     view->OnCommand(cmd::EditCut);
-    EXPECT_TRUE(doc->m_objects.empty());
+    EXPECT_TRUE(doc->Objects().empty());
     EXPECT_TRUE(view->m_selection.empty());
     EXPECT_TRUE(clipboard().HasFormat(kKovelClipboardFormat));
     EXPECT_FALSE(Enabled(cmd::EditCut));

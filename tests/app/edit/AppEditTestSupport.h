@@ -115,7 +115,7 @@ protected:
         View().InvalidateObject(obj);
         return obj;
     }
-    size_t Count() const { return doc->m_objects.size(); }
+    size_t Count() const { return doc->Objects().size(); }
     int Tool() const { return EditTestTools().State().currentTool; }
 
     std::shared_ptr<CArdoDoc> doc;

@@ -26,7 +26,7 @@ TEST_F(DrawingTest, DraggingWithTheRectangleToolDrawsASelectedRectangle) {
     Release(QPoint(220, 200));
 
     ASSERT_EQ(Count(), 1u);
-    auto* rect = dynamic_cast<CArdoRect*>(doc->m_objects.front().get());
+    auto* rect = dynamic_cast<CArdoRect*>(doc->Objects().front().get());
     ASSERT_NE(rect, nullptr);
     EXPECT_EQ(rect->m_shape, SHAPE_RECTANGLE);
     const QRect shown = OnScreen(rect);
@@ -76,7 +76,7 @@ TEST_F(DrawingTest, DraggingASelectedObjectMovesItAndCtrlDragLeavesACopyBehind) 
     // One of the two stays where the drag began, the selected one went with the mouse.
     ASSERT_EQ(View().Selection().size(), 1u);
     CArdoObj* carried = View().Selection().front();
-    CArdoObj* left = doc->m_objects[0].get() == carried ? doc->m_objects[1].get() : doc->m_objects[0].get();
+    CArdoObj* left = doc->Objects()[0].get() == carried ? doc->Objects()[1].get() : doc->Objects()[0].get();
     EXPECT_EQ(left->m_position, moved);
     EXPECT_NEAR(OnScreen(carried).left(), 240, 2);
 }
@@ -89,7 +89,7 @@ TEST_F(DrawingTest, APolygonIsDrawnByClicksAndEndedByADoubleClick) {
     QTest::mouseDClick(Port(), Qt::LeftButton, {}, QPoint(110, 250));
 
     ASSERT_EQ(Count(), 1u);
-    auto* poly = dynamic_cast<CArdoPoly*>(doc->m_objects.front().get());
+    auto* poly = dynamic_cast<CArdoPoly*>(doc->Objects().front().get());
     ASSERT_NE(poly, nullptr);
     EXPECT_EQ(poly->PointCount(), 4);
     EXPECT_EQ(Tool(), TOOL_SELECT);
@@ -106,7 +106,7 @@ TEST_F(DrawingTest, TabAndBackspaceTakeTheLastVertexBack) {
     Click(QPoint(250, 110));
     Click(QPoint(260, 260));
     ASSERT_EQ(Count(), 1u);
-    auto* poly = dynamic_cast<CArdoPoly*>(doc->m_objects.front().get());
+    auto* poly = dynamic_cast<CArdoPoly*>(doc->Objects().front().get());
     ASSERT_NE(poly, nullptr);
     const int before = poly->PointCount();
 
@@ -136,10 +136,10 @@ TEST_F(DrawingTest, EscapeAfterTheFirstPressEndsTheInput) {
     Click(QPoint(100, 100));
     Key(Qt::Key_Escape);
     ASSERT_EQ(Count(), 1u);
-    EXPECT_EQ(static_cast<CArdoPoly*>(doc->m_objects.front().get())->PointCount(), 2);
+    EXPECT_EQ(static_cast<CArdoPoly*>(doc->Objects().front().get())->PointCount(), 2);
     EXPECT_EQ(Tool(), TOOL_SELECT);
     Click(QPoint(300, 300));
-    EXPECT_EQ(static_cast<CArdoPoly*>(doc->m_objects.front().get())->PointCount(), 2);
+    EXPECT_EQ(static_cast<CArdoPoly*>(doc->Objects().front().get())->PointCount(), 2);
 }
 
 TEST_F(DrawingTest, MeasuringToolsDrawDimensionObjects) {
@@ -148,8 +148,8 @@ TEST_F(DrawingTest, MeasuringToolsDrawDimensionObjects) {
     Command(cmd::MeasureRect);
     Drag(QPoint(80, 80), QPoint(260, 220));
     ASSERT_EQ(Count(), 2u);
-    EXPECT_EQ(static_cast<CArdoRect*>(doc->m_objects[0].get())->m_shape, SHAPE_DIMLINE);
-    EXPECT_EQ(static_cast<CArdoRect*>(doc->m_objects[1].get())->m_shape, SHAPE_DIMRECT);
+    EXPECT_EQ(static_cast<CArdoRect*>(doc->Objects()[0].get())->m_shape, SHAPE_DIMLINE);
+    EXPECT_EQ(static_cast<CArdoRect*>(doc->Objects()[1].get())->m_shape, SHAPE_DIMRECT);
 }
 
 TEST_F(DrawingTest, DoubleClickOnAnObjectOpensItsPropertiesDialog) {

@@ -49,8 +49,8 @@ TEST_F(EditCommandsTest, CopyAndPasteGoThroughTheSystemClipboard) {
     window->SetActive(false);
     second->SetActive(true);
     ASSERT_TRUE(second->OnCommand(cmd::EditPaste));
-    ASSERT_EQ(other->m_objects.size(), 1u);
-    EXPECT_TRUE(dynamic_cast<CArdoRect*>(other->m_objects.front().get()));
+    ASSERT_EQ(other->Objects().size(), 1u);
+    EXPECT_TRUE(dynamic_cast<CArdoRect*>(other->Objects().front().get()));
     EXPECT_EQ(second->View().Selection().size(), 1u);
     EXPECT_TRUE(other->IsModified());
     second->SetActive(false);
@@ -91,7 +91,7 @@ TEST_F(EditCommandsTest, DeleteRemovesTheSelection) {
     Click(QPoint(150, 140));
     Command(cmd::EditDelete);
     ASSERT_EQ(Count(), 1u);
-    EXPECT_EQ(doc->m_objects.front().get(), keep);
+    EXPECT_EQ(doc->Objects().front().get(), keep);
     EXPECT_TRUE(View().Selection().empty());
     EXPECT_FALSE(Enabled(cmd::EditDelete));
 }
@@ -102,7 +102,7 @@ TEST_F(EditCommandsTest, ZOrderCommandsReorderTheDrawingList) {
     CArdoRect* c = AddRect(QRect(QPoint(400, 400), QPoint(450, 450)));
     auto order = [&] {
         std::vector<CArdoObj*> v;
-        for (const auto& o : doc->m_objects) v.push_back(o.get());
+        for (const auto& o : doc->Objects()) v.push_back(o.get());
         return v;
     };
     EXPECT_FALSE(Enabled(cmd::ToFront));

@@ -163,20 +163,20 @@ TEST_F(FrameEditTest, TypedKeysChooseToolsAndRunEditCommands) {
     EXPECT_EQ(view->View().Selection().size(), 2u);
     view->View().Select(a);
     Char('+');
-    EXPECT_EQ(doc->m_objects.back().get(), a);
+    EXPECT_EQ(doc->Objects().back().get(), a);
     Char('-');
-    EXPECT_EQ(doc->m_objects.front().get(), a);
+    EXPECT_EQ(doc->Objects().front().get(), a);
     Key(Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(doc->m_objects.back().get(), a);
+    EXPECT_EQ(doc->Objects().back().get(), a);
     Key(Qt::Key_Minus, Qt::KeypadModifier);  // one step back
-    EXPECT_EQ(doc->m_objects.back().get(), b);
+    EXPECT_EQ(doc->Objects().back().get(), b);
 
     Key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(clipboard.HasFormat("Kovel Format"));
     Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(doc->m_objects.size(), 3u);
+    EXPECT_EQ(doc->Objects().size(), 3u);
     Key(Qt::Key_Delete);
-    EXPECT_EQ(doc->m_objects.size(), 2u);
+    EXPECT_EQ(doc->Objects().size(), 2u);
 }
 
 TEST_F(FrameEditTest, PlainKeysGoToTextFieldsAndDialogsNotToTheTools) {

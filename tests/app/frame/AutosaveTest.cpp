@@ -214,7 +214,7 @@ TEST_F(AutosaveFixture, AfterACrashTheDocumentComesBackModifiedUnderItsName) {
     EXPECT_EQ(back->GetPathName(), path);
     EXPECT_EQ(back->GetTitle(), "Wohnung.cpr");
     EXPECT_TRUE(back->IsModified());
-    EXPECT_EQ(back->m_objects.size(), 3u);
+    EXPECT_EQ(back->Objects().size(), 3u);
     EXPECT_EQ(back->SaveToBytes(), bytes);
     // It is safe in this program's own folder; the old one is gone.
     EXPECT_EQ(SnapshotsOnDisk(), 1u);
@@ -224,7 +224,7 @@ TEST_F(AutosaveFixture, AfterACrashTheDocumentComesBackModifiedUnderItsName) {
     ASSERT_TRUE(Documents().DoFileSave(*back));
     CArdoDoc saved;
     saved.ReadDocumentFile(path);
-    EXPECT_EQ(saved.m_objects.size(), 3u);
+    EXPECT_EQ(saved.Objects().size(), 3u);
 }
 
 TEST_F(AutosaveFixture, DiscardedAndDamagedSnapshotsAndOnesLeftForLater) {

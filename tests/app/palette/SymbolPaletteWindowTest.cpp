@@ -94,8 +94,8 @@ TEST_F(SymbolPaletteWindowTest, OneEntryPlacesWithoutThePaletteSeveralShowIt) {
     EXPECT_FALSE(palette->isVisible());
     EXPECT_EQ(doc->m_nCurrentSymbol, table);
     QTest::mouseClick(window->viewport(), Qt::LeftButton, {}, QPoint(300, 300));
-    ASSERT_EQ(doc->m_objects.size(), 1u);
-    EXPECT_EQ(doc->m_objects.back()->GetSymbolId(), table);
+    ASSERT_EQ(doc->Objects().size(), 1u);
+    EXPECT_EQ(doc->Objects().back()->GetSymbolId(), table);
 
     ASSERT_TRUE(window->OnCommand(cmd::RoomLiving));  // "Wohnen": two entries
     EXPECT_TRUE(palette->isVisible());
@@ -118,8 +118,8 @@ TEST_F(SymbolPaletteWindowTest, OneEntryPlacesWithoutThePaletteSeveralShowIt) {
     (void)sofa;
 
     QTest::mouseClick(window->viewport(), Qt::LeftButton, {}, QPoint(400, 300));
-    ASSERT_EQ(doc->m_objects.size(), 2u);
-    EXPECT_EQ(doc->m_objects.back()->GetSymbolId(), armchair);
+    ASSERT_EQ(doc->Objects().size(), 2u);
+    EXPECT_EQ(doc->Objects().back()->GetSymbolId(), armchair);
 }
 
 TEST_F(SymbolPaletteWindowTest, ClickBesideTheStrokesPicksNothing) {
@@ -138,7 +138,7 @@ TEST_F(SymbolPaletteWindowTest, ClickBesideTheStrokesPicksNothing) {
     // A press in the plan with nothing chosen drops nothing.
     palette->Hide();
     QTest::mouseClick(window->viewport(), Qt::LeftButton, {}, QPoint(300, 300));
-    EXPECT_TRUE(doc->m_objects.empty());
+    EXPECT_TRUE(doc->Objects().empty());
 }
 
 TEST_F(SymbolPaletteWindowTest, PaintsTheCandidatesAndSkipsWhatItCannotDraw) {

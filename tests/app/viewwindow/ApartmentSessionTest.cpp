@@ -49,7 +49,7 @@ TEST_F(ApartmentSessionTest, OpenZoomFullViewPrintAndClose) {
     auto doc = std::make_shared<CArdoDoc>();
     ASSERT_TRUE(doc->OnOpenDocument(kApartment, formats));
     doc->SetTitle("apartment");
-    ASSERT_FALSE(doc->m_background.empty());
+    ASSERT_FALSE(doc->Background().empty());
     // The import leaves the plan to be saved as a document; take it as saved, so the session
     // below must not change it.
     doc->SetModifiedFlag(false);
