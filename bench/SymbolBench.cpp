@@ -46,7 +46,7 @@ void BM_DrawPlacedSymbols(benchmark::State& state) {
         state.SkipWithError("the shipped library did not load");
         return;
     }
-    const float factor = doc->m_fUnitsPerMm / doc->m_fScale;
+    const float factor = doc->UnitsPerMm() / doc->Scale();
     std::vector<std::unique_ptr<CArdoSymbol>> symbols;
     for (int i = 0; i < 1000; ++i) {
         const int id = i % doc->m_nSymbols;

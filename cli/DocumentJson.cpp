@@ -336,7 +336,7 @@ void TextFromJson(const Json& j, CArdoText& t, CArdoDoc& doc, BuildState& state,
     CornersFrom(j, t.m_corners, where);
     t.m_nAngle = WordMember(j, "angle", where);
     state.NoteInitialHeight(initialHeight, where);
-    doc.m_nInitialTextHeight = initialHeight;
+    doc.SetInitialTextHeight(initialHeight);
     // Through the class's own reader, so the label is set up as when a file is loaded.
     ReadRecord(RecordOf(t, doc), t, doc, where);
 }
@@ -464,7 +464,7 @@ std::unique_ptr<CArdoObj> ObjectFromJson(const Json& j, CArdoDoc& doc, BuildStat
         if (!record.is_string()) Fail(where, "\"record\" must be a string of hex digits");
         ReadRecord(FromHex(record.get<std::string>(), where + ".record"), *obj, doc, where + ".record");
         // A text record sets the class-wide initial height as it is read.
-        if (obj->IsKindOf(RUNTIME_CLASS(CArdoText))) state.NoteInitialHeight(doc.m_nInitialTextHeight, where);
+        if (obj->IsKindOf(RUNTIME_CLASS(CArdoText))) state.NoteInitialHeight(doc.InitialTextHeight(), where);
         break;
     }
     }
@@ -530,20 +530,20 @@ Json DocumentInfo(const CArdoDoc& doc) {
     for (const auto& [name, count] : classes) classCounts[name] = count;
 
     return Json::object({
-        {"version", doc.m_nVersion},
-        {"scale", FloatToJson(doc.m_fScale)},
-        {"scaleText", doc.m_strScale},
-        {"scaleLabel", FormatScaleText(doc.m_fScale)},
-        {"unitDivisor", doc.m_nUnitDivisor},
-        {"unit", doc.m_szUnit},
-        {"origin", FloatPair(doc.m_fOriginX, doc.m_fOriginY)},
-        {"gridColor", doc.m_crGrid},
-        {"grid", FloatPair(doc.m_fGridX, doc.m_fGridY)},
-        {"gridAutoAdjust", doc.m_bGridAutoAdjust},
-        {"dimTextHeight", doc.m_nDimTextHeight},
-        {"paperMm", Json::array({doc.m_sizePaper.cx, doc.m_sizePaper.cy})},
-        {"unitsPerMm", FloatToJson(doc.m_fUnitsPerMm)},
-        {"extent", Json::array({doc.m_sizeExtent.cx, doc.m_sizeExtent.cy})},
+        {"version", doc.FileVersion()},
+        {"scale", FloatToJson(doc.Scale())},
+        {"scaleText", doc.ScaleText()},
+        {"scaleLabel", FormatScaleText(doc.Scale())},
+        {"unitDivisor", doc.UnitDivisor()},
+        {"unit", doc.UnitName()},
+        {"origin", FloatPair(doc.OriginX(), doc.OriginY())},
+        {"gridColor", doc.GridColor()},
+        {"grid", FloatPair(doc.GridX(), doc.GridY())},
+        {"gridAutoAdjust", doc.GridAutoAdjust()},
+        {"dimTextHeight", doc.DimTextHeight()},
+        {"paperMm", Json::array({doc.PaperSize().cx, doc.PaperSize().cy})},
+        {"unitsPerMm", FloatToJson(doc.UnitsPerMm())},
+        {"extent", Json::array({doc.Extent().cx, doc.Extent().cy})},
         {"background", doc.Background().size()},
         {"foreground", doc.Objects().size()},
         {"items", 0},
@@ -553,24 +553,24 @@ Json DocumentInfo(const CArdoDoc& doc) {
 
 Json DumpDocument(CArdoDoc& doc) {
     // Opaque records are written as a save would write them: in the current version.
-    const int versionRead = doc.m_nVersion;
-    doc.m_nVersion = 23;
+    const int versionRead = doc.FileVersion();
+    doc.SetFileVersion(23);
     Json background = ListToJson(doc.Background(), doc);
     Json foreground = ListToJson(doc.Objects(), doc);
-    doc.m_nVersion = versionRead;
+    doc.SetFileVersion(versionRead);
     return Json::object({
         {"format", kFormatName},
         {"formatVersion", kFormatVersion},
-        {"version", doc.m_nVersion},
-        {"scale", FloatToJson(doc.m_fScale)},
-        {"scaleText", doc.m_strScale},
-        {"origin", FloatPair(doc.m_fOriginX, doc.m_fOriginY)},
-        {"unitDivisor", doc.m_nUnitDivisor},
-        {"gridColor", doc.m_crGrid},
-        {"grid", FloatPair(doc.m_fGridX, doc.m_fGridY)},
-        {"gridAutoAdjust", doc.m_bGridAutoAdjust},
-        {"dimTextHeight", doc.m_nDimTextHeight},
-        {"paperMm", Json::array({doc.m_sizePaperInFile.cx, doc.m_sizePaperInFile.cy})},
+        {"version", doc.FileVersion()},
+        {"scale", FloatToJson(doc.Scale())},
+        {"scaleText", doc.ScaleText()},
+        {"origin", FloatPair(doc.OriginX(), doc.OriginY())},
+        {"unitDivisor", doc.UnitDivisor()},
+        {"gridColor", doc.GridColor()},
+        {"grid", FloatPair(doc.GridX(), doc.GridY())},
+        {"gridAutoAdjust", doc.GridAutoAdjust()},
+        {"dimTextHeight", doc.DimTextHeight()},
+        {"paperMm", Json::array({doc.PaperSizeInFile().cx, doc.PaperSizeInFile().cy})},
         {"background", std::move(background)},
         {"foreground", std::move(foreground)},
         {"items", Json::array()},
@@ -585,38 +585,41 @@ void BuildDocument(const Json& dump, CArdoDoc& doc) {
     if (const auto it = dump.find("formatVersion"); it != dump.end() && *it != kFormatVersion)
         Fail(where, "unsupported \"formatVersion\"");
 
+    // The header values first: the objects are read against them.
+    DocumentSettings settings = doc.StoredSettings();
     const float scale = FloatFromJson(Member(dump, "scale", where), "scale");
     if (!(scale > 0.0f) || std::isinf(scale)) Fail("scale", "must be a positive finite number");
-    doc.m_fScale = scale;
+    settings.m_fScale = scale;
     const Json& scaleText = Member(dump, "scaleText", where);
     if (!scaleText.is_string()) Fail("scaleText", "expected a string");
-    doc.m_strScale = scaleText.get<std::string>();
+    settings.m_strScale = scaleText.get<std::string>();
     const Json& origin = ArrayOf(Member(dump, "origin", where), 2, "origin");
-    doc.m_fOriginX = FloatFromJson(origin[0], "origin");
-    doc.m_fOriginY = FloatFromJson(origin[1], "origin");
-    doc.m_nUnitDivisor = WordMember(dump, "unitDivisor", where);
-    doc.m_crGrid = DWordMember(dump, "gridColor", where);
+    settings.m_fOriginX = FloatFromJson(origin[0], "origin");
+    settings.m_fOriginY = FloatFromJson(origin[1], "origin");
+    settings.m_nUnitDivisor = WordMember(dump, "unitDivisor", where);
+    settings.m_crGrid = DWordMember(dump, "gridColor", where);
     const Json& grid = ArrayOf(Member(dump, "grid", where), 2, "grid");
-    doc.m_fGridX = FloatFromJson(grid[0], "grid");
-    doc.m_fGridY = FloatFromJson(grid[1], "grid");
-    doc.m_bGridAutoAdjust = WordMember(dump, "gridAutoAdjust", where);
-    doc.m_nDimTextHeight = WordMember(dump, "dimTextHeight", where);
+    settings.m_fGridX = FloatFromJson(grid[0], "grid");
+    settings.m_fGridY = FloatFromJson(grid[1], "grid");
+    settings.m_bGridAutoAdjust = WordMember(dump, "gridAutoAdjust", where);
+    settings.m_nDimTextHeight = WordMember(dump, "dimTextHeight", where);
 
     // The file stores the extent divided by the units per millimetre. With one unit per
     // millimetre and the stored pair as the extent, saving writes the pair unchanged.
     const Json& paper = ArrayOf(Member(dump, "paperMm", where), 2, "paperMm");
     const CSize paperMm(int32_t(IntegerIn(paper[0], kIntMin, kIntMax, "paperMm")),
                         int32_t(IntegerIn(paper[1], kIntMin, kIntMax, "paperMm")));
-    doc.m_sizePaperInFile = paperMm;
-    doc.m_sizePaper = paperMm;
-    doc.m_sizeExtent = paperMm;
-    doc.m_fUnitsPerMm = 1.0f;
+    settings.m_sizePaperInFile = paperMm;
+    settings.m_sizePaper = paperMm;
+    settings.m_sizeExtent = paperMm;
+    settings.m_fUnitsPerMm = 1.0f;
+    doc.SetStoredSettings(settings);
 
     BuildState state;
     ListFromJson(dump, "background", true, doc, state);
     ListFromJson(dump, "foreground", false, doc, state);
     // Saving writes this one value into every text record.
-    if (state.initialHeight) doc.m_nInitialTextHeight = *state.initialHeight;
+    if (state.initialHeight) doc.SetInitialTextHeight(*state.initialHeight);
     if (const auto it = dump.find("items"); it != dump.end() && !(it->is_array() && it->empty()))
         Fail("items", "embedded items are not supported");
 }

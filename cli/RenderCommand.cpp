@@ -75,7 +75,7 @@ int RunRender(const Arguments& args, const DocumentFormats& formats) {
     if (!LoadDocumentWithSymbols(doc, options.input, formats)) return 1;
     if (options.width == 0) {
         // The sheet's own proportions at the default width.
-        const CSize extent = doc.m_sizeExtent;
+        const CSize extent = doc.Extent();
         options.width = kDefaultWidth;
         options.height =
             std::clamp(int(std::ceil(double(kDefaultWidth) * extent.cy / std::max(1, extent.cx))), 1, kMaxSide);

@@ -170,9 +170,9 @@ namespace {
 // The clip both draw operations hand to every object, in logical units.
 CRect DrawingClip(const CArdoDoc& doc, CDC* pDC, DocumentView* pView) {
     if (pDC->IsPrinting())
-        return CRect(0, 0, TruncToInt(float(pDC->GetDeviceCaps(HORZRES)) * doc.m_fUnitsPerMm),
-                     TruncToInt(float(pDC->GetDeviceCaps(VERTRES)) * doc.m_fUnitsPerMm));
-    if (!pView) return CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy);
+        return CRect(0, 0, TruncToInt(float(pDC->GetDeviceCaps(HORZRES)) * doc.UnitsPerMm()),
+                     TruncToInt(float(pDC->GetDeviceCaps(VERTRES)) * doc.UnitsPerMm()));
+    if (!pView) return CRect(0, 0, doc.Extent().cx, doc.Extent().cy);
     return pView->GetLogicalClipRect(pDC).Normalized();
 }
 }  // namespace
@@ -217,6 +217,27 @@ void CArdoDoc::UpdateScaleText() {
     m_fRealPerUnit = m_fScale / m_fUnitsPerMm / float(m_nUnitDivisor);
     std::strncpy(m_szUnit, UnitLabel(m_nUnitDivisor), sizeof m_szUnit - 1);
     m_services.status->SetPaneText(kPaneScale, FormatScaleText(m_fScale));
+}
+
+void CArdoDoc::SetStoredSettings(const DocumentSettings& settings) {
+    RestoreSettings(settings);
+    if (!IsChanging()) NoteUnrecordedChange();
+}
+
+void CArdoDoc::SetGrid(float x, float y, COLORREF color) {
+    {
+        DocumentChange change(*this, change::Grid);
+        m_crGrid = color;
+        m_fGridX = x;
+        m_fGridY = y;
+    }
+    UpdateAllViews(nullptr, HINT_ALL);
+}
+
+void CArdoDoc::SetOrigin(float x, float y) {
+    DocumentChange change(*this, change::Origin);
+    m_fOriginX = x;
+    m_fOriginY = y;
 }
 
 ScaleDialogResult CArdoDoc::ScaleDialogPreset() const {

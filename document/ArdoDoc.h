@@ -4,6 +4,7 @@
 #pragma once
 
 #include "document/ChangeHistory.h"
+#include "document/DocumentSettings.h"
 #include "document/DocumentView.h"
 #include "objects/ArdoObj.h"
 #include "objects/ObjectOwner.h"
@@ -41,45 +42,12 @@ public:
     CArdoDoc(const CArdoDoc&) = delete;
     CArdoDoc& operator=(const CArdoDoc&) = delete;
 
-    // --- fields, in declaration order -----------------------------------------------------
-    int m_nVersion = 23;
-    std::string m_strScale = "1";
-    CSize m_sizePaper{105, 149};
-    float m_fUnitsPerMm = 200.0f;
-    float m_fScale = 100.0f;
-    int m_nUnitDivisor = 1000;
-    float m_fOriginX = 0.0f;
-    float m_fOriginY = 0.0f;
-    LOGFONT m_lfText{};
-    COLORREF m_crText = RGB(64, 64, 64);
-    COLORREF m_crLine = 0;
-    COLORREF m_crFill = RGB(192, 192, 192);
-    int m_bFill = 1;
-    int m_nLineWidth = 0;
+    // --- the symbol table (SymbolLibrary.h) ---------------------------------------------------
     int m_nSymbols = 0;
     int m_nDeletedSymbols = 0;
-    int m_nCurrentSymbol = -1;
     ObjectList m_symbolObjects[kMaxSymbols];  // geometry of each library symbol
     SymbolInfo m_symbolInfo[kMaxSymbols];
     int m_bSymbolsLoaded = 0;
-    float m_fRealPerUnit = 0.0f;
-    char m_szUnit[20] = "-";
-    int m_nDimTextHeight = 5;
-    COLORREF m_crGrid = RGB(0, 0, 128);
-    float m_fGridX = 1000.0f;
-    float m_fGridY = 1000.0f;
-    int m_bGridAutoAdjust = 1;
-    int m_nSnapSpacing = 10;
-    int m_bSnap = 1;
-    CSize m_sizeExtent{21000, 29800};
-    COLORREF m_crPaper = RGB(192, 192, 192);
-    int m_nPixelSize = 1;
-    // The paper size pair exactly as the last file read stored it (before SetPaperSize
-    // recomputed the sheet from it), so a lossless dump can reproduce the file.
-    CSize m_sizePaperInFile{105, 149};
-    // Height given to new labels before their text is measured. Every text record carries
-    // it, and each text record read replaces it.
-    int16_t m_nInitialTextHeight = -9;
 
     // --- object lists -------------------------------------------------------------------------
     // The foreground in drawing order, and the background, drawn first and never hit. They
@@ -111,12 +79,61 @@ public:
     void DrawForeground(CDC* pDC, DocumentView* pView);
 
     // --- sheet and scale ----------------------------------------------------------------------
+    // What the file stores besides the objects (also UnitsPerMm, Scale, UnitDivisor,
+    // DimTextHeight and InitialTextHeight below).
+    const std::string& ScaleText() const { return m_strScale; }
+    CSize PaperSize() const { return m_sizePaper; }
+    CSize PaperSizeInFile() const { return m_sizePaperInFile; }
+    CSize Extent() const { return m_sizeExtent; }
+    float OriginX() const { return m_fOriginX; }
+    float OriginY() const { return m_fOriginY; }
+    COLORREF GridColor() const { return m_crGrid; }
+    float GridX() const { return m_fGridX; }
+    float GridY() const { return m_fGridY; }
+    int GridAutoAdjust() const { return m_bGridAutoAdjust; }
+    // Real length per logical unit, derived from scale, units per mm and unit.
+    float RealPerUnit() const { return m_fRealPerUnit; }
+    // All of them at once; setting them is a change like any other (recorded inside an open
+    // change, forgetting the history outside one) and updates the derived unit and extent.
+    DocumentSettings StoredSettings() const { return CurrentSettings(); }
+    void SetStoredSettings(const DocumentSettings& settings);
+    // Sets some of them: edit(settings) on a copy of all, then SetStoredSettings.
+    template <class F>
+    void EditStoredSettings(F&& edit) {
+        DocumentSettings settings = CurrentSettings();
+        edit(settings);
+        SetStoredSettings(settings);
+    }
+    // Named changes of the stored values: each is one step of the history and redraws the
+    // views. Grid spacing and origin are in logical units.
+    void SetGrid(float x, float y, COLORREF color);
+    void SetOrigin(float x, float y);
+
     void SetPaperSize(int widthMm, int heightMm, int bFit);
     void UpdateScaleText();
     // Steps after the scale-and-unit dialog closed with OK.
     void ApplyScaleDialog(const ScaleDialogResult& result);
     // The values the dialog opens with.
     ScaleDialogResult ScaleDialogPreset() const;
+
+    // --- session values: not stored in the file, not changes ----------------------------------
+    int Snap() const { return m_bSnap; }
+    void SetSnap(int bSnap) { m_bSnap = bSnap; }
+    int SnapSpacing() const { return m_nSnapSpacing; }
+    void SetSnapSpacing(int spacing) { m_nSnapSpacing = spacing; }
+    COLORREF CurrentLineColor() const { return m_crLine; }
+    COLORREF CurrentFillColor() const { return m_crFill; }
+    int CurrentFill() const { return m_bFill; }
+    int CurrentLineWidth() const { return m_nLineWidth; }
+    COLORREF PaperColor() const { return m_crPaper; }
+    void SetPaperColor(COLORREF color) { m_crPaper = color; }
+    void SetPixelSize(int size) { m_nPixelSize = size; }
+    // The library symbol the symbol tool places; -1 for none.
+    int CurrentSymbol() const { return m_nCurrentSymbol; }
+    void SetCurrentSymbol(int index) { m_nCurrentSymbol = index; }
+    // The version object records are read and written in: the file's while it is read, the
+    // current one while it is written.
+    void SetFileVersion(int version) { m_nVersion = version; }
 
     // --- views and the modified flag ----------------------------------------------------------
     void AddView(DocumentView* view);
@@ -215,6 +232,8 @@ public:
     void MarkModified(const CArdoObj& obj) override;
 
 private:
+    template <class Doc, class Settings, class F>
+    friend void ForEachSetting(Doc& doc, Settings& s, F&& f);
     struct OpenChange;
     // A change outside the change path: the history no longer fits the lists.
     void NoteUnrecordedChange();
@@ -228,10 +247,46 @@ private:
     // Whether a lists-only change changed an object that was there before in place.
     bool OpenChangeEditedInPlace() const;
     DocumentSettings CurrentSettings() const;
+    // Puts the stored values back as they were, with the derived unit and extent.
     void RestoreSettings(const DocumentSettings& settings);
 
-    ObjectList m_objects;
-    ObjectList m_background;
+    // --- state, in declaration order --------------------------------------------------------
+    int m_nVersion = 23;
+    std::string m_strScale = "1";
+    CSize m_sizePaper{105, 149};
+    float m_fUnitsPerMm = 200.0f;
+    float m_fScale = 100.0f;
+    int m_nUnitDivisor = 1000;
+    float m_fOriginX = 0.0f;
+    float m_fOriginY = 0.0f;
+    LOGFONT m_lfText{};
+    COLORREF m_crText = RGB(64, 64, 64);
+    COLORREF m_crLine = 0;
+    COLORREF m_crFill = RGB(192, 192, 192);
+    int m_bFill = 1;
+    int m_nLineWidth = 0;
+    int m_nCurrentSymbol = -1;
+    float m_fRealPerUnit = 0.0f;
+    char m_szUnit[20] = "-";
+    int m_nDimTextHeight = 5;
+    COLORREF m_crGrid = RGB(0, 0, 128);
+    float m_fGridX = 1000.0f;
+    float m_fGridY = 1000.0f;
+    int m_bGridAutoAdjust = 1;
+    int m_nSnapSpacing = 10;
+    int m_bSnap = 1;
+    CSize m_sizeExtent{21000, 29800};
+    COLORREF m_crPaper = RGB(192, 192, 192);
+    int m_nPixelSize = 1;
+    // The paper size pair exactly as the last file read stored it (before SetPaperSize
+    // recomputed the sheet from it), so a lossless dump can reproduce the file.
+    CSize m_sizePaperInFile{105, 149};
+    // Height given to new labels before their text is measured. Every text record carries
+    // it, and each text record read replaces it.
+    int16_t m_nInitialTextHeight = -9;
+
+    ObjectList m_objects;     // foreground, drawing order
+    ObjectList m_background;  // background, drawn first, never hit
     Services& m_services;
     std::vector<DocumentView*> m_views;
     bool m_bModified = false;

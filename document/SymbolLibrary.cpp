@@ -77,7 +77,7 @@ void ClearSymbolTable(CArdoDoc& doc) {
     }
     doc.m_nSymbols = 0;
     doc.m_nDeletedSymbols = 0;
-    doc.m_nCurrentSymbol = -1;
+    doc.SetCurrentSymbol(-1);
 }
 
 void ReportDamagedLibrary(IMessageBoxes& messages, const CArchiveException& e) {
@@ -163,7 +163,7 @@ void ReadSymbolLibrary(CArdoDoc& doc, std::span<const uint8_t> bytes) {
         doc.m_nSymbols = count;
         // Only an entry of the table can be the chosen one; 0xFFFF (and anything else
         // outside) means none, so no tool ever indexes past the table.
-        doc.m_nCurrentSymbol = (current != kNoCurrentSymbol && current < count) ? current : -1;
+        doc.SetCurrentSymbol((current != kNoCurrentSymbol && current < count) ? current : -1);
     } catch (...) {
         ClearSymbolTable(doc);
         throw;
@@ -190,7 +190,7 @@ std::vector<uint8_t> WriteSymbolLibrary(const CArdoDoc& doc) {
     std::vector<uint8_t> out;
     CArchive ar(out);
     const size_t n = size_t(std::clamp(doc.m_nSymbols, 0, kMaxSymbols));
-    WriteSymbolLibrary(ar, std::span(doc.m_symbolObjects, n), std::span(doc.m_symbolInfo, n), doc.m_nCurrentSymbol);
+    WriteSymbolLibrary(ar, std::span(doc.m_symbolObjects, n), std::span(doc.m_symbolInfo, n), doc.CurrentSymbol());
     return out;
 }
 
@@ -213,7 +213,7 @@ std::unique_ptr<CArdoObj> AddToSymbol(CArdoDoc& doc, std::unique_ptr<CArdoObj> o
 }
 
 void DeleteCurrentSymbol(CArdoDoc& doc) {
-    const int current = doc.m_nCurrentSymbol;
+    const int current = doc.CurrentSymbol();
     if (current < 0 || current >= doc.m_nSymbols || current >= kMaxSymbols) return;
     doc.m_symbolObjects[current].clear();
     doc.m_symbolInfo[current].nClass = kDeletedSymbolClass;

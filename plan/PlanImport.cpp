@@ -201,11 +201,11 @@ void RecordStream::MakeText(const std::string& bytes) {
     // No record sets a text position of its own: a text stands at the pen position, the
     // last point a move, line or point record named (the centre after an arc), so a plot
     // writes "B x y" before "M" to place a text.
-    const float u = m_doc.m_fUnitsPerMm;
+    const float u = m_doc.UnitsPerMm();
     const CPoint at(PlanToLogicalTrunc(m_path.PenX() * u), PlanToLogicalTrunc(m_path.PenY() * u));
     // Plot texts are C strings: they end at the first zero byte.
     const std::string text = Win1252ToUtf8(std::string_view(bytes.data(), strnlen(bytes.data(), bytes.size())));
-    auto created = std::make_unique<CArdoText>(CRect(at.x, at.y, at.x + 10, at.y + 10), m_doc.m_nInitialTextHeight);
+    auto created = std::make_unique<CArdoText>(CRect(at.x, at.y, at.x + 10, at.y + 10), m_doc.InitialTextHeight());
     created->SetDocument(&m_doc);
     created->SetText(nullptr, text, nullptr);
     CArdoText* label = m_doc.AddBackgroundObject(std::move(created));

@@ -84,7 +84,7 @@ int WidthInHundredths(float widthMm) { return PlanToLogicalTrunc(widthMm * 100.0
 }  // namespace
 
 void PlanPathBuilder::MakeLine() {
-    const float u = m_doc.m_fUnitsPerMm;
+    const float u = m_doc.UnitsPerMm();
     const float x0 = m_points[0].x * u, y0 = m_points[0].y * u;
     const float x1 = m_points[1].x * u, y1 = m_points[1].y * u;
     const CPoint first(PlanToLogicalTrunc(x0), PlanToLogicalTrunc(y0));
@@ -97,7 +97,7 @@ void PlanPathBuilder::MakeLine() {
 }
 
 void PlanPathBuilder::MakePolyline() {
-    const float u = m_doc.m_fUnitsPerMm;
+    const float u = m_doc.UnitsPerMm();
     std::vector<CPoint> pts;
     pts.reserve(size_t(m_count));
     for (int i = 0; i < m_count; ++i)
@@ -110,7 +110,7 @@ void PlanPathBuilder::MakePolyline() {
 }
 
 void PlanPathBuilder::MakePolygon() {
-    const float u = m_doc.m_fUnitsPerMm;
+    const float u = m_doc.UnitsPerMm();
     std::vector<CPoint> pts;
     pts.reserve(size_t(m_count));
     for (int i = 0; i < m_count; ++i) {

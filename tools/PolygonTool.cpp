@@ -19,10 +19,10 @@ std::unique_ptr<CArdoPoly> CPolygonTool::CreateObject(const CRect& position) con
 }
 
 void CPolygonTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
-    obj.SetFillColor(doc.m_crFill);
-    obj.SetLineColor(doc.m_crLine);
-    obj.SetFilled(doc.m_bFill);
-    obj.SetLineWidth(doc.m_nLineWidth);
+    obj.SetFillColor(doc.CurrentFillColor());
+    obj.SetLineColor(doc.CurrentLineColor());
+    obj.SetFilled(doc.CurrentFill());
+    obj.SetLineWidth(doc.CurrentLineWidth());
 }
 
 std::unique_ptr<CArdoPoly> CPolylineTool::CreateObject(const CRect& position) const {
@@ -34,8 +34,8 @@ std::unique_ptr<CArdoPoly> CBezierTool::CreateObject(const CRect& position) cons
 }
 
 void CBezierTool::CopyAttributes(CArdoPoly& obj, const CArdoDoc& doc) const {
-    obj.SetFillColor(doc.m_crFill);
-    obj.SetLineColor(doc.m_crLine);
+    obj.SetFillColor(doc.CurrentFillColor());
+    obj.SetLineColor(doc.CurrentLineColor());
 }
 
 std::unique_ptr<CArdoPoly> CMeasurePolygonTool::CreateObject(const CRect& position) const {
@@ -70,7 +70,7 @@ void CPolygonTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     CheckCurrentObject(view);
     ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
-    const bool snapped = doc.m_bSnap && UsesSnap();
+    const bool snapped = doc.Snap() && UsesSnap();
     CPoint p = point;
     if (snapped)
         p = view.SnapToGrid(point);

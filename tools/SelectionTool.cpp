@@ -18,7 +18,7 @@ namespace {
 
 constexpr int IDS_DROP_PROMPT = 41041;  // "Objekte am Zielpunkt absetzen"
 
-CRect PaperRect(const CArdoDoc& doc) { return CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy).Normalized(); }
+CRect PaperRect(const CArdoDoc& doc) { return CRect(0, 0, doc.Extent().cx, doc.Extent().cy).Normalized(); }
 
 // Whether moving the selection bounds by offset would leave them further off the paper:
 // refused when the shifted bounds stick out and the union with the paper does not shrink.
@@ -35,15 +35,15 @@ bool StepLeavesPaper(const CRect& paper, const CRect& bounds, CSize offset) {
 void CSelectionTool::SaveAndClearSnap(CArdoView& view) {
     if (snapSaved) return;
     CArdoDoc& doc = view.GetDocument();
-    savedSnap = doc.m_bSnap;
-    doc.m_bSnap = 0;
+    savedSnap = doc.Snap();
+    doc.SetSnap(0);
     snapSaved = true;
     m_snapView = &view;
 }
 
 void CSelectionTool::RestoreSnap() {
     if (!snapSaved) return;
-    if (m_snapView) m_snapView->GetDocument().m_bSnap = savedSnap;
+    if (m_snapView) m_snapView->GetDocument().SetSnap(savedSnap);
     snapSaved = false;
     m_snapView = nullptr;
 }
@@ -176,7 +176,7 @@ void CSelectionTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
             ShowPrompt("");
             view.SelectWithinRect(CRect(st.downPoint, st.lastWindowPoint), true);
         } else if (st.selectMode != none) {
-            if (doc.m_bSnap && st.selectMode == sizeHandle && view.m_selection.size() == 1) {
+            if (doc.Snap() && st.selectMode == sizeHandle && view.m_selection.size() == 1) {
                 CPoint p = point;
                 view.ClientToLogical(p);
                 CArdoObj* obj = view.m_selection.front();
@@ -218,10 +218,10 @@ void CSelectionTool::EditCommonLineAndFill(CArdoView& view) {
     CArdoDoc& doc = view.GetDocument();
     auto temp = std::make_unique<CArdoRect>(CRect(), SHAPE_RECTANGLE);
     temp->SetDocument(&doc);  // its setters make the chosen values the current attributes
-    temp->m_logpen.lopnColor = doc.m_crLine;
-    temp->m_logbrush.lbColor = doc.m_crFill;
-    temp->m_bBrush = doc.m_bFill;
-    temp->m_logpen.lopnWidth = {doc.m_nLineWidth, doc.m_nLineWidth};
+    temp->m_logpen.lopnColor = doc.CurrentLineColor();
+    temp->m_logbrush.lbColor = doc.CurrentFillColor();
+    temp->m_bBrush = doc.CurrentFill();
+    temp->m_logpen.lopnWidth = {doc.CurrentLineWidth(), doc.CurrentLineWidth()};
     if (!temp->OnEditProperties(&view)) return;
 
     int width = 0, widthY = 0;

@@ -42,7 +42,7 @@ void CShapeTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
     CPoint p = point;
-    if (doc.m_bSnap)
+    if (doc.Snap())
         p = view.SnapToGrid(point);
     else
         view.ClientToLogical(p);
@@ -51,10 +51,10 @@ void CShapeTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     ShowPrompt(PressPrompt(ToolId()));
     CArdoRect* shape = doc.AddObject(std::move(created));
     if (!IsMeasuringTool(ToolId())) {
-        shape->SetFillColor(doc.m_crFill);
-        shape->SetLineColor(doc.m_crLine);
-        shape->SetFilled(doc.m_bFill);
-        shape->SetLineWidth(doc.m_nLineWidth);
+        shape->SetFillColor(doc.CurrentFillColor());
+        shape->SetLineColor(doc.CurrentLineColor());
+        shape->SetFilled(doc.CurrentFill());
+        shape->SetLineWidth(doc.CurrentLineWidth());
     }
     view.Select(shape, false);
     m_created = shape;
@@ -96,7 +96,7 @@ void CShapeTool::onButtonUp(CArdoView& view, unsigned flags, CPoint point) {
     if (view.m_selection.size() == 1) {
         CArdoObj* obj = view.m_selection.front();
         const int handle = obj->HitTest(p, &view, 1);
-        if (doc.m_bSnap && handle > 0) obj->MoveHandleTo(handle, view.SnapToGrid(point), &view);
+        if (doc.Snap() && handle > 0) obj->MoveHandleTo(handle, view.SnapToGrid(point), &view);
     }
     Tools().Selection().onButtonUp(view, flags, point);
 }

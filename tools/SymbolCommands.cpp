@@ -32,8 +32,8 @@ const SymbolCommandInfo* FindSymbolCommand(int id) {
 
 // Real millimetres of a length in logical units.
 int32_t RealMillimetres(const CArdoDoc& doc, int64_t logical) {
-    if (!(doc.m_fUnitsPerMm > 0.0f)) return 0;
-    return CArdoObj::TruncToInt(float(logical) * doc.m_fScale / doc.m_fUnitsPerMm);
+    if (!(doc.UnitsPerMm() > 0.0f)) return 0;
+    return CArdoObj::TruncToInt(float(logical) * doc.Scale() / doc.UnitsPerMm());
 }
 
 }  // namespace
@@ -79,11 +79,11 @@ void ChooseSymbolsByKey(CArdoView& view, int key) {
     CToolFramework* tools = ToolsOf(view);
     HeadlessSymbolPalette headless(view.GetServices());
     ISymbolPalette& palette = tools ? tools->Palette() : headless;
-    doc.m_nCurrentSymbol = -1;
+    doc.SetCurrentSymbol(-1);
     const std::vector<int> indexes = SymbolsWithKey(doc, key);
     if (indexes.empty()) return;
     if (indexes.size() == 1) {
-        doc.m_nCurrentSymbol = indexes.front();
+        doc.SetCurrentSymbol(indexes.front());
         palette.Hide();
         SymbolInfo& info = doc.m_symbolInfo[indexes.front()];
         if (info.nClass == CArdoSymbol::kMarkerClass) info.nFlags |= CArdoSymbol::kCornerScales;

@@ -10,6 +10,6 @@ constexpr int IDS_CHOOSE_SYMBOL = 41047;  // "Bitte wählen Sie ein Symbol aus"
 }
 
 void HeadlessSymbolPalette::Show() {
-    if (m_doc) m_doc->m_nCurrentSymbol = -1;
+    if (m_doc) m_doc->SetCurrentSymbol(-1);
     m_services.status->SetPaneText(kPanePrompt, LoadString(IDS_CHOOSE_SYMBOL));
 }

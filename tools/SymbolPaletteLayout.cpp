@@ -37,7 +37,7 @@ void CSymbolPaletteLayout::Clear() { m_candidates.clear(); }
 void CSymbolPaletteLayout::Fill(const CArdoDoc& doc, const std::vector<int>& indexes) {
     Clear();
     const int tableSize = std::clamp(doc.m_nSymbols, 0, kMaxSymbols);
-    const float unitsPerMm = doc.m_fUnitsPerMm > 0.0f ? doc.m_fUnitsPerMm : 1.0f;
+    const float unitsPerMm = doc.UnitsPerMm() > 0.0f ? doc.UnitsPerMm() : 1.0f;
     for (const int index : indexes) {
         if (m_candidates.size() >= kMaxCandidates) break;
         if (index < 0 || index >= tableSize) continue;

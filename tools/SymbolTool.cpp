@@ -33,7 +33,7 @@ bool Contains(const CRect& outer, const CRect& inner) {
 }  // namespace
 
 int UsableCurrentSymbol(const CArdoDoc& doc) {
-    const int index = doc.m_nCurrentSymbol;
+    const int index = doc.CurrentSymbol();
     if (index < 0 || index >= std::min(doc.m_nSymbols, kMaxSymbols)) return -1;
     if (doc.m_symbolInfo[index].nClass == kDeletedSymbolClass) return -1;
     return index;
@@ -55,7 +55,7 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     CPoint p = point;
     view.ClientToLogical(p);
     const SymbolInfo& info = doc.m_symbolInfo[index];
-    const float factor = doc.m_fUnitsPerMm / doc.m_fScale;
+    const float factor = doc.UnitsPerMm() / doc.Scale();
     const int32_t width = CArdoObj::TruncToInt(float(info.nLength) * factor);
     const int32_t height = CArdoObj::TruncToInt(float(info.nWidth) * factor);
     const CRect box(p.x, p.y, ClampToInt32(int64_t(p.x) + width), ClampToInt32(int64_t(p.y) + height));
@@ -72,7 +72,7 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     st.dragHandle = symbol->GetHandleCount();
     st.lastLogicalPoint = p;
 
-    const CRect paper = CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy).Normalized();
+    const CRect paper = CRect(0, 0, doc.Extent().cx, doc.Extent().cy).Normalized();
     const CRect bounds = symbol->m_position.Normalized();
     if (!Contains(paper, bounds)) {
         view.GetServices().alerts->FlashWindow();
@@ -85,8 +85,8 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
     }
 
     if (!snapSaved) {
-        savedSnap = doc.m_bSnap;
-        doc.m_bSnap = 0;
+        savedSnap = doc.Snap();
+        doc.SetSnap(0);
         snapSaved = true;
     }
 }
@@ -136,6 +136,6 @@ void CSymbolTool::onViewDestroyed(CArdoView& view) {
 
 void CSymbolTool::RestoreSnap() {
     if (!snapSaved) return;
-    if (m_view) m_view->GetDocument().m_bSnap = savedSnap;
+    if (m_view) m_view->GetDocument().SetSnap(savedSnap);
     snapSaved = false;
 }

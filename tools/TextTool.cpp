@@ -17,7 +17,7 @@ constexpr float kPi = 3.14159265f;
 constexpr int IDS_TEXT_OFF_PAPER = 41049;  // "Text nicht außerhalb des Papierbereichs ablegen"
 constexpr int IDS_TEXT_PLACE = 41050;      // "Linken unteren Eckpunkt des Textes anklicken"
 
-CRect PaperRect(const CArdoDoc& doc) { return CRect(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy).Normalized(); }
+CRect PaperRect(const CArdoDoc& doc) { return CRect(0, 0, doc.Extent().cx, doc.Extent().cy).Normalized(); }
 
 bool OnPaper(const CRect& paper, CPoint p) {
     return p.x >= paper.left && p.x <= paper.right && p.y >= paper.top && p.y <= paper.bottom;
@@ -53,7 +53,7 @@ void CTextTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 
     CPoint p = point;
     view.ClientToLogical(p);
-    if (doc.m_bSnap && view.m_selection.size() == 1) {
+    if (doc.Snap() && view.m_selection.size() == 1) {
         CArdoObj* obj = view.m_selection.front();
         if (const int handle = obj->HitTest(p, &view, 1)) {
             p = view.SnapToGrid(point);
@@ -103,7 +103,7 @@ void CTextTool::Place(CArdoView& view, unsigned flags, CPoint point, CPoint logi
 void CTextTool::StartNewText(CArdoView& view, CPoint p) {
     ToolState& st = State();
     CArdoDoc& doc = view.GetDocument();
-    auto text = std::make_unique<CArdoText>(CRect(p, p), doc.m_nInitialTextHeight);
+    auto text = std::make_unique<CArdoText>(CRect(p, p), doc.InitialTextHeight());
     // The dialog opens with the document's current text font and colour.
     text->SetDocument(&doc);
     if (!text->EditText(&view) || text->m_text.empty()) {

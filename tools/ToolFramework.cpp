@@ -138,7 +138,7 @@ void CToolFramework::SelectSelectionTool() {
 void CToolFramework::OnViewActivated(CArdoView& view) {
     // A symbol tool with nothing chosen (the palette was left without a pick) gives way.
     ToolState& st = m_state;
-    if (st.currentTool == TOOL_SYMBOL && view.GetDocument().m_nCurrentSymbol == -1) st.currentTool = TOOL_SELECT;
+    if (st.currentTool == TOOL_SYMBOL && view.GetDocument().CurrentSymbol() == -1) st.currentTool = TOOL_SELECT;
 }
 
 void CToolFramework::OnViewDestroyed(CArdoView& view) {

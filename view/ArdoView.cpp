@@ -64,7 +64,7 @@ void CArdoView::OnPrepareDC(CDC& dc, const PrintInfo* info) {
 }
 
 void CArdoView::PrepareScreenMapping(CDC& dc) {
-    const double SW = m_doc.m_sizeExtent.cx, SH = m_doc.m_sizeExtent.cy;
+    const double SW = m_doc.Extent().cx, SH = m_doc.Extent().cy;
     if (!m_zoomed) m_zoomClientRect = ClientRect();
     const double W = m_zoomClientRect.Width(), H = m_zoomClientRect.Height();
     const double A = W * m_zoomFactor, B = H * m_zoomFactor;
@@ -96,29 +96,29 @@ void CArdoView::PrepareScreenMapping(CDC& dc) {
     dc.SetViewportExt(Trunc(V), Trunc(V));
     dc.SetWindowExt(Trunc(S), -Trunc(S));
     dc.SetWindowOrg(0, 0);
-    dc.OffsetWindowOrg(0, m_doc.m_sizeExtent.cy);
+    dc.OffsetWindowOrg(0, m_doc.Extent().cy);
 
     // Values the objects and the tools use between paints.
     const int winX = std::abs(dc.GetWindowExt().cx), vpX = std::abs(dc.GetViewportExt().cx);
     m_handleSize = MulDiv(3, winX, vpX);
     m_originDevice = dc.LPtoDP(CPoint(0, 0));
-    m_doc.m_nPixelSize = MulDiv(1, winX, vpX);
+    m_doc.SetPixelSize(MulDiv(1, winX, vpX));
     m_clientLogical = ClientRect();
     dc.DPtoLP(&m_clientLogical);
 }
 
 void CArdoView::PreparePrinterMapping(CDC& dc) {
-    const int SW = m_doc.m_sizeExtent.cx, SH = m_doc.m_sizeExtent.cy;
+    const int SW = m_doc.Extent().cx, SH = m_doc.Extent().cy;
     const double P = dc.GetDeviceCaps(HORZRES) * m_printZoom;
     const double Q = dc.GetDeviceCaps(VERTRES) * m_printZoom;
     if (P / SW < Q / SH) {
         dc.SetViewportExt(Trunc(P), Trunc(P));
         dc.SetWindowExt(SW, -SW);
-        m_printUnitFactor = double(dc.GetDeviceCaps(HORZSIZE)) * m_doc.m_fUnitsPerMm / SW;
+        m_printUnitFactor = double(dc.GetDeviceCaps(HORZSIZE)) * m_doc.UnitsPerMm() / SW;
     } else {
         dc.SetViewportExt(Trunc(Q), Trunc(Q));
         dc.SetWindowExt(SH, -SH);
-        m_printUnitFactor = double(dc.GetDeviceCaps(VERTSIZE)) * m_doc.m_fUnitsPerMm / SH;
+        m_printUnitFactor = double(dc.GetDeviceCaps(VERTSIZE)) * m_doc.UnitsPerMm() / SH;
     }
     if (m_zoomed)
         dc.SetWindowOrg(m_zoomOrigin.x, m_zoomOrigin.y - SH);
@@ -174,11 +174,11 @@ CRect CArdoView::GetLogicalClipRect(CDC*) const { return m_clientLogical.Normali
 // --- life cycle and sizing ----------------------------------------------------------------
 
 void CArdoView::OnInitialUpdate() {
-    const CSize total(Trunc(m_doc.m_sizeExtent.cx * m_zoomFactor / m_doc.m_fUnitsPerMm),
-                      Trunc(m_doc.m_sizeExtent.cy * m_zoomFactor / m_doc.m_fUnitsPerMm));
+    const CSize total(Trunc(m_doc.Extent().cx * m_zoomFactor / m_doc.UnitsPerMm()),
+                      Trunc(m_doc.Extent().cy * m_zoomFactor / m_doc.UnitsPerMm()));
     m_appliedScrollTotal = total;
     m_host.SetScrollSizes(total, DefaultPage(total), DefaultLine(total));
-    m_zoomOrigin = CPoint(0, m_doc.m_sizeExtent.cy);
+    m_zoomOrigin = CPoint(0, m_doc.Extent().cy);
     m_initialised = true;
     // The full-view path always runs once.
     m_zoomed = true;
@@ -321,7 +321,7 @@ void CArdoView::EndZoomRect(CPoint client) {
 }
 
 void CArdoView::ZoomToRect(CPoint client) {
-    const double SW = m_doc.m_sizeExtent.cx, SH = m_doc.m_sizeExtent.cy;
+    const double SW = m_doc.Extent().cx, SH = m_doc.Extent().cy;
     m_zoomDragging = false;
     m_zoomCorner = client;
     if (!m_zoomed) m_fullViewScroll = m_host.GetScrollPosition();
@@ -329,7 +329,7 @@ void CArdoView::ZoomToRect(CPoint client) {
     CDC dc = PreparedClientDC();
 
     // A rectangle dragged beyond the right or bottom edge is shifted back onto the sheet.
-    CRect sheet(0, m_doc.m_sizeExtent.cy, m_doc.m_sizeExtent.cx, 0);
+    CRect sheet(0, m_doc.Extent().cy, m_doc.Extent().cx, 0);
     dc.LPtoDP(&sheet);
     sheet.NormalizeRect();
     if (m_zoomCorner.x > sheet.right) {
@@ -405,7 +405,7 @@ void CArdoView::ZoomToRect(CPoint client) {
 
 void CArdoView::FullView() {
     m_zoomFactor = 1.0;
-    m_zoomOrigin = CPoint(0, m_doc.m_sizeExtent.cy);
+    m_zoomOrigin = CPoint(0, m_doc.Extent().cy);
     m_zoomMode = false;
     if (!m_zoomed) return;
 

@@ -134,11 +134,11 @@ DialogVerdict CheckScaleDialog(const std::string& comboText, float& scale) {
 // --- origin ----------------------------------------------------------------------------------
 
 OriginDialogPreset OriginDialogPresetFor(const CArdoDoc& doc) {
-    const float divisor = float(doc.m_nUnitDivisor);
+    const float divisor = float(doc.UnitDivisor());
     OriginDialogPreset preset;
-    preset.xText = FloatFieldText(doc.m_fOriginX / divisor / doc.m_fUnitsPerMm * doc.m_fScale);
-    preset.yText = FloatFieldText(doc.m_fOriginY / divisor / doc.m_fUnitsPerMm * doc.m_fScale);
-    preset.unitLabel = UnitLabel(doc.m_nUnitDivisor);
+    preset.xText = FloatFieldText(doc.OriginX() / divisor / doc.UnitsPerMm() * doc.Scale());
+    preset.yText = FloatFieldText(doc.OriginY() / divisor / doc.UnitsPerMm() * doc.Scale());
+    preset.unitLabel = UnitLabel(doc.UnitDivisor());
     return preset;
 }
 
@@ -149,20 +149,19 @@ DialogVerdict CheckOriginDialog(const std::string& xText, const std::string& yTe
 }
 
 void ApplyOriginDialog(CArdoDoc& doc, float x, float y) {
-    DocumentChange change(doc, change::Origin);
-    const float divisor = float(doc.m_nUnitDivisor);
-    doc.m_fOriginX = doc.m_fOriginX - divisor * x * doc.m_fUnitsPerMm / doc.m_fScale;
-    doc.m_fOriginY = doc.m_fOriginY - divisor * y * doc.m_fUnitsPerMm / doc.m_fScale;
+    const float divisor = float(doc.UnitDivisor());
+    doc.SetOrigin(doc.OriginX() - divisor * x * doc.UnitsPerMm() / doc.Scale(),
+                  doc.OriginY() - divisor * y * doc.UnitsPerMm() / doc.Scale());
 }
 
 // --- grid lines ------------------------------------------------------------------------------
 
 GridDialogPreset GridDialogPresetFor(const CArdoDoc& doc) {
     GridDialogPreset preset;
-    preset.xText = FloatFieldText(doc.m_fGridX / float(doc.m_nUnitDivisor));
-    preset.yText = FloatFieldText(doc.m_fGridY / float(doc.m_nUnitDivisor));
-    preset.unitLabel = UnitLabel(doc.m_nUnitDivisor);
-    preset.color = doc.m_crGrid;
+    preset.xText = FloatFieldText(doc.GridX() / float(doc.UnitDivisor()));
+    preset.yText = FloatFieldText(doc.GridY() / float(doc.UnitDivisor()));
+    preset.unitLabel = UnitLabel(doc.UnitDivisor());
+    preset.color = doc.GridColor();
     return preset;
 }
 
@@ -177,22 +176,18 @@ DialogVerdict CheckGridDialog(const std::string& xText, const std::string& yText
 }
 
 void ApplyGridDialog(CArdoDoc& doc, float x, float y, COLORREF color, ISettingsStore& settings) {
-    DocumentChange change(doc, change::Grid);
-    doc.m_crGrid = color;
     settings.WriteProfileInt("UserSettings", "GridColorRed", GetRValue(color));
     settings.WriteProfileInt("UserSettings", "GridColorGreen", GetGValue(color));
     settings.WriteProfileInt("UserSettings", "GridColorBlue", GetBValue(color));
-    doc.m_fGridX = float(doc.m_nUnitDivisor) * x;
-    doc.m_fGridY = float(doc.m_nUnitDivisor) * y;
-    doc.UpdateAllViews(nullptr, HINT_ALL);
+    doc.SetGrid(float(doc.UnitDivisor()) * x, float(doc.UnitDivisor()) * y, color);
 }
 
 // --- snap grid -------------------------------------------------------------------------------
 
 SnapDialogPreset SnapDialogPresetFor(const CArdoDoc& doc) {
     SnapDialogPreset preset;
-    preset.snap = doc.m_bSnap != 0;
-    preset.spacingText = std::to_string(uint32_t(doc.m_nSnapSpacing));
+    preset.snap = doc.Snap() != 0;
+    preset.spacingText = std::to_string(uint32_t(doc.SnapSpacing()));
     return preset;
 }
 
@@ -202,6 +197,6 @@ DialogVerdict CheckSnapDialog(const std::string& spacingText, unsigned& spacing)
 }
 
 void ApplySnapDialog(CArdoDoc& doc, bool snap, unsigned spacing) {
-    doc.m_bSnap = snap ? 1 : 0;
-    doc.m_nSnapSpacing = int(spacing);
+    doc.SetSnap(snap ? 1 : 0);
+    doc.SetSnapSpacing(int(spacing));
 }

@@ -9,15 +9,15 @@
 #include <cstdlib>
 
 CSize GridSpacing(const CArdoDoc& doc) {
-    int dx = CArdoObj::TruncToInt(doc.m_fGridX * doc.m_fUnitsPerMm / doc.m_fScale);
-    int dy = CArdoObj::TruncToInt(doc.m_fGridY * doc.m_fUnitsPerMm / doc.m_fScale);
+    int dx = CArdoObj::TruncToInt(doc.GridX() * doc.UnitsPerMm() / doc.Scale());
+    int dy = CArdoObj::TruncToInt(doc.GridY() * doc.UnitsPerMm() / doc.Scale());
     if (dx <= 0) dx = 1;
     if (dy <= 0) dy = 1;
     return {dx, dy};
 }
 
 void DrawSheetAndGrid(CDC& dc, const CArdoDoc& doc, bool showLines) {
-    const int SW = doc.m_sizeExtent.cx, SH = doc.m_sizeExtent.cy;
+    const int SW = doc.Extent().cx, SH = doc.Extent().cy;
 
     if (dc.IsPrinting()) {
         const LOGBRUSH oldBrush = dc.GetCurrentBrush();
@@ -28,12 +28,12 @@ void DrawSheetAndGrid(CDC& dc, const CArdoDoc& doc, bool showLines) {
         dc.Rectangle(0, 0, SW, SH);
     }
 
-    const LOGPEN oldPen = dc.SelectPen(LOGPEN{PS_DASHDOT, {0, 0}, doc.m_crGrid});
+    const LOGPEN oldPen = dc.SelectPen(LOGPEN{PS_DASHDOT, {0, 0}, doc.GridColor()});
     dc.MoveTo(0, SH);
     dc.LineTo(0, 0);
     dc.LineTo(SW, 0);
 
-    dc.SelectPen(LOGPEN{PS_DOT, {0, 0}, doc.m_crGrid});
+    dc.SelectPen(LOGPEN{PS_DOT, {0, 0}, doc.GridColor()});
     CSize spacing = GridSpacing(doc);
     // Lines closer than 2 pixels are drawn 5 pixels apart.
     CSize device = spacing;
@@ -54,8 +54,8 @@ void DrawSheetAndGrid(CDC& dc, const CArdoDoc& doc, bool showLines) {
         }
     }
 
-    const COLORREF oldBk = dc.SetBkColor(doc.m_crPaper);
-    dc.SelectPen(LOGPEN{PS_SOLID, {1, 0}, doc.m_crGrid});
+    const COLORREF oldBk = dc.SetBkColor(doc.PaperColor());
+    dc.SelectPen(LOGPEN{PS_SOLID, {1, 0}, doc.GridColor()});
     dc.MoveTo(0, SH);
     dc.LineTo(SW, SH);
     dc.LineTo(SW, 0);
@@ -67,7 +67,7 @@ void DrawSheetAndGrid(CDC& dc, const CArdoDoc& doc, bool showLines) {
 }
 
 double SnapStep(const CArdoDoc& doc) {
-    return double(float(uint32_t(doc.m_nSnapSpacing)) * (doc.m_fUnitsPerMm / doc.m_fScale));
+    return double(float(uint32_t(doc.SnapSpacing())) * (doc.UnitsPerMm() / doc.Scale()));
 }
 
 int32_t SnapCoordinate(int32_t v, double step) {
@@ -83,9 +83,9 @@ CPoint SnapLogicalPoint(CPoint logical, const CArdoDoc& doc) {
 }
 
 std::string FormatCoordinateReadout(const CArdoDoc& doc, CPoint logical) {
-    const float x = (float(logical.x) + doc.m_fOriginX) * doc.m_fRealPerUnit;
-    const float y = (float(logical.y) + doc.m_fOriginY) * doc.m_fRealPerUnit;
+    const float x = (float(logical.x) + doc.OriginX()) * doc.RealPerUnit();
+    const float y = (float(logical.y) + doc.OriginY()) * doc.RealPerUnit();
     char text[160];
-    std::snprintf(text, sizeof text, "%0.2f, %0.2f [%s]", double(x), double(y), doc.m_szUnit);
+    std::snprintf(text, sizeof text, "%0.2f, %0.2f [%s]", double(x), double(y), doc.UnitName().c_str());
     return text;
 }

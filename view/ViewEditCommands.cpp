@@ -107,19 +107,19 @@ void CArdoView::OnZOrder(int id) {
 }
 
 void CArdoView::OnLineColor() {
-    COLORREF color = m_doc.m_crLine;
+    COLORREF color = m_doc.CurrentLineColor();
     if (!m_services.colorDialog->ChooseColor(color)) return;
     DocumentChange change(m_doc, change::LineColor);
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetLineColor(color);
-    m_doc.m_crLine = color;
+    m_doc.SetCurrentLineColor(color);
 }
 
 void CArdoView::OnFillColor() {
-    COLORREF color = m_doc.m_crFill;
+    COLORREF color = m_doc.CurrentFillColor();
     if (!m_services.colorDialog->ChooseColor(color)) return;
     DocumentChange change(m_doc, change::FillColor);
     const std::vector<CArdoObj*> selection = m_selection;
     for (CArdoObj* obj : selection) obj->SetFillColor(color);
-    m_doc.m_crFill = color;
+    m_doc.SetCurrentFillColor(color);
 }

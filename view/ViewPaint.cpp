@@ -40,7 +40,7 @@ void CArdoView::DrawBackgroundInto(OffscreenSurface& target, const CRect& r) {
             OnPrepareDC(cache);
             cache.OffsetViewportOrg(-r.left, -r.top);
             cache.FillSolidRect(CRect(-kSurroundExtent, -kSurroundExtent, kSurroundExtent, kSurroundExtent),
-                                m_doc.m_crPaper);
+                                m_doc.PaperColor());
             DrawSheetAndGrid(cache, m_doc, m_gridVisible);
             m_doc.DrawBackground(&cache, this);
             m_backgroundValid = true;
@@ -85,8 +85,8 @@ void CArdoView::InvalidateObject(const CArdoObj* obj) {
     CRect r = obj->m_position.Normalized();
     if (m_active && IsSelected(obj)) {
         // Room for the handles: 4 mm of paper on the left and top, 5 mm right and bottom.
-        const int a = CArdoObj::TruncToInt(4.0f * m_doc.m_fUnitsPerMm);
-        const int b = CArdoObj::TruncToInt(5.0f * m_doc.m_fUnitsPerMm);
+        const int a = CArdoObj::TruncToInt(4.0f * m_doc.UnitsPerMm());
+        const int b = CArdoObj::TruncToInt(5.0f * m_doc.UnitsPerMm());
         r.left -= a;
         r.top -= b;  // the smaller y: the lower edge on the sheet
         r.right += b;

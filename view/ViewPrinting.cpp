@@ -30,11 +30,11 @@ void CArdoView::OnPreparePrinting(PrintInfo& info) {
     if (m_host.IsPrintMode()) info.direct = true;
 }
 
-void CArdoView::OnBeginPrinting(CDC&, PrintInfo&) { m_doc.SetPaperSize(m_doc.m_sizePaper.cx, m_doc.m_sizePaper.cy, 1); }
+void CArdoView::OnBeginPrinting(CDC&, PrintInfo&) { m_doc.SetPaperSize(m_doc.PaperSize().cx, m_doc.PaperSize().cy, 1); }
 
 void CArdoView::OnPrint(CDC& dc, PrintInfo& info) {
     const std::string title = m_doc.GetTitle();
-    const LOGFONT lf = PrintHeaderFont(m_doc.m_fUnitsPerMm, m_printZoom, m_printUnitFactor);
+    const LOGFONT lf = PrintHeaderFont(m_doc.UnitsPerMm(), m_printZoom, m_printUnitFactor);
     if (info.drawRect.IsRectNull()) info.drawRect = PageDrawRect(dc);
 
     const uint32_t oldAlign = dc.SetTextAlign(TA_CENTER | TA_BASELINE);

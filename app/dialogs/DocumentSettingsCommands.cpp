@@ -47,7 +47,7 @@ bool RunDocumentSettingsCommand(int id, CArdoDoc& doc, QWidget* parent) {
 bool RunBackgroundColorDialog(CArdoDoc& doc, QWidget* parent) {
     const QColor chosen = QColorDialog::getColor(Qt::black, parent, ShellText(IDS_BACKGROUND_COLOR_CAPTION));
     if (!chosen.isValid()) return false;
-    doc.m_crPaper = RGB(chosen.red(), chosen.green(), chosen.blue());
+    doc.SetPaperColor(RGB(chosen.red(), chosen.green(), chosen.blue()));
     doc.UpdateAllViews(nullptr, HINT_ALL);
     return true;
 }

@@ -24,13 +24,13 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(128, 128, 128));
-        const CSize extent = m_doc->m_sizeExtent;
+        const CSize extent = m_doc->Extent();
         if (extent.cx <= 0 || extent.cy <= 0) return;
         const QRectF area = QRectF(rect()).adjusted(16, 16, -16, -16);
         const double scale = std::min(area.width() / extent.cx, area.height() / extent.cy);
         const QSizeF paper(extent.cx * scale, extent.cy * scale);
         const QRectF sheet(area.center() - QPointF(paper.width() / 2, paper.height() / 2), paper);
-        const COLORREF c = m_doc->m_crPaper;
+        const COLORREF c = m_doc->PaperColor();
         p.fillRect(sheet.translated(4, 4), QColor(64, 64, 64));
         p.fillRect(sheet, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
         p.setPen(Qt::black);

@@ -64,7 +64,7 @@ void SymbolPaletteWindow::Show() {
     ResizeToShowAll();
     if (isVisible()) {
         // Already shown: showing again starts a new choice.
-        if (m_doc) m_doc->m_nCurrentSymbol = -1;
+        if (m_doc) m_doc->SetCurrentSymbol(-1);
         ShowStatus(LoadString(IDS_PALETTE_CHOOSE_PROMPT));
     }
     show();
@@ -134,7 +134,7 @@ void SymbolPaletteWindow::resizeEvent(QResizeEvent* event) {
 
 void SymbolPaletteWindow::showEvent(QShowEvent* event) {
     QAbstractScrollArea::showEvent(event);
-    if (m_doc) m_doc->m_nCurrentSymbol = -1;
+    if (m_doc) m_doc->SetCurrentSymbol(-1);
     ShowStatus(LoadString(IDS_PALETTE_CHOOSE_PROMPT));
 }
 
@@ -150,7 +150,7 @@ void SymbolPaletteWindow::mousePressEvent(QMouseEvent* event) {
     const int hit = CandidateAt(event->position().toPoint());
     if (hit < 0) return;
     m_picked = m_layout.SymbolIndex(size_t(hit));
-    if (m_doc) m_doc->m_nCurrentSymbol = m_picked;
+    if (m_doc) m_doc->SetCurrentSymbol(m_picked);
     hide();
     // The palette held the activation; hand it back to the frame so that its document
     // window is active again and the very next press in the plan drops the symbol.

@@ -34,8 +34,8 @@ struct Scene {
     Scene() : view(doc, host) {
         ImportPlan(doc, KOVEL_LARGE_PLAN);
         for (int i = 0; i < 1000; ++i) {
-            const int x = int(int64_t(i) * 4933 % doc.m_sizeExtent.cx);
-            const int y = int(int64_t(i) * 7127 % doc.m_sizeExtent.cy);
+            const int x = int(int64_t(i) * 4933 % doc.Extent().cx);
+            const int y = int(int64_t(i) * 7127 % doc.Extent().cy);
             doc.AddObject(std::make_unique<CArdoRect>(CRect(x, y + 300, x + 300, y),
                                                       i % 3 == 0 ? SHAPE_ELLIPSE : SHAPE_RECTANGLE));
         }

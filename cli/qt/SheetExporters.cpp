@@ -47,7 +47,7 @@ void PaintSheet(CDC& dc, CArdoView& view, CArdoDoc& doc, bool grid) {
     // PDF devices count as printers; this is the screen picture, surround and all.
     if (auto* qt = dynamic_cast<QtPainterBackend*>(&dc.Backend())) qt->SetPrinting(false);
     view.OnPrepareDC(dc);
-    dc.FillSolidRect(CRect(-kSurroundExtent, -kSurroundExtent, kSurroundExtent, kSurroundExtent), doc.m_crPaper);
+    dc.FillSolidRect(CRect(-kSurroundExtent, -kSurroundExtent, kSurroundExtent, kSurroundExtent), doc.PaperColor());
     DrawSheetAndGrid(dc, doc, grid);
     doc.DrawBackground(&dc, &view);
     doc.DrawForeground(&dc, &view);

@@ -228,6 +228,40 @@ TEST_F(ChangeHistoryTest, MovingInTheDrawingOrderIsOneNamedStepThatUndoes) {
     doc.RemoveView(&other);
 }
 
+TEST_F(ChangeHistoryTest, StoredSettingsChangeAsNamedStepsOrForgetTheHistory) {
+    doc.SetGrid(250.0f, 500.0f, RGB(1, 2, 3));
+    EXPECT_EQ(doc.UndoName(), "Raster");
+    EXPECT_EQ(view.hints, std::vector<int>{HINT_ALL});  // the grid is drawn with the background
+    doc.SetOrigin(-40.0f, 70.0f);
+    EXPECT_EQ(doc.UndoName(), "Nullpunkt");
+    EXPECT_EQ(doc.History().Count(), 2u);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.OriginX(), 0.0f);
+    EXPECT_EQ(doc.GridX(), 250.0f);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GridY(), 1000.0f);
+    EXPECT_EQ(doc.SaveToBytes(), original);
+
+    // Several values at once: inside a change they are one step, and the unit follows.
+    {
+        DocumentChange change(doc, "Test");
+        doc.EditStoredSettings([](DocumentSettings& s) {
+            s.m_nUnitDivisor = 10;
+            s.m_nDimTextHeight = 9;
+        });
+    }
+    EXPECT_EQ(doc.UnitName(), "cm");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.UnitName(), "m");
+    EXPECT_EQ(doc.DimTextHeight(), 5);
+    // Outside a change the document differs from its file and has no history to undo.
+    doc.EditStoredSettings([](DocumentSettings& s) { s.m_fScale = 50.0f; });
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.CanRedo());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.Scale(), 50.0f);
+}
+
 TEST_F(ChangeHistoryTest, MemoryFollowsWhatChangedNotTheDocumentSize) {
     for (int i = 0; i < 20000; ++i) doc.AddBackgroundObject(std::make_unique<CArdoRect>(CRect(i, 9, i + 5, 2), 1));
     for (int i = 0; i < 100; ++i) {

@@ -86,22 +86,22 @@ TEST_F(DocumentFileFormatTest, EmptyDocumentReadsBackWithItsSettings) {
     b.Float(250).Float(125).Word(0).Word(7).Long(297).Long(210).Word(0).Word(0).DWord(0);
     CArdoDoc doc;
     doc.LoadFromBytes(b.bytes());
-    EXPECT_EQ(doc.m_nVersion, 23);
-    EXPECT_EQ(doc.m_fScale, 12.5f);
-    EXPECT_EQ(doc.m_strScale, "12,5");
-    EXPECT_EQ(doc.m_fOriginX, 1.5f);
-    EXPECT_EQ(doc.m_fOriginY, -2.25f);
-    EXPECT_EQ(doc.m_nUnitDivisor, 10);
-    EXPECT_STREQ(doc.m_szUnit, "cm");
-    EXPECT_EQ(doc.m_crGrid, 0x00112233u);
-    EXPECT_EQ(doc.m_fGridX, 250.0f);
-    EXPECT_EQ(doc.m_fGridY, 125.0f);
-    EXPECT_EQ(doc.m_bGridAutoAdjust, 0);
-    EXPECT_EQ(doc.m_nDimTextHeight, 7);
-    EXPECT_EQ(doc.m_sizePaper, CSize(297, 210));
-    EXPECT_EQ(doc.m_fUnitsPerMm, 100.0f);
-    EXPECT_EQ(doc.m_sizeExtent, CSize(29700, 21000));
-    EXPECT_EQ(doc.m_fRealPerUnit, 12.5f / 100.0f / 10.0f);
+    EXPECT_EQ(doc.FileVersion(), 23);
+    EXPECT_EQ(doc.Scale(), 12.5f);
+    EXPECT_EQ(doc.ScaleText(), "12,5");
+    EXPECT_EQ(doc.OriginX(), 1.5f);
+    EXPECT_EQ(doc.OriginY(), -2.25f);
+    EXPECT_EQ(doc.UnitDivisor(), 10);
+    EXPECT_EQ(doc.UnitName(), "cm");
+    EXPECT_EQ(doc.GridColor(), 0x00112233u);
+    EXPECT_EQ(doc.GridX(), 250.0f);
+    EXPECT_EQ(doc.GridY(), 125.0f);
+    EXPECT_EQ(doc.GridAutoAdjust(), 0);
+    EXPECT_EQ(doc.DimTextHeight(), 7);
+    EXPECT_EQ(doc.PaperSize(), CSize(297, 210));
+    EXPECT_EQ(doc.UnitsPerMm(), 100.0f);
+    EXPECT_EQ(doc.Extent(), CSize(29700, 21000));
+    EXPECT_EQ(doc.RealPerUnit(), 12.5f / 100.0f / 10.0f);
     EXPECT_EQ(services().status.PaneText(kPaneScale), "1:12.50");
 }
 
@@ -111,10 +111,10 @@ TEST_F(DocumentFileFormatTest, PositiveFirstFloatIsVersionOneWithoutVersionWord)
     b.Long(105).Long(149).Word(0).Word(0).DWord(0);
     CArdoDoc doc;
     doc.LoadFromBytes(b.bytes());
-    EXPECT_EQ(doc.m_nVersion, 1);
-    EXPECT_EQ(doc.m_fScale, 50.0f);
-    EXPECT_EQ(doc.m_strScale, "50");
-    EXPECT_STREQ(doc.m_szUnit, "mm");
+    EXPECT_EQ(doc.FileVersion(), 1);
+    EXPECT_EQ(doc.Scale(), 50.0f);
+    EXPECT_EQ(doc.ScaleText(), "50");
+    EXPECT_EQ(doc.UnitName(), "mm");
     // Saved again it becomes a current file.
     const Bytes saved = doc.SaveToBytes();
     EXPECT_EQ(saved[0] | saved[1] << 8 | saved[2] << 16 | uint32_t(saved[3]) << 24, std::bit_cast<uint32_t>(-50.0f));
@@ -129,7 +129,7 @@ TEST_F(DocumentFileFormatTest, DocumentReadFromVersionOneSavesRecordsInCurrentFo
     text->m_text = "Küche";
     text->m_nAngle = 30;
     doc.AddObject(std::move(text));
-    doc.m_nVersion = 1;
+    doc.SetFileVersion(1);
     const Bytes saved = doc.SaveToBytes();
     CArdoDoc reread;
     ASSERT_NO_THROW(reread.LoadFromBytes(saved));
@@ -146,10 +146,10 @@ TEST_F(DocumentFileFormatTest, WordFieldsReadZeroExtended) {
     b.Word(0x8000).Word(0xFFFE).Long(105).Long(149).Word(0).Word(0).DWord(0);
     CArdoDoc doc;
     doc.LoadFromBytes(b.bytes());
-    EXPECT_EQ(doc.m_nVersion, 0xFFFF);
-    EXPECT_EQ(doc.m_nUnitDivisor, 0xFFFF);
-    EXPECT_EQ(doc.m_bGridAutoAdjust, 0x8000);
-    EXPECT_EQ(doc.m_nDimTextHeight, 0xFFFE);
+    EXPECT_EQ(doc.FileVersion(), 0xFFFF);
+    EXPECT_EQ(doc.UnitDivisor(), 0xFFFF);
+    EXPECT_EQ(doc.GridAutoAdjust(), 0x8000);
+    EXPECT_EQ(doc.DimTextHeight(), 0xFFFE);
 }
 
 TEST_F(DocumentFileFormatTest, TwoRectanglesShareOneClassTag) {
@@ -177,15 +177,15 @@ TEST_F(DocumentFileFormatTest, TwoRectanglesShareOneClassTag) {
 
 TEST_F(DocumentFileFormatTest, PaperStoredAsTruncatedMillimetres) {
     CArdoDoc doc;
-    doc.m_sizeExtent = CSize(21099, 29850);  // not whole multiples of 200 units
+    doc.Extent() = CSize(21099, 29850);  // not whole multiples of 200 units
     const Bytes saved = doc.SaveToBytes();
     const Bytes paper(saved.begin() + 34, saved.begin() + 42);
     EXPECT_EQ(paper, (ByteBuilder().Long(105).Long(149).bytes()));
 
     CArdoDoc reread;
     reread.LoadFromBytes(saved);
-    EXPECT_EQ(reread.m_sizeExtent, CSize(21000, 29800));
-    EXPECT_EQ(reread.m_sizePaperInFile, CSize(105, 149));
+    EXPECT_EQ(reread.Extent(), CSize(21000, 29800));
+    EXPECT_EQ(reread.PaperSizeInFile(), CSize(105, 149));
 }
 
 TEST_F(DocumentFileFormatTest, LargePaperWithFractionalUnitsSurvivesSaving) {
@@ -194,16 +194,18 @@ TEST_F(DocumentFileFormatTest, LargePaperWithFractionalUnitsSurvivesSaving) {
     doc.SetPaperSize(3000, 4000, 1);
     CArdoDoc reread;
     reread.LoadFromBytes(doc.SaveToBytes());
-    EXPECT_EQ(reread.m_sizePaper, CSize(3000, 4000));
-    EXPECT_EQ(reread.m_sizeExtent, doc.m_sizeExtent);
+    EXPECT_EQ(reread.PaperSize(), CSize(3000, 4000));
+    EXPECT_EQ(reread.Extent(), doc.Extent());
 }
 
 TEST_F(DocumentFileFormatTest, EveryClassRoundTripsByteForByte) {
     CArdoDoc doc;
-    doc.m_fScale = 33.3f;
-    doc.m_strScale = "33,3 ä";
-    doc.m_fOriginX = -0.0f;
-    doc.m_fGridY = std::numeric_limits<float>::quiet_NaN();
+    doc.EditStoredSettings([&](DocumentSettings& s) {
+        s.m_fScale = 33.3f;
+        s.m_strScale = "33,3 ä";
+        s.m_fOriginX = -0.0f;
+        s.m_fGridY = std::numeric_limits<float>::quiet_NaN();
+    });
     doc.SetPaperSize(297, 420, 1);
     FillWithEveryClass(doc);
     const Bytes saved = doc.SaveToBytes();
@@ -225,9 +227,9 @@ TEST_F(DocumentFileFormatTest, EveryClassRoundTripsByteForByte) {
     EXPECT_EQ(measure.m_bArea, 1);
     EXPECT_EQ(measure.m_points, static_cast<const CArdoPolyMeasure&>(*doc.Objects()[7]).m_points);
     EXPECT_EQ(measure.m_nAllocPoints, 20);
-    EXPECT_TRUE(std::signbit(reread.m_fOriginX));
-    EXPECT_TRUE(std::isnan(reread.m_fGridY));
-    EXPECT_EQ(reread.m_strScale, "33,3 ä");
+    EXPECT_TRUE(std::signbit(reread.OriginX()));
+    EXPECT_TRUE(std::isnan(reread.GridY()));
+    EXPECT_EQ(reread.ScaleText(), "33,3 ä");
     EXPECT_EQ(reread.SaveToBytes(), saved);
 }
 

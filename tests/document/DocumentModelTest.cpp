@@ -19,16 +19,16 @@ std::unique_ptr<CArdoRect> NewRect(int l, int t, int r, int b) {
 TEST_F(DocumentModelTest, NewDocumentHasDefaultSheetScaleAndFont) {
     CArdoDoc doc;
     EXPECT_EQ(services().status.PaneText(kPaneScale), "1:100");
-    EXPECT_STREQ(doc.m_szUnit, "m");
-    EXPECT_EQ(doc.m_sizeExtent, CSize(21000, 29800));
-    EXPECT_EQ(doc.m_sizePaper, CSize(105, 149));
-    EXPECT_EQ(doc.m_fUnitsPerMm, 200.0f);
-    EXPECT_EQ(doc.m_fRealPerUnit, 100.0f / 200.0f / 1000.0f);
-    EXPECT_EQ(doc.m_nVersion, 23);
-    EXPECT_EQ(doc.m_lfText.lfHeight, 6);
-    EXPECT_EQ(doc.m_lfText.FaceName(), "Arial");
-    EXPECT_EQ(doc.m_crGrid, RGB(0, 0, 128));
-    EXPECT_EQ(doc.m_bSnap, 1);
+    EXPECT_EQ(doc.UnitName(), "m");
+    EXPECT_EQ(doc.Extent(), CSize(21000, 29800));
+    EXPECT_EQ(doc.PaperSize(), CSize(105, 149));
+    EXPECT_EQ(doc.UnitsPerMm(), 200.0f);
+    EXPECT_EQ(doc.RealPerUnit(), 100.0f / 200.0f / 1000.0f);
+    EXPECT_EQ(doc.FileVersion(), 23);
+    EXPECT_EQ(doc.TextFont().lfHeight, 6);
+    EXPECT_EQ(doc.TextFont().FaceName(), "Arial");
+    EXPECT_EQ(doc.GridColor(), RGB(0, 0, 128));
+    EXPECT_EQ(doc.Snap(), 1);
     EXPECT_FALSE(doc.IsModified());
 }
 
@@ -38,24 +38,24 @@ TEST_F(DocumentModelTest, GridColourAndSnapComeFromUserSettingsMaskedToBytes) {
     services().settings.WriteProfileInt("UserSettings", "GridColorBlue", -1);
     services().settings.WriteProfileInt("UserSettings", "Grid", 0);
     CArdoDoc doc;
-    EXPECT_EQ(doc.m_crGrid, 0x00FF12FFu);
-    EXPECT_EQ(doc.m_bSnap, 0);
+    EXPECT_EQ(doc.GridColor(), 0x00FF12FFu);
+    EXPECT_EQ(doc.Snap(), 0);
 }
 
 TEST_F(DocumentModelTest, ScaleTextShowsFractionOnlyBeyondOneThousandth) {
     CArdoDoc doc;
-    doc.m_fScale = 12.5f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fScale = 12.5f; });
     doc.UpdateScaleText();
     EXPECT_EQ(services().status.PaneText(kPaneScale), "1:12.50");
-    doc.m_fScale = 100.0004f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fScale = 100.0004f; });
     doc.UpdateScaleText();
     EXPECT_EQ(services().status.PaneText(kPaneScale), "1:100");
-    doc.m_nUnitDivisor = 10;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_nUnitDivisor = 10; });
     doc.UpdateScaleText();
-    EXPECT_STREQ(doc.m_szUnit, "cm");
-    doc.m_nUnitDivisor = 7;
+    EXPECT_EQ(doc.UnitName(), "cm");
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_nUnitDivisor = 7; });
     doc.UpdateScaleText();
-    EXPECT_STREQ(doc.m_szUnit, "-");
+    EXPECT_EQ(doc.UnitName(), "-");
 }
 
 TEST_F(DocumentModelTest, SetPaperSizeReducesUnitsToLeadingDigit) {
@@ -63,8 +63,8 @@ TEST_F(DocumentModelTest, SetPaperSizeReducesUnitsToLeadingDigit) {
     FakeView view;
     doc.AddView(&view);
     doc.SetPaperSize(297, 210, 1);
-    EXPECT_EQ(doc.m_fUnitsPerMm, 100.0f);
-    EXPECT_EQ(doc.m_sizeExtent, CSize(29700, 21000));
+    EXPECT_EQ(doc.UnitsPerMm(), 100.0f);
+    EXPECT_EQ(doc.Extent(), CSize(29700, 21000));
     ASSERT_EQ(view.extents.size(), 1u);
     EXPECT_EQ(view.extents[0], CSize(29700, 21000));
 
@@ -72,23 +72,23 @@ TEST_F(DocumentModelTest, SetPaperSizeReducesUnitsToLeadingDigit) {
     EXPECT_EQ(view.extents.size(), 1u);
 
     doc.SetPaperSize(50, 0, 0);  // height 0 keeps the current height
-    EXPECT_EQ(doc.m_fUnitsPerMm, 1.0f);
-    EXPECT_EQ(doc.m_sizeExtent, CSize(50, 210));
+    EXPECT_EQ(doc.UnitsPerMm(), 1.0f);
+    EXPECT_EQ(doc.Extent(), CSize(50, 210));
 
     doc.SetPaperSize(-3, -7, 1);  // below 1: the default sheet
-    EXPECT_EQ(doc.m_sizePaper, CSize(105, 149));
-    EXPECT_EQ(doc.m_fUnitsPerMm, 200.0f);
+    EXPECT_EQ(doc.PaperSize(), CSize(105, 149));
+    EXPECT_EQ(doc.UnitsPerMm(), 200.0f);
 }
 
 TEST_F(DocumentModelTest, SmallUnitsKeepTheirFractionAndExtentIsAtLeastTheMillimetres) {
     CArdoDoc doc;
     doc.SetPaperSize(3000, 4000, 1);
-    EXPECT_EQ(doc.m_fUnitsPerMm, 32767.0f / 4000.0f);
-    EXPECT_EQ(doc.m_sizeExtent, CSize(int(3000 * (32767.0f / 4000.0f)), int(4000 * (32767.0f / 4000.0f))));
+    EXPECT_EQ(doc.UnitsPerMm(), 32767.0f / 4000.0f);
+    EXPECT_EQ(doc.Extent(), CSize(int(3000 * (32767.0f / 4000.0f)), int(4000 * (32767.0f / 4000.0f))));
 
     doc.SetPaperSize(100000, 100000, 1);  // fewer than one unit per millimetre
-    EXPECT_LT(doc.m_fUnitsPerMm, 1.0f);
-    EXPECT_EQ(doc.m_sizeExtent, CSize(100000, 100000));
+    EXPECT_LT(doc.UnitsPerMm(), 1.0f);
+    EXPECT_EQ(doc.Extent(), CSize(100000, 100000));
 }
 
 TEST_F(DocumentModelTest, ObjectAtFindsTopmostForegroundObjectOnly) {
@@ -178,9 +178,9 @@ TEST_F(DocumentModelTest, ScaleDialogAutoAdjustKeepsGridOnPaper) {
     EXPECT_EQ(preset.unitChoice, 0);
 
     doc.ApplyScaleDialog({50.0f, "50", 1, 0});
-    EXPECT_EQ(doc.m_fGridX, 500.0f);
-    EXPECT_EQ(doc.m_fGridY, 500.0f);
-    EXPECT_EQ(doc.m_fScale, 50.0f);
+    EXPECT_EQ(doc.GridX(), 500.0f);
+    EXPECT_EQ(doc.GridY(), 500.0f);
+    EXPECT_EQ(doc.Scale(), 50.0f);
     EXPECT_EQ(services().status.PaneText(kPaneScale), "1:50");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.hints, std::vector<int>{HINT_MEASURES});
@@ -194,15 +194,15 @@ TEST_F(DocumentModelTest, ScaleDialogWithoutAutoAdjustOrChangeLeavesGridAndViews
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.CanUndo());
     doc.ApplyScaleDialog({100.0f, "1", 0, 0});  // same text, same unit: the grid stays
-    EXPECT_EQ(doc.m_fGridX, 1000.0f);
+    EXPECT_EQ(doc.GridX(), 1000.0f);
     EXPECT_TRUE(view.hints.empty());
     // The file keeps the auto-adjust flag: the document differs from its file now.
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.UndoName(), "Maßstab");
 
     doc.ApplyScaleDialog({100.0f, "1", 0, 2});  // unit change alone updates
-    EXPECT_EQ(doc.m_nUnitDivisor, 1);
-    EXPECT_STREQ(doc.m_szUnit, "mm");
+    EXPECT_EQ(doc.UnitDivisor(), 1);
+    EXPECT_EQ(doc.UnitName(), "mm");
     EXPECT_EQ(doc.ScaleDialogPreset().unitChoice, 2);
     EXPECT_EQ(view.hints, std::vector<int>{HINT_MEASURES});
 }

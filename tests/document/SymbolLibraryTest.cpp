@@ -52,7 +52,7 @@ Bytes EmptyEntries(uint16_t n) {
 bool TableIsEmpty(const CArdoDoc& doc) {
     for (const ObjectList& list : doc.m_symbolObjects)
         if (!list.empty()) return false;
-    return doc.m_nSymbols == 0 && doc.m_nCurrentSymbol == -1 && doc.m_symbolInfo[0].strDescription.empty();
+    return doc.m_nSymbols == 0 && doc.CurrentSymbol() == -1 && doc.m_symbolInfo[0].strDescription.empty();
 }
 
 class SymbolLibraryTest : public doctest::DocTest {
@@ -75,7 +75,7 @@ TEST_F(SymbolLibraryTest, LoadsGeometryAndRecords) {
     ASSERT_TRUE(LoadBytes(SmallLibrary()));
     EXPECT_EQ(doc.m_bSymbolsLoaded, 1);
     EXPECT_EQ(doc.m_nSymbols, 2);
-    EXPECT_EQ(doc.m_nCurrentSymbol, -1);  // stored as 0xFFFF
+    EXPECT_EQ(doc.CurrentSymbol(), -1);  // stored as 0xFFFF
     ASSERT_EQ(doc.m_symbolObjects[0].size(), 2u);
     EXPECT_EQ(doc.m_symbolObjects[0][0]->GetRuntimeClass(), RUNTIME_CLASS(CArdoPoly));
     EXPECT_EQ(doc.m_symbolObjects[0][1]->GetRuntimeClass(), RUNTIME_CLASS(CArdoPolyline));
@@ -95,7 +95,7 @@ TEST_F(SymbolLibraryTest, LoadsGeometryAndRecords) {
 
 TEST_F(SymbolLibraryTest, ChosenEntryOnlyWhenInTheTable) {
     ASSERT_TRUE(LoadBytes(SmallLibrary(1)));
-    EXPECT_EQ(doc.m_nCurrentSymbol, 1);
+    EXPECT_EQ(doc.CurrentSymbol(), 1);
 
     CArdoDoc other;
     Bytes bytes = SmallLibrary();
@@ -103,7 +103,7 @@ TEST_F(SymbolLibraryTest, ChosenEntryOnlyWhenInTheTable) {
     bytes[3] = 0;
     doctest::WriteFile(dir.File("b.sym"), bytes);
     ASSERT_TRUE(LoadSymbolLibraryFrom(other, dir.File("b.sym")));
-    EXPECT_EQ(other.m_nCurrentSymbol, -1);
+    EXPECT_EQ(other.CurrentSymbol(), -1);
 }
 
 TEST_F(SymbolLibraryTest, EmptyLibraryLoads) {
@@ -213,7 +213,7 @@ TEST_F(SymbolLibraryTest, DeleteCurrentSymbolMarksTheEntryAndKeepsTheOthers) {
     DeleteCurrentSymbol(doc);  // none chosen
     EXPECT_EQ(doc.m_nDeletedSymbols, 0);
 
-    doc.m_nCurrentSymbol = 0;
+    doc.SetCurrentSymbol(0);
     DeleteCurrentSymbol(doc);
     DeleteCurrentSymbol(doc);
     EXPECT_EQ(doc.m_symbolInfo[0].nClass, kDeletedSymbolClass);
@@ -273,7 +273,7 @@ TEST_F(SymbolLibraryTest, ShippedSymbolsAreFramedPolygonsThatDraw) {
         EXPECT_TRUE(info.nFlags & 8) << info.strDescription << " cannot be turned";
 
         // Placed at its default size, the symbol draws its geometry inside its box.
-        const float factor = doc.m_fUnitsPerMm / doc.m_fScale;
+        const float factor = doc.UnitsPerMm() / doc.Scale();
         const int w = int(float(info.nLength) * factor), h = int(float(info.nWidth) * factor);
         CArdoSymbol symbol(CRect(1000, 1000, 1000 + w, 1000 + h), i);
         symbol.SetDocument(&doc);

@@ -115,7 +115,7 @@ TEST_F(ArdoTextTest, PickedAnywhereInsideItsTurnedBox) {
 
 TEST_F(ArdoTextTest, EditingWithoutFontTakesTheDocumentsFontAndWritesTheAngle) {
     CArdoText* text = MakeLabel();
-    doc->m_crText = RGB(1, 2, 3);
+    doc->SetTextFont(doc->TextFont(), RGB(1, 2, 3));
     TextDialogValues answer;
     answer.strText = "Wohnen";
     answer.nAngle = 0;
@@ -123,9 +123,9 @@ TEST_F(ArdoTextTest, EditingWithoutFontTakesTheDocumentsFontAndWritesTheAngle) {
     dialogs.answer = answer;
     ASSERT_TRUE(text->EditText(nullptr));
     EXPECT_EQ("Wohnen", text->m_text);
-    EXPECT_EQ(doc->m_lfText, text->m_logfont);
+    EXPECT_EQ(doc->TextFont(), text->m_logfont);
     EXPECT_EQ(RGB(1, 2, 3), text->m_logbrush.lbColor);
-    EXPECT_EQ(doc->m_lfText, dialogs.shown.lf);
+    EXPECT_EQ(doc->TextFont(), dialogs.shown.lf);
     // Measured in the drawing font: 6 points at 200 units per mm = 422 units.
     EXPECT_EQ(422, text->m_cy);
     // A fixed angle of 0 is stored as 0 and so comes back as not fixed.
@@ -221,17 +221,17 @@ TEST_F(ArdoTextTest, RecordRoundTripKeepsTheFontBytes) {
     text->m_logfont.SetFaceName("Arial");
     text->m_logfont.lfFaceName[20] = 'x';  // bytes after the terminator travel as well
     text->m_logfont.lfFaceName[31] = '\x7F';
-    doc->m_nInitialTextHeight = 1234;
+    doc->SetInitialTextHeight(1234);
     const std::vector<uint8_t> bytes = Store(*text, doc.get());
     ASSERT_EQ(48u + 1 + 5 + 6 + 60 + 4 + 32 + 2, bytes.size());
 
-    doc->m_nInitialTextHeight = -9;
+    doc->SetInitialTextHeight(-9);
     CArdoText read;
     CArchive in{std::span<const uint8_t>(bytes)};
     in.m_pDocument = static_cast<ObjectOwner*>(doc.get());
     read.Serialize(in);
     EXPECT_EQ(0u, in.Remaining());
-    EXPECT_EQ(1234, doc->m_nInitialTextHeight);
+    EXPECT_EQ(1234, doc->InitialTextHeight());
     EXPECT_EQ(text->m_logfont, read.m_logfont);
     EXPECT_EQ("Label", read.m_text);
     EXPECT_EQ(300, read.m_nAngle);
@@ -244,7 +244,7 @@ TEST_F(ArdoTextTest, RecordRoundTripKeepsTheFontBytes) {
 TEST_F(ArdoTextTest, VersionOneRecordsHaveNoAngle) {
     CArdoText* text = MakeLabel();
     text->m_nAngle = 45;
-    doc->m_nVersion = 1;
+    doc->SetFileVersion(1);
     const std::vector<uint8_t> bytes = Store(*text, doc.get());
     Settings().WriteProfileInt("Settings", "TextAngle", 77);
     CArdoText read;

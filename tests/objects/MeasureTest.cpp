@@ -56,8 +56,10 @@ protected:
     // 1:100, 10 units per millimetre, metres: k = 0.01 m per unit. The device maps one
     // logical unit to one pixel with y up, as the view does.
     void SetUp() override {
-        doc.m_fUnitsPerMm = 10.0f;
-        doc.m_fScale = 100.0f;
+        doc.EditStoredSettings([&](DocumentSettings& s) {
+            s.m_fUnitsPerMm = 10.0f;
+            s.m_fScale = 100.0f;
+        });
         SetUnit(1000);
         dc.SetMapMode(MM_ANISOTROPIC);
         dc.SetWindowExt(1, 1);
@@ -66,7 +68,7 @@ protected:
     void TearDown() override { SetObjectDialogs(nullptr); }
 
     void SetUnit(int divisor) {
-        doc.m_nUnitDivisor = divisor;
+        doc.EditStoredSettings([&](DocumentSettings& s) { s.m_nUnitDivisor = divisor; });
         doc.UpdateScaleText();
     }
 
@@ -167,14 +169,14 @@ TEST_F(MeasureTest, LabelsFollowTheUnitAndTheScale) {
     SetUnit(1);
     EXPECT_EQ(drawBoth(), (std::vector<std::string>{"5000.00", "12000000.00 mm\u00B2"}));
     SetUnit(1000);
-    doc.m_fScale = 50.0f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fScale = 50.0f; });
     EXPECT_EQ(drawBoth(), (std::vector<std::string>{"2.50", "3.00 m\u00B2"}));
 }
 
 TEST_F(MeasureTest, TextHeightIsSharedByAllLabelsAndScaledToTheDevice) {
     CArdoRect* line = AddRect(CRect(0, 0, 300, 0), SHAPE_DIMLINE);
     CArdoPolyMeasure* chain = AddMeasure({{0, 0}, {0, 300}}, 1, 0);
-    doc.m_nDimTextHeight = 8;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_nDimTextHeight = 8; });
     dc.SetViewportExt(1, -2);  // half size on the device
     dc.SetWindowExt(2, 4);
     line->Draw(&dc, kEverywhere);
@@ -242,7 +244,7 @@ TEST_F(MeasureTest, ChainLabelsEverySegmentAndStaysOpen) {
 }
 
 TEST_F(MeasureTest, ChainSuppressesLabelsOfVeryShortSegments) {
-    doc.m_fUnitsPerMm = 200.0f;  // k = 0.0005 m per unit
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 200.0f; });  // k = 0.0005 m per unit
     CArdoPolyMeasure* chain = AddMeasure({{0, 0}, {10, 0}, {30, 0}, {2030, 0}}, 1, 0);
     chain->Draw(&dc, kEverywhere);
     // 10 units are 0.005 m (left out); 20 units are 0.01 m.
@@ -400,7 +402,7 @@ TEST_F(MeasureTest, PolygonDialogPresetsTheKindAndAppliesTheChoice) {
     EXPECT_EQ(dialog.preset.strTextHeight, "5");
     EXPECT_EQ(chain->m_bEdges, 1);
     EXPECT_EQ(chain->m_bArea, 1);
-    EXPECT_EQ(doc.m_nDimTextHeight, 12);
+    EXPECT_EQ(doc.DimTextHeight(), 12);
     EXPECT_TRUE(doc.IsModified());
     ASSERT_FALSE(view.hints.empty());
     EXPECT_EQ(view.hints.front(), HINT_ALL);
@@ -416,7 +418,7 @@ TEST_F(MeasureTest, PolygonDialogPresetsTheKindAndAppliesTheChoice) {
     EXPECT_EQ(dialog.preset.strTextHeight, "12");
     EXPECT_EQ(chain->m_bEdges, 0);
     EXPECT_EQ(chain->m_bArea, 1);
-    EXPECT_EQ(doc.m_nDimTextHeight, 1);
+    EXPECT_EQ(doc.DimTextHeight(), 1);
 
     chain->m_bArea = 0;  // neither flag opens as area
     dialog.answer.nChoice = DimensionDialogValues::kEdges;
@@ -425,7 +427,7 @@ TEST_F(MeasureTest, PolygonDialogPresetsTheKindAndAppliesTheChoice) {
     EXPECT_EQ(dialog.preset.nChoice, DimensionDialogValues::kArea);
     EXPECT_EQ(chain->m_bEdges, 1);
     EXPECT_EQ(chain->m_bArea, 0);
-    EXPECT_EQ(doc.m_nDimTextHeight, 1);
+    EXPECT_EQ(doc.DimTextHeight(), 1);
     doc.RemoveView(&view);
 }
 
@@ -441,7 +443,7 @@ TEST_F(MeasureTest, RectangleDialogOffersNoKindAndSetsTheSharedHeight) {
     EXPECT_FALSE(dialog.preset.bForPolygon);
     EXPECT_EQ(dialog.preset.nChoice, DimensionDialogValues::kArea);
     EXPECT_EQ(dialog.preset.strTextHeight, "5");
-    EXPECT_EQ(doc.m_nDimTextHeight, 9);
+    EXPECT_EQ(doc.DimTextHeight(), 9);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(line->m_shape, SHAPE_DIMLINE);
 
@@ -463,7 +465,7 @@ TEST_F(MeasureTest, CancelledDimensionDialogChangesNothing) {
     EXPECT_EQ(dialog.calls, 2);
     EXPECT_EQ(chain->m_bEdges, 1);
     EXPECT_EQ(chain->m_bArea, 0);
-    EXPECT_EQ(doc.m_nDimTextHeight, 5);
+    EXPECT_EQ(doc.DimTextHeight(), 5);
     EXPECT_FALSE(doc.IsModified());
 
     SetObjectDialogs(nullptr);  // without a user interface the dialog cancels

@@ -134,30 +134,30 @@ TEST_F(BaseObjectTest, PlainSettersUpdateCurrentAttributesAndRedraw) {
     EXPECT_EQ(obj->GetLineColor(), RGB(1, 2, 3));
     EXPECT_EQ(obj->GetFillColor(), RGB(4, 5, 6));
     EXPECT_EQ(obj->IsFilled(), 1);
-    EXPECT_EQ(doc.m_nLineWidth, 35);
-    EXPECT_EQ(doc.m_crLine, RGB(1, 2, 3));
-    EXPECT_EQ(doc.m_crFill, RGB(4, 5, 6));
-    EXPECT_EQ(doc.m_bFill, 1);
+    EXPECT_EQ(doc.CurrentLineWidth(), 35);
+    EXPECT_EQ(doc.CurrentLineColor(), RGB(1, 2, 3));
+    EXPECT_EQ(doc.CurrentFillColor(), RGB(4, 5, 6));
+    EXPECT_EQ(doc.CurrentFill(), 1);
     EXPECT_EQ(view.hints.size(), 4u);
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(BaseObjectTest, SilentSettersNeverRedrawAndLeaveCurrentColoursAlone) {
     CArdoObj* obj = MakeObject();
-    doc.m_crLine = 7;
-    doc.m_crFill = 8;
-    doc.m_bFill = 1;
+    doc.SetCurrentLineColor(7);
+    doc.SetCurrentFillColor(8);
+    doc.SetCurrentFill(1);
     obj->SetLineColorSilent(RGB(9, 9, 9));
     obj->SetFillColorSilent(RGB(10, 10, 10));
-    EXPECT_EQ(doc.m_crLine, 7u);
-    EXPECT_EQ(doc.m_crFill, 8u);
+    EXPECT_EQ(doc.CurrentLineColor(), 7u);
+    EXPECT_EQ(doc.CurrentFillColor(), 8u);
     EXPECT_TRUE(doc.IsModified());
 
     doc.SetModifiedFlag(false);
     obj->SetFilledSilent(0);
     obj->SetLineWidthSilent(50);
-    EXPECT_EQ(doc.m_bFill, 0);  // fill flag and width do update the current attributes
-    EXPECT_EQ(doc.m_nLineWidth, 50);
+    EXPECT_EQ(doc.CurrentFill(), 0);  // fill flag and width do update the current attributes
+    EXPECT_EQ(doc.CurrentLineWidth(), 50);
     int x = 0, y = 0;
     obj->GetLineWidth(x, y);
     EXPECT_EQ(CPoint(x, y), CPoint(50, 50));
@@ -243,10 +243,10 @@ TEST_F(BaseObjectTest, EditPropertiesAppliesTheDialogValues) {
     EXPECT_EQ(obj->m_logbrush.lbColor, RGB(0, 255, 0));
     EXPECT_EQ(obj->m_bBrush, 0);
     EXPECT_EQ(obj->m_bPen, 1);
-    EXPECT_EQ(doc.m_nLineWidth, 70);
-    EXPECT_EQ(doc.m_crLine, RGB(255, 0, 0));
-    EXPECT_EQ(doc.m_crFill, RGB(0, 255, 0));
-    EXPECT_EQ(doc.m_bFill, 0);
+    EXPECT_EQ(doc.CurrentLineWidth(), 70);
+    EXPECT_EQ(doc.CurrentLineColor(), RGB(255, 0, 0));
+    EXPECT_EQ(doc.CurrentFillColor(), RGB(0, 255, 0));
+    EXPECT_EQ(doc.CurrentFill(), 0);
     EXPECT_TRUE(doc.IsModified());
 
     // Without a pen the dialog shows width 0.

@@ -215,7 +215,7 @@ TEST_F(PolyTest, AlternateRuleLeavesTheStarCentreOpen) {
 }
 
 TEST_F(PolyTest, CollinearPointsFallBackToTheWidenedBounds) {
-    doc.m_nPixelSize = 5;
+    doc.SetPixelSize(5);
     CArdoPoly* flat = Make({{0, 100}, {500, 100}, {1000, 100}});
     EXPECT_EQ(flat->m_position, CRect(0, 98, 1000, 102));
     EXPECT_TRUE(flat->Intersects(Click(500, 106)));  // 98..102 widened by 5

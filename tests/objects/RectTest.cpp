@@ -35,7 +35,7 @@ TEST_F(RectTest, LineHandlesAreItsEndPoints) {
 }
 
 TEST_F(RectTest, RoundnessHandleSitsHalfACornerInsideTheUpperRight) {
-    doc.m_fUnitsPerMm = 10.0f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 10.0f; });
     CArdoRect* rr = Make(CRect(0, 1000, 2000, 0), SHAPE_ROUNDRECT);
     EXPECT_EQ(rr->GetHandle(9), CPoint(2000 - 80, 1000 - 80));  // 16 mm * 10 / 2
     EXPECT_EQ(rr->GetHandleCursor(9), IDC_SIZE);
@@ -45,7 +45,7 @@ TEST_F(RectTest, RoundnessHandleSitsHalfACornerInsideTheUpperRight) {
 }
 
 TEST_F(RectTest, DraggingTheRoundnessHandleSetsTheCorner) {
-    doc.m_fUnitsPerMm = 10.0f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 10.0f; });
     CArdoRect* rr = Make(CRect(0, 1000, 2000, 0), SHAPE_ROUNDRECT);
     rr->MoveHandleTo(9, CPoint(1000, 500), nullptr);  // the centre
     EXPECT_EQ(rr->m_roundness, CPoint(200, 100));     // as wide and high as the rectangle
@@ -60,7 +60,7 @@ TEST_F(RectTest, DraggingTheRoundnessHandleSetsTheCorner) {
     // Beyond the upper right corner: trunc(2 / unitsPerMm) mm.
     rr->MoveHandleTo(9, CPoint(5000, 5000), nullptr);
     EXPECT_EQ(rr->m_roundness, CPoint(0, 0));
-    doc.m_fUnitsPerMm = 1.0f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 1.0f; });
     rr->MoveHandleTo(9, CPoint(5000, 5000), nullptr);
     EXPECT_EQ(rr->m_roundness, CPoint(2, 2));
 }
@@ -90,7 +90,7 @@ TEST_F(RectDrawTest, RectangleUsesTheStoredPenWithConvertedWidth) {
 
 TEST_F(RectDrawTest, PenWidthIsComputedInSinglePrecision) {
     // 0.35f * 100 is 35.0000014 in float but 34.99999... when 0.35f is widened first.
-    doc.m_fUnitsPerMm = 0.35f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 0.35f; });
     CArdoRect* r = Make(CRect(0, 100, 200, 0), SHAPE_RECTANGLE);
     r->m_logpen.lopnWidth = {10000, 10000};
     r->Draw(&c.dc, kEverywhere);
@@ -111,7 +111,7 @@ TEST_F(RectDrawTest, UnfilledShapesUseTheNullBrushAndRestoreTheDeviceContext) {
 }
 
 TEST_F(RectDrawTest, RoundedCornersAreRoundnessTimesUnitsPerMm) {
-    doc.m_fUnitsPerMm = 10.0f;
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 10.0f; });
     CArdoRect* r = Make(CRect(0, 1000, 2000, 0), SHAPE_ROUNDRECT);
     r->m_roundness = {16, 3};
     r->Draw(&c.dc, kEverywhere);
@@ -181,7 +181,7 @@ TEST_F(RectTest, DiagonalLineIsSelectedOnlyWithinItsBand) {
 }
 
 TEST_F(RectTest, FlatLinesAreWidenedByTheBandAndTheQuery) {
-    doc.m_fUnitsPerMm = 10.0f;  // d = 10
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 10.0f; });  // d = 10
     CArdoRect* horizontal = Make(CRect(0, 500, 1000, 500), SHAPE_LINE);
     EXPECT_TRUE(horizontal->Intersects(CRect(100, 519, 200, 600)));  // 19 < d + 10
     EXPECT_FALSE(horizontal->Intersects(CRect(100, 520, 200, 600)));
@@ -196,8 +196,9 @@ TEST_F(RectTest, FlatLinesAreWidenedByTheBandAndTheQuery) {
 }
 
 TEST_F(RectTest, ThickerLinesAtSmallScalesGetAWiderBand) {
-    doc.m_fUnitsPerMm = 10.0f;
-    doc.m_fScale = 0.01f;  // t = trunc((195 + 5) * 10 / 0.01 / 200) = 1000
+    doc.EditStoredSettings([&](DocumentSettings& s) { s.m_fUnitsPerMm = 10.0f; });
+    doc.EditStoredSettings(
+        [&](DocumentSettings& s) { s.m_fScale = 0.01f; });  // t = trunc((195 + 5) * 10 / 0.01 / 200) = 1000
     CArdoRect* line = Make(CRect(0, 0, 10000, 10000), SHAPE_LINE);
     line->m_logpen.lopnWidth = {190, 200};
     EXPECT_TRUE(line->Intersects(CRect(5600, 4400, 5602, 4402)));  // ~850 off the line

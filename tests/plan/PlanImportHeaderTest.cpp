@@ -147,16 +147,16 @@ TEST_F(PlanImportHeaderTest, SheetModes) {
     keep.header.extents = {0, 420, 297, 0, 0};
     keep.SetParameter(PLAN_SHEET_MODE, 0);
     Import(keep);
-    EXPECT_EQ(200.0f, doc->m_fUnitsPerMm);
-    EXPECT_EQ(CSize(21000, 29800), doc->m_sizeExtent);
+    EXPECT_EQ(200.0f, doc->UnitsPerMm());
+    EXPECT_EQ(CSize(21000, 29800), doc->Extent());
 
     PlanWriter a3;
     a3.SetPaper(420, 297);  // sheet mode 2
     a3.Move(1, 1);
     a3.Line(2, 1);
     Import(a3);
-    EXPECT_EQ(70.0f, doc->m_fUnitsPerMm);
-    EXPECT_EQ(CSize(420 * 70, 297 * 70), doc->m_sizeExtent);
+    EXPECT_EQ(70.0f, doc->UnitsPerMm());
+    EXPECT_EQ(CSize(420 * 70, 297 * 70), doc->Extent());
     // Coordinates are converted with the new units.
     EXPECT_EQ(CRect(70, 70, 140, 70), doc->Background()[0]->m_position);
 }
@@ -165,7 +165,7 @@ TEST_F(PlanImportHeaderTest, ParametersNotCarriedKeepTheValuesTheImportStartsFro
     PlanWriter first;  // N = 33: sheet mode 2 from this file
     first.SetPaper(297, 210);
     const PlanImportReport earlier = Import(first);
-    EXPECT_EQ(100.0f, doc->m_fUnitsPerMm);
+    EXPECT_EQ(100.0f, doc->UnitsPerMm());
 
     // A file with N = 30 does not carry the text and page switches (32, 33): started from
     // the values of the earlier import, they keep those, so both texts are read.

@@ -149,8 +149,8 @@ TEST_F(PlanImportRecordsTest, AttributesAreCapturedWhenThePathStarts) {
     polygon->GetLineWidth(wx, wy);
     EXPECT_EQ(200, wx);
     // The silent fill and width setters made the last shape's values the defaults.
-    EXPECT_EQ(200, doc->m_nLineWidth);
-    EXPECT_EQ(1, doc->m_bFill);
+    EXPECT_EQ(200, doc->CurrentLineWidth());
+    EXPECT_EQ(1, doc->CurrentFill());
 }
 
 TEST_F(PlanImportRecordsTest, PathKeepsItsFirst512Points) {
@@ -229,7 +229,7 @@ TEST_F(PlanImportRecordsTest, TextStandsAtThePenPosition) {
     EXPECT_EQ(CPoint(10 * U + text->m_cx, 20 * U), text->m_corners[3]);
     EXPECT_EQ(CPoint(10 * U, 20 * U + text->m_cy), text->m_corners[1]);
     EXPECT_EQ(CRect(10 * U, 20 * U, 10 * U + text->m_cx, 20 * U + text->m_cy), text->m_position);
-    EXPECT_EQ(doc->m_crText, text->m_logbrush.lbColor);
+    EXPECT_EQ(doc->TextColor(), text->m_logbrush.lbColor);
     auto* centred = Background<CArdoText>(2);
     ASSERT_NE(nullptr, centred);
     EXPECT_EQ(CPoint(50 * U, 60 * U), centred->m_corners[0]);

@@ -41,8 +41,8 @@ TEST_F(PlanImportSamplesTest, BarcelonaPavilion) {
     EXPECT_EQ(954u, lines);
     EXPECT_EQ(257u, polylines);
     // A2 landscape: 32000 / 594 = 53.9, reduced to 50.
-    EXPECT_EQ(50.0f, doc->m_fUnitsPerMm);
-    EXPECT_EQ(CSize(594 * 50, 420 * 50), doc->m_sizeExtent);
+    EXPECT_EQ(50.0f, doc->UnitsPerMm());
+    EXPECT_EQ(CSize(594 * 50, 420 * 50), doc->Extent());
     // The plan opens with a red layer; its black lines are stored as white and swapped back.
     EXPECT_EQ(RGB(255, 0, 0), doc->Background().front()->GetLineColor());
     EXPECT_TRUE(std::any_of(doc->Background().begin(), doc->Background().end(),
@@ -71,9 +71,9 @@ void ExpectSampleImportsWhole(CArdoDoc& doc, const std::string& name, int minRec
     EXPECT_EQ(expected.polygons, r.paths.polygons);
     EXPECT_EQ(expected.texts, r.texts);
     EXPECT_EQ(size_t(expected.Objects()), doc.Background().size());
-    EXPECT_EQ(unitsPerMm, doc.m_fUnitsPerMm);
+    EXPECT_EQ(unitsPerMm, doc.UnitsPerMm());
     // Everything lies on the sheet.
-    const CRect sheet(0, 0, doc.m_sizeExtent.cx, doc.m_sizeExtent.cy);
+    const CRect sheet(0, 0, doc.Extent().cx, doc.Extent().cy);
     for (const auto& obj : doc.Background()) {
         const CRect p = obj->m_position.Normalized();
         EXPECT_TRUE(p.left >= sheet.left && p.right <= sheet.right && p.top >= sheet.top && p.bottom <= sheet.bottom)

@@ -46,11 +46,11 @@ Bytes ReadBytes(const fs::path& path) {
 std::vector<std::string> Describe(CArdoDoc& doc) {
     std::vector<std::string> lines;
     std::ostringstream head;
-    head << "version " << doc.m_nVersion << " scale " << doc.m_fScale << " '" << doc.m_strScale << "' unit "
-         << doc.m_nUnitDivisor << " origin " << doc.m_fOriginX << "," << doc.m_fOriginY << " grid " << doc.m_fGridX
-         << "," << doc.m_fGridY << " colour " << doc.m_crGrid << " auto " << doc.m_bGridAutoAdjust << " dim "
-         << doc.m_nDimTextHeight << " paper " << doc.m_sizePaper.cx << "x" << doc.m_sizePaper.cy << " extent "
-         << doc.m_sizeExtent.cx << "x" << doc.m_sizeExtent.cy << " units/mm " << doc.m_fUnitsPerMm;
+    head << "version " << doc.FileVersion() << " scale " << doc.Scale() << " '" << doc.ScaleText() << "' unit "
+         << doc.UnitDivisor() << " origin " << doc.OriginX() << "," << doc.OriginY() << " grid " << doc.GridX() << ","
+         << doc.GridY() << " colour " << doc.GridColor() << " auto " << doc.GridAutoAdjust() << " dim "
+         << doc.DimTextHeight() << " paper " << doc.PaperSize().cx << "x" << doc.PaperSize().cy << " extent "
+         << doc.Extent().cx << "x" << doc.Extent().cy << " units/mm " << doc.UnitsPerMm();
     lines.push_back(head.str());
     for (const ObjectList* list : {&doc.Background(), &doc.Objects()}) {
         lines.push_back(list == &doc.Background() ? "background" : "foreground");
@@ -215,15 +215,17 @@ TEST_F(RoundTripTest, SettingsAwayFromTheDefaults) {
     for (const auto& [w, h] : {std::pair{297, 210}, std::pair{1189, 841}, std::pair{105, 149}, std::pair{3, 4}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
         CArdoDoc doc;
-        doc.m_fScale = 12.5f;
-        doc.m_strScale = "12,5";
-        doc.m_nUnitDivisor = 10;
-        doc.m_fOriginX = -1234.5f;
-        doc.m_fOriginY = 0.25f;
-        doc.m_fGridX = 250.0f;
-        doc.m_fGridY = 333.0f;
-        doc.m_bGridAutoAdjust = 0;
-        doc.m_nDimTextHeight = 9;
+        doc.EditStoredSettings([&](DocumentSettings& s) {
+            s.m_fScale = 12.5f;
+            s.m_strScale = "12,5";
+            s.m_nUnitDivisor = 10;
+            s.m_fOriginX = -1234.5f;
+            s.m_fOriginY = 0.25f;
+            s.m_fGridX = 250.0f;
+            s.m_fGridY = 333.0f;
+            s.m_bGridAutoAdjust = 0;
+            s.m_nDimTextHeight = 9;
+        });
         doc.SetPaperSize(w, h, 1);
         FillWithEveryClass(doc);
         const Bytes first = CheckRoundTrip(doc);
@@ -231,8 +233,8 @@ TEST_F(RoundTripTest, SettingsAwayFromTheDefaults) {
         CArdoDoc again;
         again.LoadFromBytes(first);
         EXPECT_TRUE(again.SaveToBytes() == first);
-        EXPECT_EQ(again.m_sizePaper.cx, doc.m_sizePaper.cx);
-        EXPECT_EQ(again.m_sizePaper.cy, doc.m_sizePaper.cy);
+        EXPECT_EQ(again.PaperSize().cx, doc.PaperSize().cx);
+        EXPECT_EQ(again.PaperSize().cy, doc.PaperSize().cy);
     }
 }
 

@@ -26,7 +26,7 @@ protected:
         RecordingBackend rec;
         CDC dc(rec);
         view->OnPrepareDC(dc);
-        obj.Draw(&dc, CRect(0, 0, doc->m_sizeExtent.cx, doc->m_sizeExtent.cy));
+        obj.Draw(&dc, CRect(0, 0, doc->Extent().cx, doc->Extent().cy));
         std::vector<std::string> labels;
         for (const DrawRecord& r : rec.Records())
             if (r.kind == DrawRecord::Kind::TextOut) labels.push_back(r.text);
@@ -107,11 +107,11 @@ TEST_F(PolygonToolTest, PressOnTheFirstVertexClosesOrDiscardsTheInput) {
 }
 
 TEST_F(PolygonToolTest, SnapAppliesToVerticesExceptForBezierAreas) {
-    doc->m_bSnap = 1;
-    doc->m_crLine = RGB(1, 1, 1);
-    doc->m_crFill = RGB(2, 2, 2);
-    doc->m_nLineWidth = 50;
-    doc->m_bFill = 0;
+    doc->SetSnap(1);
+    doc->SetCurrentLineColor(RGB(1, 1, 1));
+    doc->SetCurrentFillColor(RGB(2, 2, 2));
+    doc->SetCurrentLineWidth(50);
+    doc->SetCurrentFill(0);
     Command(cmd::ToolPolygon);
     PlaceVertices({{101, 101}, {203, 101}, {203, 307}});
     view->OnLButtonDblClk(MK_LBUTTON, {203, 307});
@@ -135,7 +135,7 @@ TEST_F(PolygonToolTest, SnapAppliesToVerticesExceptForBezierAreas) {
 }
 
 TEST_F(PolygonToolTest, ChainsMeasureTheirEdgesAndAreasMeasureTheirArea) {
-    doc->m_crLine = RGB(5, 5, 5);
+    doc->SetCurrentLineColor(RGB(5, 5, 5));
     const struct {
         int command;
         const char* prompt;

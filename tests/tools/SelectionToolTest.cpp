@@ -31,7 +31,7 @@ TEST_F(SelectionToolTest, PicksWithShiftAddingAndEmptyPaperClearing) {
     Click({600, 500});
     EXPECT_TRUE(view->m_selection.empty());
     EXPECT_FALSE(host.capture);
-    EXPECT_EQ(doc->m_bSnap, 0);
+    EXPECT_EQ(doc->Snap(), 0);
 }
 
 TEST_F(SelectionToolTest, PressOnPartOfMultipleSelectionMovesAllOfIt) {
@@ -76,7 +76,7 @@ TEST_F(SelectionToolTest, MovesStopAtThePaperEdgeWithRefusalAndCanComeBack) {
     EXPECT_EQ(a->m_position.top, start.top + 84 - 84);
     MoveTo(grab + CSize(0, 30));
     Release(grab + CSize(0, 30));
-    EXPECT_LE(a->m_position.Normalized().bottom, doc->m_sizeExtent.cy);
+    EXPECT_LE(a->m_position.Normalized().bottom, doc->Extent().cy);
     EXPECT_EQ(a->m_position.Width(), start.Width());
 
     // A line (no height) is held on the paper too.
@@ -105,7 +105,7 @@ TEST_F(SelectionToolTest, HandleDragsStayOnThePaperAndSnapAtRelease) {
     Release({-20, 300});
     EXPECT_EQ(a->m_position, start);
 
-    doc->m_bSnap = 1;  // snap step 20 units; pixels are 21 units apart
+    doc->SetSnap(1);  // snap step 20 units; pixels are 21 units apart
     Press(corner);
     MoveTo(corner + CSize(7, 7));
     const CPoint followed = a->m_position.BottomRight();
@@ -114,24 +114,24 @@ TEST_F(SelectionToolTest, HandleDragsStayOnThePaperAndSnapAtRelease) {
     EXPECT_EQ(a->m_position.right % 20, 0);
     EXPECT_EQ(a->m_position.bottom % 20, 0);
     EXPECT_LE(std::abs(a->m_position.right - followed.x), 10);
-    EXPECT_EQ(doc->m_bSnap, 1);
+    EXPECT_EQ(doc->Snap(), 1);
 }
 
 TEST_F(SelectionToolTest, MovesNeverSnapAndTheSnapFlagComesBack) {
     CArdoRect* a = AddBox({100, 100});
-    doc->m_bSnap = 1;
+    doc->SetSnap(1);
     const CRect start = a->m_position;
     Press(CentreOf(a));
-    EXPECT_EQ(doc->m_bSnap, 0);
+    EXPECT_EQ(doc->Snap(), 0);
     MoveTo(CentreOf(a) + CSize(1, 0));
     Release(CentreOf(a));
     EXPECT_EQ(a->m_position.left, start.left + 21);
-    EXPECT_EQ(doc->m_bSnap, 1);
+    EXPECT_EQ(doc->Snap(), 1);
 
     // Esc in the middle of a drag puts the flag back as well.
     Press(CentreOf(a));
     view->OnCommand(cmd::Cancel);
-    EXPECT_EQ(doc->m_bSnap, 1);
+    EXPECT_EQ(doc->Snap(), 1);
     EXPECT_FALSE(host.capture);
 }
 
@@ -180,8 +180,8 @@ TEST_F(SelectionToolTest, DoubleClickEditsOneObjectOrTheCommonAttributesOfSevera
     EXPECT_EQ(a->m_logpen.lopnWidth.x, 40);
     EXPECT_EQ(measure->m_logpen.lopnColor, measurePen.lopnColor);
     EXPECT_EQ(chain->m_logpen.lopnColor, chainPen.lopnColor);
-    EXPECT_EQ(doc->m_crLine, RGB(1, 1, 1));
-    EXPECT_EQ(doc->m_nLineWidth, 40);
+    EXPECT_EQ(doc->CurrentLineColor(), RGB(1, 1, 1));
+    EXPECT_EQ(doc->CurrentLineWidth(), 40);
 
     // Shift+double click deselects the object under the pointer.
     view->OnLButtonDblClk(MK_SHIFT, CentreOf(a));

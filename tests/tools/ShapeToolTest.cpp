@@ -7,10 +7,10 @@ namespace {
 using ShapeToolTest = ToolFixture;
 
 TEST_F(ShapeToolTest, DragDrawsTheShapeWithTheDocumentAttributesAndKeepsTheTool) {
-    doc->m_crLine = RGB(9, 8, 7);
-    doc->m_crFill = RGB(1, 2, 3);
-    doc->m_bFill = 1;
-    doc->m_nLineWidth = 35;
+    doc->SetCurrentLineColor(RGB(9, 8, 7));
+    doc->SetCurrentFillColor(RGB(1, 2, 3));
+    doc->SetCurrentFill(1);
+    doc->SetCurrentLineWidth(35);
     const struct {
         int command, tool, shape;
         const char* prompt;
@@ -48,8 +48,8 @@ TEST_F(ShapeToolTest, DragDrawsTheShapeWithTheDocumentAttributesAndKeepsTheTool)
 }
 
 TEST_F(ShapeToolTest, MeasureShapesKeepTheirOwnAttributes) {
-    doc->m_crLine = RGB(9, 8, 7);
-    doc->m_nLineWidth = 35;
+    doc->SetCurrentLineColor(RGB(9, 8, 7));
+    doc->SetCurrentLineWidth(35);
     const CArdoRect defaults(CRect(), SHAPE_DIMLINE);
     Command(cmd::MeasureLine);
     EXPECT_EQ(Pane(kPanePrompt), "Ersten Punkt der Maßlinie anklicken");
@@ -94,7 +94,7 @@ TEST_F(ShapeToolTest, AClickCreatesNothingAndSelectsWhatLiesUnderIt) {
 }
 
 TEST_F(ShapeToolTest, SnappedCornersLandOnTheGrid) {
-    doc->m_bSnap = 1;  // 20 units; pixels are 21 units apart, so raw points are off the grid
+    doc->SetSnap(1);  // 20 units; pixels are 21 units apart, so raw points are off the grid
     Command(cmd::MeasureRect);
     Press({101, 101});
     const CRect atPress = Last()->m_position;
@@ -106,7 +106,7 @@ TEST_F(ShapeToolTest, SnappedCornersLandOnTheGrid) {
     const CRect r = Last()->m_position;
     for (int v : {r.left, r.top, r.right, r.bottom}) EXPECT_EQ(v % 20, 0) << v;
     EXPECT_EQ(r.BottomRight(), atPress.TopLeft());
-    EXPECT_EQ(doc->m_bSnap, 1);
+    EXPECT_EQ(doc->Snap(), 1);
 }
 
 TEST_F(ShapeToolTest, DraggingOffThePaperHoldsTheCornerAtItsLastPlace) {

@@ -55,15 +55,15 @@ TEST_F(SideBySideTest, LoadingAFileChangesTheInitialTextHeightOfThatDocumentOnly
     // A file whose label records carry another initial height than a new document's.
     CArdoDoc source;
     source.AddObject(std::make_unique<CArdoText>(CRect(0, 0, 10, 10)));
-    source.m_nInitialTextHeight = 77;
+    source.SetInitialTextHeight(77);
     const std::vector<uint8_t> file = source.SaveToBytes();
 
-    right.doc.AddObject(std::make_unique<CArdoText>(CRect(0, 0, 10, 10), right.doc.m_nInitialTextHeight));
+    right.doc.AddObject(std::make_unique<CArdoText>(CRect(0, 0, 10, 10), right.doc.InitialTextHeight()));
     const std::vector<uint8_t> rightBefore = right.doc.SaveToBytes();
     left.doc.LoadFromBytes(file);
-    EXPECT_EQ(left.doc.m_nInitialTextHeight, 77);
+    EXPECT_EQ(left.doc.InitialTextHeight(), 77);
     EXPECT_EQ(left.doc.SaveToBytes(), file);
-    EXPECT_EQ(right.doc.m_nInitialTextHeight, CArdoText::kDefaultInitialHeight);
+    EXPECT_EQ(right.doc.InitialTextHeight(), CArdoText::kDefaultInitialHeight);
     EXPECT_EQ(right.doc.SaveToBytes(), rightBefore);
 }
 

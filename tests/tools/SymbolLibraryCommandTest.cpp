@@ -96,7 +96,7 @@ TEST_F(SymbolLibraryCommandTest, CancelOrEmptySelectionStoresNothing) {
 TEST_F(SymbolLibraryCommandTest, AttributesOfTheCurrentSymbolSizeOnlyWithDefaultSize) {
     EXPECT_FALSE(Enabled(cmd::SymbolAttributes));
     view->OnCommand(cmd::PlaceTable);
-    ASSERT_EQ(doc->m_nCurrentSymbol, 0);
+    ASSERT_EQ(doc->CurrentSymbol(), 0);
     EXPECT_TRUE(Enabled(cmd::SymbolAttributes));
 
     dialogs.answer = {"Tisch, groß", 0x1 | 0x2, 1600, 900};

@@ -33,7 +33,7 @@ public:
     }
     void Show() override {
         ++shows;
-        if (filledDoc) filledDoc->m_nCurrentSymbol = -1;
+        if (filledDoc) filledDoc->SetCurrentSymbol(-1);
     }
     void Hide() override { ++hides; }
     void ForgetDocument(const CArdoDoc&) override {}
@@ -70,7 +70,7 @@ protected:
         return index;
     }
     CArdoSymbol* LastSymbol() const { return LastAs<CArdoSymbol>(); }
-    CRect PaperRect() const { return CRect(0, 0, doc->m_sizeExtent.cx, doc->m_sizeExtent.cy); }
+    CRect PaperRect() const { return CRect(0, 0, doc->Extent().cx, doc->Extent().cy); }
 
     RecordingPalette palette;
 };

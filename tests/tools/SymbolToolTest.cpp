@@ -19,7 +19,7 @@ TEST_F(SymbolToolTest, OneEntryIsChosenAtOnceSeveralGoToThePalette) {
 
     Command(kTableCommand);
     EXPECT_EQ(CurrentTool(), TOOL_SYMBOL);
-    EXPECT_EQ(doc->m_nCurrentSymbol, table);
+    EXPECT_EQ(doc->CurrentSymbol(), table);
     EXPECT_EQ(palette.shows, 0);
     EXPECT_EQ(palette.hides, 1);
     EXPECT_TRUE(Checked(kTableCommand));
@@ -28,7 +28,7 @@ TEST_F(SymbolToolTest, OneEntryIsChosenAtOnceSeveralGoToThePalette) {
     Command(kLivingCommand);
     EXPECT_EQ(palette.filled, (std::vector<int>{sofa, armchair}));
     EXPECT_EQ(palette.shows, 1);
-    EXPECT_EQ(doc->m_nCurrentSymbol, -1);
+    EXPECT_EQ(doc->CurrentSymbol(), -1);
     EXPECT_EQ(Pane(kPanePrompt), "Wohnen: Gegenstand anklicken");
     EXPECT_TRUE(Checked(kLivingCommand));
     EXPECT_FALSE(Checked(kTableCommand));
@@ -42,7 +42,7 @@ TEST_F(SymbolToolTest, KeyWithoutEntriesKeepsTheChosenKeyAndDropsNothing) {
     AddLibrarySymbol(1, 1000, 800);
     Command(kTableCommand);
     Command(kChairCommand);  // no chair in the library
-    EXPECT_EQ(doc->m_nCurrentSymbol, -1);
+    EXPECT_EQ(doc->CurrentSymbol(), -1);
     EXPECT_TRUE(Checked(kTableCommand));
     EXPECT_FALSE(Checked(kChairCommand));
     Click({500, 300});
@@ -106,7 +106,7 @@ TEST_F(SymbolToolTest, SymbolDroppedAtTheRightEdgeLandsOnTheEdge) {
 TEST_F(SymbolToolTest, SymbolDroppedBelowThePaperIsPushedUp) {
     AddLibrarySymbol(1, 1000, 800);
     Command(kTableCommand);
-    doc->m_sizeExtent = CSize(21000, 29800);
+    doc->Extent() = CSize(21000, 29800);
     Press(ClientOf({4200, -1050}));
     const CRect r = LastSymbol()->m_position.Normalized();
     EXPECT_EQ(r.top, 0);
@@ -136,26 +136,26 @@ TEST_F(SymbolToolTest, ClickMakesSelectionToolCurrentDragKeepsSymbolTool) {
 
 TEST_F(SymbolToolTest, SnapIsOffDuringTheGestureAndComesBackAtItsEnd) {
     AddLibrarySymbol(1, 1000, 800);
-    doc->m_bSnap = 1;
+    doc->SetSnap(1);
     Command(kTableCommand);
     const CPoint at = ClientOf({4200, 10500});
     Press(at);
-    EXPECT_EQ(doc->m_bSnap, 0);
+    EXPECT_EQ(doc->Snap(), 0);
     MoveTo(at + CSize(7, 3));
     Release(at + CSize(7, 3));
-    EXPECT_EQ(doc->m_bSnap, 1);
+    EXPECT_EQ(doc->Snap(), 1);
 
     Press(at);
-    EXPECT_EQ(doc->m_bSnap, 0);
+    EXPECT_EQ(doc->Snap(), 0);
     view->OnCancel();  // Esc during the drag
-    EXPECT_EQ(doc->m_bSnap, 1);
+    EXPECT_EQ(doc->Snap(), 1);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
 }
 
 TEST_F(SymbolToolTest, MarkerEntryGetsCornerFlagAndPromptAfterChoosing) {
     const int marker = AddLibrarySymbol(27, 300, 300, "Marker");
     Command(kMarkerCommand);
-    EXPECT_EQ(doc->m_nCurrentSymbol, marker);
+    EXPECT_EQ(doc->CurrentSymbol(), marker);
     EXPECT_EQ(doc->m_symbolInfo[marker].nFlags & CArdoSymbol::kCornerScales, CArdoSymbol::kCornerScales);
     EXPECT_EQ(Pane(kPanePrompt), "Marker absetzen und anschließend ausrichten");
     Click(ClientOf({4200, 10500}));
@@ -179,12 +179,12 @@ TEST_F(SymbolToolTest, CurrentSymbolOutsideTheTableDropsNothing) {
     AddLibrarySymbol(1, 1000, 800);
     Command(kTableCommand);
     for (int bad : {1, 511, 4000, -7}) {
-        doc->m_nCurrentSymbol = bad;
+        doc->SetCurrentSymbol(bad);
         Click(ClientOf({4200, 10500}));
         EXPECT_EQ(ObjectCount(), 0u) << bad;
         tools.State().currentTool = TOOL_SYMBOL;
     }
-    doc->m_nCurrentSymbol = 0;
+    doc->SetCurrentSymbol(0);
     doc->m_symbolInfo[0].nClass = kDeletedSymbolClass;
     Click(ClientOf({4200, 10500}));
     EXPECT_EQ(ObjectCount(), 0u);
@@ -206,7 +206,7 @@ TEST_F(SymbolToolTest, ActivatingAViewWithoutChosenSymbolEndsTheSymbolTool) {
 
     // A picked symbol keeps the tool.
     Command(kLivingCommand);
-    doc->m_nCurrentSymbol = 1;
+    doc->SetCurrentSymbol(1);
     other.OnActivateView(false);
     view->OnActivateView(true);
     EXPECT_EQ(CurrentTool(), TOOL_SYMBOL);

@@ -128,7 +128,7 @@ TEST_F(TextToolTest, PressOffThePaperIsRefusedAndTheTextJumpsToTheMiddle) {
     ASSERT_NE(text, nullptr);
     const CSize size = text->m_position.Normalized().Size();
     // Past the paper's right edge (the window shows the whole sheet with a margin).
-    const CPoint off = ClientOf({doc->m_sizeExtent.cx + 2100, 10500});
+    const CPoint off = ClientOf({doc->Extent().cx + 2100, 10500});
     Press(off);
     EXPECT_EQ(services().alerts.Flashes(), 1);
     EXPECT_EQ(services().alerts.Beeps(), std::vector<unsigned>{MB_ICONERROR});

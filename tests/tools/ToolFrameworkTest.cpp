@@ -91,8 +91,8 @@ TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObject
     const unsigned chars[] = {8, 9, 37, 60, 'a'};
     auto point = [&] { return CPoint(int(random() % 1100) - 50, int(random() % 800) - 50); };
     for (int round = 0; round < 40; ++round) {
-        doc->m_bSnap = int(random() % 2);
-        const int snap = doc->m_bSnap;
+        doc->SetSnap(int(random() % 2));
+        const int snap = doc->Snap();
         for (int step = 0; step < 60; ++step) {
             const unsigned flags = (random() % 4 == 0 ? MK_SHIFT : 0) | (random() % 5 == 0 ? MK_CONTROL : 0);
             switch (random() % 8) {
@@ -111,7 +111,7 @@ TEST_F(ToolFrameworkTest, RandomInputLeavesNoCaptureNoSnapOffAndNoDanglingObject
         Release(point());
         view->OnCommand(cmd::Cancel);
         EXPECT_FALSE(host.capture) << round;
-        EXPECT_EQ(doc->m_bSnap, snap) << round;
+        EXPECT_EQ(doc->Snap(), snap) << round;
         EXPECT_EQ(CurrentTool(), TOOL_SELECT);
         for (const auto& obj : doc->Objects()) {
             if (auto* poly = dynamic_cast<CArdoPoly*>(obj.get())) {

@@ -21,7 +21,7 @@ protected:
         viewtest::ViewFixture::SetUp();
         view->SetToolSink(&tools);
         view->OnActivateView(true);
-        doc->m_bSnap = 0;
+        doc->SetSnap(0);
         Prepare();
     }
     void TearDown() override {

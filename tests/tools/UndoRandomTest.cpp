@@ -53,7 +53,7 @@ protected:
         const Bytes sample = ReadSample(std::string(KOVEL_SOURCE_DIR) + "/docs/samples/furnished-apartment.cpr");
         ASSERT_FALSE(sample.empty());
         doc->LoadFromBytes(sample);
-        doc->m_bSnap = 0;
+        doc->SetSnap(0);
         doc->SetModifiedFlag(false);
         AddLibrarySymbol(1, 1000, 800, "Tisch");
         AddLibrarySymbol(2, 450, 450, "Stuhl");

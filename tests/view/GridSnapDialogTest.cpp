@@ -35,7 +35,7 @@ TEST_F(ViewFixture, DefaultGridLinesAre2000UnitsApartWithoutLinesOnTheAxes) {
     EXPECT_EQ(0u, DottedLines(b));
 
     // Spacing finer than 2 pixels is drawn 5 pixels (105 units) apart.
-    doc->m_fGridX = 10.0f;  // 20 units, under one pixel
+    doc->EditStoredSettings([&](DocumentSettings& s) { s.m_fGridX = 10.0f; });  // 20 units, under one pixel
     b.Clear();
     DrawSheetAndGrid(dc, *doc, true);
     EXPECT_EQ(size_t(20999 / 105) + 14u, DottedLines(b));
@@ -56,14 +56,16 @@ TEST_F(ViewFixture, SnapRoundsToTheNearestStepHalvesUp) {
     Prepare();
     // Client (500, 1419) is logical (10500, 1).
     EXPECT_EQ(CPoint(10500, 0), view->SnapToGrid(CPoint(500, 1419)));
-    doc->m_nSnapSpacing = 0;
+    doc->SetSnapSpacing(0);
     EXPECT_EQ(CPoint(10500, 1), view->SnapToGrid(CPoint(500, 1419)));
 }
 
 TEST_F(ViewFixture, ReadoutShowsPositionFromTheOriginInTheDisplayUnit) {
     EXPECT_EQ("1.00, 0.50 [m]", FormatCoordinateReadout(*doc, CPoint(2000, 1000)));
-    doc->m_fOriginX = -2000.0f;
-    doc->m_nUnitDivisor = 10;
+    doc->EditStoredSettings([&](DocumentSettings& s) {
+        s.m_fOriginX = -2000.0f;
+        s.m_nUnitDivisor = 10;
+    });
     doc->UpdateScaleText();
     EXPECT_EQ("0.00, 50.00 [cm]", FormatCoordinateReadout(*doc, CPoint(2000, 1000)));
 
@@ -79,7 +81,7 @@ TEST_F(ViewFixture, ReadoutShowsPositionFromTheOriginInTheDisplayUnit) {
 TEST_F(ViewFixture, ScaleTextInPaneTwo) {
     doc->UpdateScaleText();
     EXPECT_EQ("1:100", Pane(kPaneScale));
-    doc->m_fScale = 100.5f;
+    doc->EditStoredSettings([&](DocumentSettings& s) { s.m_fScale = 100.5f; });
     doc->UpdateScaleText();
     EXPECT_EQ("1:100.50", Pane(kPaneScale));
 }
@@ -106,7 +108,7 @@ TEST(ScaleDialog, ReadsTheAbsoluteValueAtLeastOneAndRefusesNonNumbers) {
 }
 
 TEST_F(ViewFixture, TypedScaleIsListedOnTopNextTime) {
-    ScaleDialogList list = ScaleDialogListFor(doc->m_fScale);
+    ScaleDialogList list = ScaleDialogListFor(doc->Scale());
     ASSERT_EQ(9u, list.items.size());
     EXPECT_EQ("100", list.items[size_t(list.selected)]);
 
@@ -117,7 +119,7 @@ TEST_F(ViewFixture, TypedScaleIsListedOnTopNextTime) {
     result.scaleText = "75";
     doc->ApplyScaleDialog(result);
 
-    list = ScaleDialogListFor(doc->m_fScale);
+    list = ScaleDialogListFor(doc->Scale());
     ASSERT_EQ(10u, list.items.size());
     EXPECT_EQ("75", list.items[0]);
     EXPECT_EQ(0, list.selected);
@@ -146,23 +148,25 @@ TEST_F(ViewFixture, GridDialogChecksAndApplies) {
     view->OnPaint(window);
     ASSERT_TRUE(CheckGridDialog(" 2.5 ", "0.5", x, y).accept);
     ApplyGridDialog(*doc, x, y, RGB(1, 2, 3), services().settings);
-    EXPECT_FLOAT_EQ(2500.0f, doc->m_fGridX);
-    EXPECT_FLOAT_EQ(500.0f, doc->m_fGridY);
+    EXPECT_FLOAT_EQ(2500.0f, doc->GridX());
+    EXPECT_FLOAT_EQ(500.0f, doc->GridY());
     EXPECT_TRUE(doc->IsModified());
     EXPECT_FALSE(view->m_backgroundValid);  // hint 0 reached the view
     EXPECT_EQ(3, services().settings.GetProfileInt("UserSettings", "GridColorBlue", 0));
 }
 
 TEST_F(ViewFixture, OriginDialogUnchangedReturnsTheOriginToZero) {
-    doc->m_fOriginX = 1234.0f;
-    doc->m_fOriginY = -600.0f;
+    doc->EditStoredSettings([&](DocumentSettings& s) {
+        s.m_fOriginX = 1234.0f;
+        s.m_fOriginY = -600.0f;
+    });
     const OriginDialogPreset preset = OriginDialogPresetFor(*doc);
     EXPECT_EQ("0.617", preset.xText);
     float x = 0, y = 0;
     ASSERT_TRUE(CheckOriginDialog(preset.xText, preset.yText, x, y).accept);
     ApplyOriginDialog(*doc, x, y);
-    EXPECT_NEAR(0.0f, doc->m_fOriginX, 1e-3f);
-    EXPECT_NEAR(0.0f, doc->m_fOriginY, 1e-3f);
+    EXPECT_NEAR(0.0f, doc->OriginX(), 1e-3f);
+    EXPECT_NEAR(0.0f, doc->OriginY(), 1e-3f);
     EXPECT_EQ(kOriginEditY, CheckOriginDialog("1", "", x, y).focusControl);
 }
 
@@ -174,8 +178,8 @@ TEST_F(ViewFixture, SnapDialogTakesUnsignedIntegersWithoutModifying) {
     EXPECT_FALSE(CheckSnapDialog("1.5", spacing).accept);
     ASSERT_TRUE(CheckSnapDialog("15", spacing).accept);
     ApplySnapDialog(*doc, false, spacing);
-    EXPECT_EQ(15, doc->m_nSnapSpacing);
-    EXPECT_EQ(0, doc->m_bSnap);
+    EXPECT_EQ(15, doc->SnapSpacing());
+    EXPECT_EQ(0, doc->Snap());
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ("15", SnapDialogPresetFor(*doc).spacingText);
 }

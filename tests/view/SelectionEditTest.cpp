@@ -202,7 +202,7 @@ TEST_F(SelectionEditTest, ColourCommandsSetEverySelectedObjectAndTheDefault) {
     CArdoRect* b = AddRect(CRect(0, 200, 100, 100));
     view->Select(a);
     view->Select(b, true);
-    doc->m_crLine = RGB(1, 1, 1);
+    doc->SetCurrentLineColor(RGB(1, 1, 1));
     view->OnCommand(cmd::LineColor);  // cancelled
     EXPECT_EQ(services().colorDialog.Presets(), std::vector<COLORREF>{RGB(1, 1, 1)});
     EXPECT_NE(a->GetLineColor(), RGB(200, 0, 0));
@@ -214,8 +214,8 @@ TEST_F(SelectionEditTest, ColourCommandsSetEverySelectedObjectAndTheDefault) {
         EXPECT_EQ(obj->GetLineColor(), RGB(200, 0, 0));
         EXPECT_EQ(obj->GetFillColor(), RGB(0, 0, 99));
     }
-    EXPECT_EQ(doc->m_crLine, RGB(200, 0, 0));
-    EXPECT_EQ(doc->m_crFill, RGB(0, 0, 99));
+    EXPECT_EQ(doc->CurrentLineColor(), RGB(200, 0, 0));
+    EXPECT_EQ(doc->CurrentFillColor(), RGB(0, 0, 99));
 }
 
 TEST_F(SelectionEditTest, SelectAllAndTheContextMenu) {

@@ -18,7 +18,7 @@ TEST_F(ViewFixture, WiderWindowFitsSheetWidthAndScrollsVertically) {
     EXPECT_EQ(CPoint(0, 0), dc.LPtoDP(CPoint(0, 29800)));
     EXPECT_EQ(CPoint(0, 1419), view->m_originDevice);
     EXPECT_EQ(63, view->m_handleSize);
-    EXPECT_EQ(21, doc->m_nPixelSize);
+    EXPECT_EQ(21, doc->PixelSize());
     EXPECT_EQ("Vollbild", Pane(kPaneZoom));
 }
 

@@ -29,7 +29,7 @@ TEST_F(ViewFixture, BackgroundIsCachedUntilDiscarded) {
     const auto& cache = host.surfaces[1]->Records();
     ASSERT_GE(cache.size(), 2u);
     EXPECT_EQ(Kind::FillSolidRect, cache[0].kind);
-    EXPECT_EQ(doc->m_crPaper, cache[0].color);
+    EXPECT_EQ(doc->PaperColor(), cache[0].color);
     EXPECT_EQ(Kind::Rectangle, cache[1].kind);
     EXPECT_EQ(RGB(255, 255, 255), cache[1].brush.color);
     EXPECT_EQ(1u, host.surfaces[0]->Count(Kind::Rectangle));  // the object

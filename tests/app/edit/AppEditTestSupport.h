@@ -53,7 +53,7 @@ protected:
         EditTestBase::SetUp();
         doc = std::make_shared<CArdoDoc>();
         doc->OnNewDocument();
-        doc->m_bSnap = 0;
+        doc->SetSnap(0);
         window.reset(static_cast<ViewWindow*>(CreateViewWindow(doc, nullptr)));
         window->resize(500, 560);
         window->show();

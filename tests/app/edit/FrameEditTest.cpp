@@ -45,7 +45,7 @@ protected:
         frame->resize(900, 700);
         doc = frame->Documents().NewDocument();
         ASSERT_TRUE(doc);
-        doc->m_bSnap = 0;
+        doc->SetSnap(0);
         frame->show();
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));

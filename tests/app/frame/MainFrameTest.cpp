@@ -409,7 +409,7 @@ TEST_F(FrameFixture, OpeningPlansDocumentsAndRecentFiles) {
     // A damaged file is refused with a message and leaves the windows as they were, the
     // active document's scale in pane 2 included (reading it wrote its own scale there).
     CArdoDoc odd;
-    odd.m_fScale = 250.0f;
+    odd.EditStoredSettings([&](DocumentSettings& s) { s.m_fScale = 250.0f; });
     const std::string damaged = env.PathStd("Kaputt.cpr");
     odd.WriteDocumentFile(damaged);
     QFile::resize(QString::fromStdString(damaged), QFileInfo(QString::fromStdString(damaged)).size() - 4);
@@ -469,14 +469,14 @@ TEST_F(FrameFixture, FileNamesThatAreNotUtf8OpenAndSaveInPlace) {
     EXPECT_EQ(QString::fromStdString(doc->GetTitle()).toStdString(), doc->GetTitle());
 
     // Ctrl+S writes the same file, without asking for a name.
-    doc->m_fScale = 333.0f;
+    doc->EditStoredSettings([&](DocumentSettings& s) { s.m_fScale = 333.0f; });
     doc->SetModifiedFlag(true);
     frame->RunCommand(cmd::FileSave);
     EXPECT_TRUE(dialogs.proposals.empty());
     EXPECT_FALSE(doc->IsModified());
     CArdoDoc reread;
     reread.ReadDocumentFile(path);
-    EXPECT_EQ(reread.m_fScale, 333.0f);
+    EXPECT_EQ(reread.Scale(), 333.0f);
 
     // Names the file dialogs hand over convert both ways without loss where Qt holds them.
     const std::string utf8 =

@@ -40,8 +40,8 @@ TEST_F(QtObjectDialogsTest, LineAndFillOkReachesObjectAndDocument) {
         },
         [&] { result = rect->OnEditProperties(nullptr); });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(doc.m_nLineWidth, 250);
-    EXPECT_EQ(doc.m_bFill, 0);
+    EXPECT_EQ(doc.CurrentLineWidth(), 250);
+    EXPECT_EQ(doc.CurrentFill(), 0);
     EXPECT_TRUE(doc.IsModified());
 }
 

@@ -92,7 +92,7 @@ TEST_F(SymbolPaletteWindowTest, OneEntryPlacesWithoutThePaletteSeveralShowIt) {
 
     ASSERT_TRUE(window->OnCommand(cmd::PlaceTable));  // "Tisch": one entry
     EXPECT_FALSE(palette->isVisible());
-    EXPECT_EQ(doc->m_nCurrentSymbol, table);
+    EXPECT_EQ(doc->CurrentSymbol(), table);
     QTest::mouseClick(window->viewport(), Qt::LeftButton, {}, QPoint(300, 300));
     ASSERT_EQ(doc->Objects().size(), 1u);
     EXPECT_EQ(doc->Objects().back()->GetSymbolId(), table);
@@ -100,7 +100,7 @@ TEST_F(SymbolPaletteWindowTest, OneEntryPlacesWithoutThePaletteSeveralShowIt) {
     ASSERT_TRUE(window->OnCommand(cmd::RoomLiving));  // "Wohnen": two entries
     EXPECT_TRUE(palette->isVisible());
     EXPECT_EQ(palette->windowTitle(), "Symbole");
-    EXPECT_EQ(doc->m_nCurrentSymbol, -1);
+    EXPECT_EQ(doc->CurrentSymbol(), -1);
     EXPECT_EQ(Pane0(), "Bitte wählen Sie ein Symbol aus");
     ASSERT_EQ(palette->Layout().Count(), 2u);
     // Tall enough for both candidates.
@@ -112,7 +112,7 @@ TEST_F(SymbolPaletteWindowTest, OneEntryPlacesWithoutThePaletteSeveralShowIt) {
 
     QTest::mouseClick(palette->viewport(), Qt::LeftButton, {}, InBand(1, true));
     EXPECT_FALSE(palette->isVisible());
-    EXPECT_EQ(doc->m_nCurrentSymbol, armchair);
+    EXPECT_EQ(doc->CurrentSymbol(), armchair);
     EXPECT_EQ(palette->PickedIndex(), armchair);
     EXPECT_EQ(Pane0(), "Bitte legen Sie das Symbol im Plan ab");
     (void)sofa;
@@ -133,7 +133,7 @@ TEST_F(SymbolPaletteWindowTest, ClickBesideTheStrokesPicksNothing) {
     EXPECT_EQ(Pane0(), "Bitte wählen Sie ein Symbol aus");
     QTest::mouseClick(palette->viewport(), Qt::LeftButton, {}, InBand(0, false));
     EXPECT_TRUE(palette->isVisible());
-    EXPECT_EQ(doc->m_nCurrentSymbol, -1);
+    EXPECT_EQ(doc->CurrentSymbol(), -1);
 
     // A press in the plan with nothing chosen drops nothing.
     palette->Hide();

@@ -31,9 +31,11 @@ protected:
 // --- grid lines ------------------------------------------------------------------------------
 
 TEST_F(SettingsDialogsTest, GridDialogShowsSpacingInDisplayUnit) {
-    doc.m_nUnitDivisor = 10;
-    doc.m_fGridX = 1000.0f;
-    doc.m_fGridY = 250.0f;
+    doc.EditStoredSettings([&](DocumentSettings& s) {
+        s.m_nUnitDivisor = 10;
+        s.m_fGridX = 1000.0f;
+        s.m_fGridY = 250.0f;
+    });
     GridDialog dialog(doc);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rasterlinien einrichten"));
     EXPECT_EQ(Edit(dialog, kGridEditX)->text(), QStringLiteral("100"));
@@ -91,9 +93,9 @@ TEST_F(SettingsDialogsTest, GridCommandAppliesSpacingAndColour) {
             dialog->accept();
         },
         [&] { EXPECT_TRUE(RunDocumentSettingsCommand(cmd::GridSetup, doc, nullptr)); });
-    EXPECT_FLOAT_EQ(doc.m_fGridX, 500.0f);
-    EXPECT_FLOAT_EQ(doc.m_fGridY, 2000.0f);
-    EXPECT_EQ(doc.m_crGrid, RGB(10, 20, 30));
+    EXPECT_FLOAT_EQ(doc.GridX(), 500.0f);
+    EXPECT_FLOAT_EQ(doc.GridY(), 2000.0f);
+    EXPECT_EQ(doc.GridColor(), RGB(10, 20, 30));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Settings().GetProfileInt("UserSettings", "GridColorGreen", -1), 20);
 }
@@ -105,7 +107,7 @@ TEST_F(SettingsDialogsTest, GridCommandCancelledChangesNothing) {
             qobject_cast<QDialog*>(modal)->reject();
         },
         [&] { RunDocumentSettingsCommand(cmd::GridSetup, doc, nullptr); });
-    EXPECT_FLOAT_EQ(doc.m_fGridX, 1000.0f);
+    EXPECT_FLOAT_EQ(doc.GridX(), 1000.0f);
     EXPECT_FALSE(doc.IsModified());
 }
 
@@ -135,8 +137,8 @@ TEST_F(SettingsDialogsTest, SnapCommandStoresValuesWithoutModifying) {
             qobject_cast<QDialog*>(modal)->accept();
         },
         [&] { RunDocumentSettingsCommand(cmd::SnapSetup, doc, nullptr); });
-    EXPECT_EQ(doc.m_bSnap, 0);
-    EXPECT_EQ(doc.m_nSnapSpacing, 25);
+    EXPECT_EQ(doc.Snap(), 0);
+    EXPECT_EQ(doc.SnapSpacing(), 25);
     EXPECT_FALSE(doc.IsModified());
 }
 
@@ -155,12 +157,14 @@ TEST_F(SettingsDialogsTest, OriginDialogRefusesNonNumbers) {
 }
 
 TEST_F(SettingsDialogsTest, OriginConfirmedUnchangedReturnsToZero) {
-    doc.m_fOriginX = -4000.0f;
-    doc.m_fOriginY = 1000.0f;
+    doc.EditStoredSettings([&](DocumentSettings& s) {
+        s.m_fOriginX = -4000.0f;
+        s.m_fOriginY = 1000.0f;
+    });
     WithModalDialog([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); },
                     [&] { RunDocumentSettingsCommand(cmd::Origin, doc, nullptr); });
-    EXPECT_NEAR(doc.m_fOriginX, 0.0f, 1e-3f);
-    EXPECT_NEAR(doc.m_fOriginY, 0.0f, 1e-3f);
+    EXPECT_NEAR(doc.OriginX(), 0.0f, 1e-3f);
+    EXPECT_NEAR(doc.OriginY(), 0.0f, 1e-3f);
 }
 
 // --- scale and unit --------------------------------------------------------------------------
@@ -199,9 +203,9 @@ TEST_F(SettingsDialogsTest, ScaleCommandAppliesScaleUnitAndListsNewScaleOnTop) {
             qobject_cast<QDialog*>(modal)->accept();
         },
         [&] { RunDocumentSettingsCommand(cmd::ScaleAndUnit, doc, nullptr); });
-    EXPECT_FLOAT_EQ(doc.m_fScale, 75.0f);
-    EXPECT_EQ(doc.m_strScale, "75");
-    EXPECT_EQ(doc.m_nUnitDivisor, 10);
+    EXPECT_FLOAT_EQ(doc.Scale(), 75.0f);
+    EXPECT_EQ(doc.ScaleText(), "75");
+    EXPECT_EQ(doc.UnitDivisor(), 10);
     EXPECT_TRUE(doc.IsModified());
 
     ScaleDialog again(doc.ScaleDialogPreset());
@@ -222,7 +226,7 @@ TEST_F(SettingsDialogsTest, BackgroundColourCommandSetsPaperColour) {
             dialog->accept();
         },
         [&] { RunDocumentSettingsCommand(cmd::BackgroundColor, doc, nullptr); });
-    EXPECT_EQ(doc.m_crPaper, RGB(1, 2, 3));
+    EXPECT_EQ(doc.PaperColor(), RGB(1, 2, 3));
     // The colour around the sheet belongs to the session, not to the file: nothing to save
     // and nothing to undo.
     EXPECT_FALSE(doc.IsModified());

@@ -37,7 +37,7 @@ protected:
     QWidget* Viewport() { return window->viewport(); }
     // The device rectangle of the whole sheet.
     QRect SheetOnScreen() {
-        CRect r(0, doc->m_sizeExtent.cy, doc->m_sizeExtent.cx, 0);
+        CRect r(0, doc->Extent().cy, doc->Extent().cx, 0);
         View().LogicalToClient(r);
         return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
     }
