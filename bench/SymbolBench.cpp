@@ -27,14 +27,14 @@ void BM_LoadShippedLibrary(benchmark::State& state) {
     RegisterDrawingObjectClasses();
     auto doc = std::make_unique<CArdoDoc>();
     for (auto _ : state) {
-        doc->m_bSymbolsLoaded = 0;
+        doc->SetSymbolsLoaded(0);
         if (!LoadSymbolLibraryFrom(*doc, ShippedLibrary())) {
             state.SkipWithError("the shipped library did not load");
             break;
         }
-        benchmark::DoNotOptimize(doc->m_nSymbols);
+        benchmark::DoNotOptimize(doc->SymbolCount());
     }
-    state.counters["symbols"] = doc->m_nSymbols;
+    state.counters["symbols"] = doc->SymbolCount();
 }
 BENCHMARK(BM_LoadShippedLibrary)->Unit(benchmark::kMillisecond);
 
@@ -42,15 +42,15 @@ BENCHMARK(BM_LoadShippedLibrary)->Unit(benchmark::kMillisecond);
 void BM_DrawPlacedSymbols(benchmark::State& state) {
     RegisterDrawingObjectClasses();
     auto doc = std::make_unique<CArdoDoc>();
-    if (!LoadSymbolLibraryFrom(*doc, ShippedLibrary()) || doc->m_nSymbols == 0) {
+    if (!LoadSymbolLibraryFrom(*doc, ShippedLibrary()) || doc->SymbolCount() == 0) {
         state.SkipWithError("the shipped library did not load");
         return;
     }
     const float factor = doc->UnitsPerMm() / doc->Scale();
     std::vector<std::unique_ptr<CArdoSymbol>> symbols;
     for (int i = 0; i < 1000; ++i) {
-        const int id = i % doc->m_nSymbols;
-        const SymbolInfo& info = doc->m_symbolInfo[id];
+        const int id = i % doc->SymbolCount();
+        const SymbolInfo& info = doc->SymbolEntry(id);
         const int x = 500 + (i % 40) * 500, y = 500 + (i / 40) * 1100;
         auto s = std::make_unique<CArdoSymbol>(
             CRect(x, y, x + int(float(info.nLength) * factor), y + int(float(info.nWidth) * factor)), id);

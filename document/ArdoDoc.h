@@ -42,12 +42,16 @@ public:
     CArdoDoc(const CArdoDoc&) = delete;
     CArdoDoc& operator=(const CArdoDoc&) = delete;
 
-    // --- the symbol table (SymbolLibrary.h) ---------------------------------------------------
-    int m_nSymbols = 0;
-    int m_nDeletedSymbols = 0;
-    ObjectList m_symbolObjects[kMaxSymbols];  // geometry of each library symbol
-    SymbolInfo m_symbolInfo[kMaxSymbols];
-    int m_bSymbolsLoaded = 0;
+    // --- the symbol table (SymbolLibrary.h), not part of the history ---------------------------
+    // Entries in use, 0 to kMaxSymbols; entries marked deleted keep their place.
+    int SymbolCount() const { return m_nSymbols; }
+    int DeletedSymbolCount() const { return m_nDeletedSymbols; }
+    // Entry index, 0 <= index < kMaxSymbols; its geometry is LibraryGeometry(index).
+    const SymbolInfo& SymbolEntry(int index) const { return m_symbolInfo[index]; }
+    void SetSymbolEntry(int index, const SymbolInfo& info) { m_symbolInfo[index] = info; }
+    // Whether the library was read; LoadSymbolLibrary reads it again when it was not.
+    int SymbolsLoaded() const { return m_bSymbolsLoaded; }
+    void SetSymbolsLoaded(int loaded) { m_bSymbolsLoaded = loaded; }
 
     // --- object lists -------------------------------------------------------------------------
     // The foreground in drawing order, and the background, drawn first and never hit. They
@@ -234,6 +238,8 @@ public:
 private:
     template <class Doc, class Settings, class F>
     friend void ForEachSetting(Doc& doc, Settings& s, F&& f);
+    // The symbol library's reader and editor fill the table (SymbolLibrary.cpp).
+    friend class SymbolTableAccess;
     struct OpenChange;
     // A change outside the change path: the history no longer fits the lists.
     void NoteUnrecordedChange();
@@ -265,7 +271,12 @@ private:
     COLORREF m_crFill = RGB(192, 192, 192);
     int m_bFill = 1;
     int m_nLineWidth = 0;
+    int m_nSymbols = 0;
+    int m_nDeletedSymbols = 0;
     int m_nCurrentSymbol = -1;
+    ObjectList m_symbolObjects[kMaxSymbols];  // geometry of each library symbol
+    SymbolInfo m_symbolInfo[kMaxSymbols];
+    int m_bSymbolsLoaded = 0;
     float m_fRealPerUnit = 0.0f;
     char m_szUnit[20] = "-";
     int m_nDimTextHeight = 5;

@@ -18,6 +18,18 @@
 
 namespace fs = std::filesystem;
 
+// The table behind the document's read-only accessors, for the reader and editor here.
+class SymbolTableAccess {
+public:
+    static int& Count(CArdoDoc& doc) { return doc.m_nSymbols; }
+    static int& Deleted(CArdoDoc& doc) { return doc.m_nDeletedSymbols; }
+    static ObjectList& Geometry(CArdoDoc& doc, int index) { return doc.m_symbolObjects[index]; }
+    static SymbolInfo& Info(CArdoDoc& doc, int index) { return doc.m_symbolInfo[index]; }
+    static const ObjectList* AllGeometry(const CArdoDoc& doc) { return doc.m_symbolObjects; }
+    static const SymbolInfo* AllInfo(const CArdoDoc& doc) { return doc.m_symbolInfo; }
+};
+using Table = SymbolTableAccess;
+
 namespace {
 
 constexpr uint16_t kNoCurrentSymbol = 0xFFFF;
@@ -72,11 +84,11 @@ std::shared_ptr<const std::vector<uint8_t>> ReadFileCached(const std::string& pa
 
 void ClearSymbolTable(CArdoDoc& doc) {
     for (int i = 0; i < kMaxSymbols; ++i) {
-        doc.m_symbolObjects[i].clear();
-        doc.m_symbolInfo[i] = SymbolInfo{};
+        Table::Geometry(doc, i).clear();
+        Table::Info(doc, i) = SymbolInfo{};
     }
-    doc.m_nSymbols = 0;
-    doc.m_nDeletedSymbols = 0;
+    Table::Count(doc) = 0;
+    Table::Deleted(doc) = 0;
     doc.SetCurrentSymbol(-1);
 }
 
@@ -109,30 +121,30 @@ void SetSymbolLibraryPath(const std::string& path) {
 }
 
 bool LoadSymbolLibrary(CArdoDoc& doc) {
-    if (doc.m_bSymbolsLoaded) return true;
+    if (doc.SymbolsLoaded()) return true;
     for (const std::string& path : SymbolLibraryCandidates()) {
         std::error_code ec;
         if (fs::is_regular_file(path, ec)) return LoadSymbolLibraryFrom(doc, path);
     }
-    doc.m_bSymbolsLoaded = 0;
+    doc.SetSymbolsLoaded(0);
     return false;
 }
 
 bool LoadSymbolLibraryFrom(CArdoDoc& doc, const std::string& path) {
-    if (doc.m_bSymbolsLoaded) return true;
+    if (doc.SymbolsLoaded()) return true;
     const auto bytes = ReadFileCached(path);
     if (!bytes) {
-        doc.m_bSymbolsLoaded = 0;
+        doc.SetSymbolsLoaded(0);
         return false;
     }
     try {
         ReadSymbolLibrary(doc, *bytes);
     } catch (const CArchiveException& e) {
         ReportDamagedLibrary(*doc.GetServices().messages, e);
-        doc.m_bSymbolsLoaded = 0;
+        doc.SetSymbolsLoaded(0);
         return false;
     }
-    doc.m_bSymbolsLoaded = 1;
+    doc.SetSymbolsLoaded(1);
     return true;
 }
 
@@ -149,18 +161,18 @@ void ReadSymbolLibrary(CArdoDoc& doc, std::span<const uint8_t> bytes) {
             throw CArchiveException(CArchiveException::badIndex, "symbol library: too many symbols");
         ar.EnsureAvailable(count * kMinBytesPerEntry);
         for (int i = 0; i < count; ++i) {
-            ar.ReadObList(doc.m_symbolObjects[i]);
-            for (const auto& obj : doc.m_symbolObjects[i]) obj->SetDocument(&doc);
+            ar.ReadObList(Table::Geometry(doc, i));
+            for (const auto& obj : Table::Geometry(doc, i)) obj->SetDocument(&doc);
         }
         for (int i = 0; i < count; ++i) {
-            SymbolInfo& info = doc.m_symbolInfo[i];
+            SymbolInfo& info = Table::Info(doc, i);
             info.nClass = int16_t(ar.ReadWord());
             info.strDescription = ar.ReadString();
             info.nFlags = ar.ReadDWord();
             info.nLength = ar.ReadLong();
             info.nWidth = ar.ReadLong();
         }
-        doc.m_nSymbols = count;
+        Table::Count(doc) = count;
         // Only an entry of the table can be the chosen one; 0xFFFF (and anything else
         // outside) means none, so no tool ever indexes past the table.
         doc.SetCurrentSymbol((current != kNoCurrentSymbol && current < count) ? current : -1);
@@ -189,8 +201,9 @@ void WriteSymbolLibrary(CArchive& ar, std::span<const std::vector<std::unique_pt
 std::vector<uint8_t> WriteSymbolLibrary(const CArdoDoc& doc) {
     std::vector<uint8_t> out;
     CArchive ar(out);
-    const size_t n = size_t(std::clamp(doc.m_nSymbols, 0, kMaxSymbols));
-    WriteSymbolLibrary(ar, std::span(doc.m_symbolObjects, n), std::span(doc.m_symbolInfo, n), doc.CurrentSymbol());
+    const size_t n = size_t(std::clamp(doc.SymbolCount(), 0, kMaxSymbols));
+    WriteSymbolLibrary(ar, std::span(Table::AllGeometry(doc), n), std::span(Table::AllInfo(doc), n),
+                       doc.CurrentSymbol());
     return out;
 }
 
@@ -198,24 +211,24 @@ std::unique_ptr<CArdoObj> AddToSymbol(CArdoDoc& doc, std::unique_ptr<CArdoObj> o
                                       const std::string& strDescription) {
     if (!obj) return nullptr;
     const bool newEntry = nClass >= 0;
-    if (newEntry && doc.m_nSymbols < kMaxSymbols) ++doc.m_nSymbols;
+    if (newEntry && doc.SymbolCount() < kMaxSymbols) ++Table::Count(doc);
     // A full table takes nothing more; a continuation needs an entry to continue.
-    if (doc.m_nSymbols >= kMaxSymbols || doc.m_nSymbols <= 0) return obj;
+    if (doc.SymbolCount() >= kMaxSymbols || doc.SymbolCount() <= 0) return obj;
 
-    const int entry = doc.m_nSymbols - 1;
+    const int entry = doc.SymbolCount() - 1;
     if (newEntry) {
-        doc.m_symbolObjects[entry].clear();
-        doc.m_symbolInfo[entry] = SymbolInfo{int16_t(nClass), strDescription, 0, 0, 0};
+        Table::Geometry(doc, entry).clear();
+        Table::Info(doc, entry) = SymbolInfo{int16_t(nClass), strDescription, 0, 0, 0};
     }
     obj->SetDocument(&doc);
-    doc.m_symbolObjects[entry].push_back(std::move(obj));
+    Table::Geometry(doc, entry).push_back(std::move(obj));
     return nullptr;
 }
 
 void DeleteCurrentSymbol(CArdoDoc& doc) {
     const int current = doc.CurrentSymbol();
-    if (current < 0 || current >= doc.m_nSymbols || current >= kMaxSymbols) return;
-    doc.m_symbolObjects[current].clear();
-    doc.m_symbolInfo[current].nClass = kDeletedSymbolClass;
-    ++doc.m_nDeletedSymbols;
+    if (current < 0 || current >= doc.SymbolCount() || current >= kMaxSymbols) return;
+    Table::Geometry(doc, current).clear();
+    Table::Info(doc, current).nClass = kDeletedSymbolClass;
+    ++Table::Deleted(doc);
 }

@@ -1,6 +1,6 @@
 // The symbol library: reading the library file Kovel.sym into a document's symbol table,
 // writing that format (for the library compiler and tests), storing a user's selection as a
-// new symbol and deleting the chosen one. The table itself is a set of CArdoDoc fields.
+// new symbol and deleting the chosen one. The table itself is held by the document, read through its accessors.
 #pragma once
 
 #include "objects/SymbolInfo.h"

@@ -29,12 +29,12 @@ std::string SymbolKeyName(int key) {
 
 std::vector<SymbolListingEntry> ListSymbols(const CArdoDoc& doc) {
     std::vector<SymbolListingEntry> entries;
-    const int count = std::clamp(doc.m_nSymbols, 0, kMaxSymbols);
+    const int count = std::clamp(doc.SymbolCount(), 0, kMaxSymbols);
     entries.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
-        const SymbolInfo& info = doc.m_symbolInfo[i];
+        const SymbolInfo& info = doc.SymbolEntry(i);
         entries.push_back({i, info.nClass, SymbolKeyName(info.nClass), info.strDescription, info.nFlags, info.nLength,
-                           info.nWidth, int(doc.m_symbolObjects[i].size())});
+                           info.nWidth, int(doc.LibraryGeometry(i).size())});
     }
     return entries;
 }

@@ -24,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     RecordingBackend backend;
     CDC dc(backend);
-    for (int i = 0; i < doc.m_nSymbols; ++i) {
+    for (int i = 0; i < doc.SymbolCount(); ++i) {
         CArdoSymbol symbol(CRect(1000, 1000, 3000, 2000), i);
         symbol.SetDocument(&doc);
-        symbol.m_flags = doc.m_symbolInfo[i].nFlags;
+        symbol.m_flags = doc.SymbolEntry(i).nFlags;
         symbol.Draw(&dc, CRect(0, 0, 32767, 32767));
         symbol.MoveHandleTo(5, {500, 2500}, nullptr);
         symbol.Draw(&dc, CRect(0, 0, 32767, 32767));

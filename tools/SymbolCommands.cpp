@@ -67,10 +67,10 @@ const std::vector<SymbolCommandInfo>& SymbolCommands() {
 
 std::vector<int> SymbolsWithKey(const CArdoDoc& doc, int key) {
     std::vector<int> indexes;
-    if (!doc.m_bSymbolsLoaded) return indexes;
-    const int count = std::clamp(doc.m_nSymbols, 0, kMaxSymbols);
+    if (!doc.SymbolsLoaded()) return indexes;
+    const int count = std::clamp(doc.SymbolCount(), 0, kMaxSymbols);
     for (int i = 0; i < count; ++i)
-        if (doc.m_symbolInfo[i].nClass == key) indexes.push_back(i);
+        if (doc.SymbolEntry(i).nClass == key) indexes.push_back(i);
     return indexes;
 }
 
@@ -85,8 +85,11 @@ void ChooseSymbolsByKey(CArdoView& view, int key) {
     if (indexes.size() == 1) {
         doc.SetCurrentSymbol(indexes.front());
         palette.Hide();
-        SymbolInfo& info = doc.m_symbolInfo[indexes.front()];
-        if (info.nClass == CArdoSymbol::kMarkerClass) info.nFlags |= CArdoSymbol::kCornerScales;
+        SymbolInfo info = doc.SymbolEntry(indexes.front());
+        if (info.nClass == CArdoSymbol::kMarkerClass) {
+            info.nFlags |= CArdoSymbol::kCornerScales;
+            doc.SetSymbolEntry(indexes.front(), info);
+        }
     } else {
         palette.Fill(doc, indexes);
         palette.Show();
@@ -123,12 +126,13 @@ bool StoreSelectionAsSymbol(CArdoView& view) {
     AddSymbolValues values;
     if (!ObjectDialogs().EditAddSymbol(values)) return false;
 
-    const int entry = std::clamp(doc.m_nSymbols, 0, kMaxSymbols);
+    const int entry = std::clamp(doc.SymbolCount(), 0, kMaxSymbols);
     if (AddToSymbol(doc, std::move(frame), values.nGroup + kGroupKeyOffset, values.strName)) return false;
     // A new symbol is placed at the size it has on the plan.
-    SymbolInfo& info = doc.m_symbolInfo[entry];
+    SymbolInfo info = doc.SymbolEntry(entry);
     info.nLength = RealMillimetres(doc, int64_t(frameRect.right) - frameRect.left);
     info.nWidth = RealMillimetres(doc, int64_t(frameRect.bottom) - frameRect.top);
+    doc.SetSymbolEntry(entry, info);
 
     const CSize toOrigin(ClampToInt32(-int64_t(frameRect.left)), ClampToInt32(-int64_t(frameRect.top)));
     for (size_t i = 1; i < objects.size(); ++i) {
@@ -145,7 +149,7 @@ bool EditCurrentSymbolAttributes(CArdoView& view) {
     CArdoDoc& doc = view.GetDocument();
     const int index = UsableCurrentSymbol(doc);
     if (index < 0) return false;
-    SymbolInfo& info = doc.m_symbolInfo[index];
+    SymbolInfo info = doc.SymbolEntry(index);
     SymbolAttributeValues values{info.strDescription, info.nFlags, info.nLength, info.nWidth};
     if (!ObjectDialogs().EditSymbolAttributes(values)) return false;
     info.strDescription = values.strDescription;
@@ -154,6 +158,7 @@ bool EditCurrentSymbolAttributes(CArdoView& view) {
         info.nLength = values.nLength;
         info.nWidth = values.nWidth;
     }
+    doc.SetSymbolEntry(index, info);
     // Every placed instance reads the entry when it is drawn.
     doc.UpdateAllViews(nullptr, HINT_ALL);
     return true;
@@ -193,5 +198,5 @@ std::optional<CommandUpdate> UpdateSymbolCommand(const CArdoView& view, int id) 
     if (id == cmd::SymbolAttributes) return CommandUpdate{UsableCurrentSymbol(doc) >= 0, false};
     const SymbolCommandInfo* info = FindSymbolCommand(id);
     if (!info) return std::nullopt;
-    return CommandUpdate{doc.m_bSymbolsLoaded != 0, current == TOOL_SYMBOL && ChosenSymbolKey(view) == info->key};
+    return CommandUpdate{doc.SymbolsLoaded() != 0, current == TOOL_SYMBOL && ChosenSymbolKey(view) == info->key};
 }

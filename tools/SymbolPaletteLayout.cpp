@@ -36,13 +36,13 @@ void CSymbolPaletteLayout::Clear() { m_candidates.clear(); }
 
 void CSymbolPaletteLayout::Fill(const CArdoDoc& doc, const std::vector<int>& indexes) {
     Clear();
-    const int tableSize = std::clamp(doc.m_nSymbols, 0, kMaxSymbols);
+    const int tableSize = std::clamp(doc.SymbolCount(), 0, kMaxSymbols);
     const float unitsPerMm = doc.UnitsPerMm() > 0.0f ? doc.UnitsPerMm() : 1.0f;
     for (const int index : indexes) {
         if (m_candidates.size() >= kMaxCandidates) break;
         if (index < 0 || index >= tableSize) continue;
-        const SymbolInfo& info = doc.m_symbolInfo[index];
-        const ObjectList& geometry = doc.m_symbolObjects[index];
+        const SymbolInfo& info = doc.SymbolEntry(index);
+        const ObjectList& geometry = doc.LibraryGeometry(index);
         if (info.nClass == kDeletedSymbolClass || geometry.empty() || !geometry.front()) continue;
         const CRect frame = geometry.front()->m_position.Normalized();
         const int64_t width = int64_t(frame.right) - frame.left;

@@ -34,8 +34,8 @@ bool Contains(const CRect& outer, const CRect& inner) {
 
 int UsableCurrentSymbol(const CArdoDoc& doc) {
     const int index = doc.CurrentSymbol();
-    if (index < 0 || index >= std::min(doc.m_nSymbols, kMaxSymbols)) return -1;
-    if (doc.m_symbolInfo[index].nClass == kDeletedSymbolClass) return -1;
+    if (index < 0 || index >= std::min(doc.SymbolCount(), kMaxSymbols)) return -1;
+    if (doc.SymbolEntry(index).nClass == kDeletedSymbolClass) return -1;
     return index;
 }
 
@@ -54,7 +54,7 @@ void CSymbolTool::onButtonDown(CArdoView& view, unsigned flags, CPoint point) {
 
     CPoint p = point;
     view.ClientToLogical(p);
-    const SymbolInfo& info = doc.m_symbolInfo[index];
+    const SymbolInfo& info = doc.SymbolEntry(index);
     const float factor = doc.UnitsPerMm() / doc.Scale();
     const int32_t width = CArdoObj::TruncToInt(float(info.nLength) * factor);
     const int32_t height = CArdoObj::TruncToInt(float(info.nWidth) * factor);

@@ -186,7 +186,7 @@ void CArdoView::OnInitialUpdate() {
     // A missing library is reported once per document: by its first view, not again for
     // each further window onto the same document.
     const bool firstView = !m_doc.Views().empty() && m_doc.Views().front() == this;
-    if (!m_doc.m_bSymbolsLoaded && firstView)
+    if (!m_doc.SymbolsLoaded() && firstView)
         m_services.messages->MessageBox(LoadString(57456), LoadString(57455), MB_ICONERROR);
 }
 

@@ -239,9 +239,8 @@ TEST_F(DocumentModelTest, DestructionDeletesEveryOwnedObject) {
     auto doc = std::make_unique<CArdoDoc>();
     doc->AddObject(NewRect(0, 0, 1, 1));
     doc->AddBackgroundObject(std::make_unique<CArdoPolyline>(CRect(0, 0, 1, 1)));
-    doc->m_nSymbols = 2;
-    doc->m_symbolObjects[0].emplace_back(NewRect(0, 0, 2, 2));
-    doc->m_symbolObjects[1].emplace_back(NewRect(0, 0, 3, 3));
+    AddToSymbol(*doc, NewRect(0, 0, 2, 2), 28, "");
+    AddToSymbol(*doc, NewRect(0, 0, 3, 3), 28, "");
     doc.reset();
 }
 

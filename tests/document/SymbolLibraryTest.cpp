@@ -50,9 +50,9 @@ Bytes EmptyEntries(uint16_t n) {
 }
 
 bool TableIsEmpty(const CArdoDoc& doc) {
-    for (const ObjectList& list : doc.m_symbolObjects)
-        if (!list.empty()) return false;
-    return doc.m_nSymbols == 0 && doc.CurrentSymbol() == -1 && doc.m_symbolInfo[0].strDescription.empty();
+    for (int i = 0; i < kMaxSymbols; ++i)
+        if (!doc.LibraryGeometry(i).empty()) return false;
+    return doc.SymbolCount() == 0 && doc.CurrentSymbol() == -1 && doc.SymbolEntry(0).strDescription.empty();
 }
 
 class SymbolLibraryTest : public doctest::DocTest {
@@ -73,20 +73,20 @@ protected:
 
 TEST_F(SymbolLibraryTest, LoadsGeometryAndRecords) {
     ASSERT_TRUE(LoadBytes(SmallLibrary()));
-    EXPECT_EQ(doc.m_bSymbolsLoaded, 1);
-    EXPECT_EQ(doc.m_nSymbols, 2);
+    EXPECT_EQ(doc.SymbolsLoaded(), 1);
+    EXPECT_EQ(doc.SymbolCount(), 2);
     EXPECT_EQ(doc.CurrentSymbol(), -1);  // stored as 0xFFFF
-    ASSERT_EQ(doc.m_symbolObjects[0].size(), 2u);
-    EXPECT_EQ(doc.m_symbolObjects[0][0]->GetRuntimeClass(), RUNTIME_CLASS(CArdoPoly));
-    EXPECT_EQ(doc.m_symbolObjects[0][1]->GetRuntimeClass(), RUNTIME_CLASS(CArdoPolyline));
-    EXPECT_EQ(doc.m_symbolObjects[0][0]->m_position, CRect(0, 0, 800, 400));
-    EXPECT_EQ(doc.m_symbolObjects[0][1]->GetDocument(), &doc);
-    EXPECT_EQ(doc.m_symbolObjects[1].size(), 1u);
-    EXPECT_EQ(doc.m_symbolInfo[0].nClass, 28);
-    EXPECT_EQ(doc.m_symbolInfo[0].strDescription, "Tisch");
-    EXPECT_EQ(doc.m_symbolInfo[0].nFlags, 11u);
-    EXPECT_EQ(doc.m_symbolInfo[0].nLength, 800);
-    EXPECT_EQ(doc.m_symbolInfo[1].nWidth, 300);
+    ASSERT_EQ(doc.LibraryGeometry(0).size(), 2u);
+    EXPECT_EQ(doc.LibraryGeometry(0)[0]->GetRuntimeClass(), RUNTIME_CLASS(CArdoPoly));
+    EXPECT_EQ(doc.LibraryGeometry(0)[1]->GetRuntimeClass(), RUNTIME_CLASS(CArdoPolyline));
+    EXPECT_EQ(doc.LibraryGeometry(0)[0]->m_position, CRect(0, 0, 800, 400));
+    EXPECT_EQ(doc.LibraryGeometry(0)[1]->GetDocument(), &doc);
+    EXPECT_EQ(doc.LibraryGeometry(1).size(), 1u);
+    EXPECT_EQ(doc.SymbolEntry(0).nClass, 28);
+    EXPECT_EQ(doc.SymbolEntry(0).strDescription, "Tisch");
+    EXPECT_EQ(doc.SymbolEntry(0).nFlags, 11u);
+    EXPECT_EQ(doc.SymbolEntry(0).nLength, 800);
+    EXPECT_EQ(doc.SymbolEntry(1).nWidth, 300);
     EXPECT_TRUE(services().messages.Calls().empty());
 
     // The table written back gives the same bytes.
@@ -108,18 +108,18 @@ TEST_F(SymbolLibraryTest, ChosenEntryOnlyWhenInTheTable) {
 
 TEST_F(SymbolLibraryTest, EmptyLibraryLoads) {
     EXPECT_TRUE(LoadBytes(EmptyEntries(0)));
-    EXPECT_EQ(doc.m_bSymbolsLoaded, 1);
-    EXPECT_EQ(doc.m_nSymbols, 0);
+    EXPECT_EQ(doc.SymbolsLoaded(), 1);
+    EXPECT_EQ(doc.SymbolCount(), 0);
 }
 
 TEST_F(SymbolLibraryTest, FullTableLoadsAndALargerOneIsDamaged) {
     ASSERT_TRUE(LoadBytes(EmptyEntries(512)));
-    EXPECT_EQ(doc.m_nSymbols, 512);
+    EXPECT_EQ(doc.SymbolCount(), 512);
 
     CArdoDoc other;
     doctest::WriteFile(dir.File("big.sym"), EmptyEntries(513));
     EXPECT_FALSE(LoadSymbolLibraryFrom(other, dir.File("big.sym")));
-    EXPECT_EQ(other.m_bSymbolsLoaded, 0);
+    EXPECT_EQ(other.SymbolsLoaded(), 0);
     EXPECT_TRUE(TableIsEmpty(other));
     ASSERT_NE(services().messages.LastCall(), nullptr);
     EXPECT_EQ(services().messages.LastCall()->text, "Unerwartetes Dateiformat.");
@@ -162,21 +162,21 @@ TEST_F(SymbolLibraryTest, GeometryOfAnUnknownClassOrListedTwiceIsDamaged) {
 
 TEST_F(SymbolLibraryTest, MissingFileFailsSilentlyAndLoadingTwiceReadsOnce) {
     EXPECT_FALSE(LoadSymbolLibraryFrom(doc, dir.File("none.sym")));
-    EXPECT_EQ(doc.m_bSymbolsLoaded, 0);
+    EXPECT_EQ(doc.SymbolsLoaded(), 0);
     EXPECT_TRUE(services().messages.Calls().empty());
     EXPECT_FALSE(LoadSymbolLibrary(doc));  // the fixture points at no library
 
     ASSERT_TRUE(LoadBytes(SmallLibrary()));
     doctest::WriteFile(dir.File("Kovel.sym"), EmptyEntries(0));
     EXPECT_TRUE(LoadSymbolLibraryFrom(doc, dir.File("Kovel.sym")));
-    EXPECT_EQ(doc.m_nSymbols, 2);
+    EXPECT_EQ(doc.SymbolCount(), 2);
 }
 
 TEST_F(SymbolLibraryTest, DamagedLibraryNeverFailsTheDocument) {
     doctest::WriteFile(dir.File("Kovel.sym"), Bytes{0x02, 0x00, 0xFF});
     SetSymbolLibraryPath(dir.File("Kovel.sym"));
     EXPECT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(doc.m_bSymbolsLoaded, 0);
+    EXPECT_EQ(doc.SymbolsLoaded(), 0);
     EXPECT_TRUE(TableIsEmpty(doc));
     EXPECT_EQ(services().messages.Calls().size(), 1u);
 }
@@ -185,43 +185,43 @@ TEST_F(SymbolLibraryTest, AddToSymbolStartsAndContinuesEntries) {
     EXPECT_EQ(AddToSymbol(doc, Poly({{0, 0}, {10, 0}, {10, 10}}), 28, "Regal"), nullptr);
     EXPECT_EQ(AddToSymbol(doc, Poly({{1, 1}, {5, 5}}, true), -1, ""), nullptr);
     EXPECT_EQ(AddToSymbol(doc, Poly({{2, 2}, {6, 6}}, true), -1, ""), nullptr);
-    EXPECT_EQ(doc.m_nSymbols, 1);
-    ASSERT_EQ(doc.m_symbolObjects[0].size(), 3u);
-    EXPECT_EQ(doc.m_symbolObjects[0][2]->GetDocument(), &doc);
-    EXPECT_EQ(doc.m_symbolInfo[0].nClass, 28);
-    EXPECT_EQ(doc.m_symbolInfo[0].strDescription, "Regal");
-    EXPECT_EQ(doc.m_symbolInfo[0].nFlags, 0u);
-    EXPECT_EQ(doc.m_symbolInfo[0].nLength, 0);
+    EXPECT_EQ(doc.SymbolCount(), 1);
+    ASSERT_EQ(doc.LibraryGeometry(0).size(), 3u);
+    EXPECT_EQ(doc.LibraryGeometry(0)[2]->GetDocument(), &doc);
+    EXPECT_EQ(doc.SymbolEntry(0).nClass, 28);
+    EXPECT_EQ(doc.SymbolEntry(0).strDescription, "Regal");
+    EXPECT_EQ(doc.SymbolEntry(0).nFlags, 0u);
+    EXPECT_EQ(doc.SymbolEntry(0).nLength, 0);
 }
 
 TEST_F(SymbolLibraryTest, AddToSymbolRefusesWhenFullOrWithNothingToContinue) {
     // A continuation without an entry is handed back.
     EXPECT_NE(AddToSymbol(doc, Poly({{0, 0}, {1, 1}}, true), -1, ""), nullptr);
-    EXPECT_EQ(doc.m_nSymbols, 0);
+    EXPECT_EQ(doc.SymbolCount(), 0);
 
-    doc.m_nSymbols = 511;
+    for (int i = 0; i < 511; ++i) ASSERT_EQ(AddToSymbol(doc, Poly({{0, 0}, {1, 1}}, true), 28, "Tisch"), nullptr);
     EXPECT_NE(AddToSymbol(doc, Poly({{0, 0}, {1, 1}}, true), 30, "Spüle"), nullptr);
-    EXPECT_EQ(doc.m_nSymbols, 512);
+    EXPECT_EQ(doc.SymbolCount(), 512);
     EXPECT_NE(AddToSymbol(doc, Poly({{0, 0}, {1, 1}}, true), -1, ""), nullptr);
     EXPECT_NE(AddToSymbol(doc, Poly({{0, 0}, {1, 1}}, true), 31, "WC"), nullptr);
-    EXPECT_EQ(doc.m_nSymbols, 512);
-    EXPECT_TRUE(doc.m_symbolObjects[511].empty());
+    EXPECT_EQ(doc.SymbolCount(), 512);
+    EXPECT_TRUE(doc.LibraryGeometry(511).empty());
 }
 
 TEST_F(SymbolLibraryTest, DeleteCurrentSymbolMarksTheEntryAndKeepsTheOthers) {
     ASSERT_TRUE(LoadBytes(SmallLibrary()));
     DeleteCurrentSymbol(doc);  // none chosen
-    EXPECT_EQ(doc.m_nDeletedSymbols, 0);
+    EXPECT_EQ(doc.DeletedSymbolCount(), 0);
 
     doc.SetCurrentSymbol(0);
     DeleteCurrentSymbol(doc);
     DeleteCurrentSymbol(doc);
-    EXPECT_EQ(doc.m_symbolInfo[0].nClass, kDeletedSymbolClass);
-    EXPECT_TRUE(doc.m_symbolObjects[0].empty());
-    EXPECT_EQ(doc.m_nDeletedSymbols, 2);
-    EXPECT_EQ(doc.m_nSymbols, 2);
-    EXPECT_EQ(doc.m_symbolInfo[1].strDescription, "Marker");
-    EXPECT_EQ(doc.m_symbolObjects[1].size(), 1u);
+    EXPECT_EQ(doc.SymbolEntry(0).nClass, kDeletedSymbolClass);
+    EXPECT_TRUE(doc.LibraryGeometry(0).empty());
+    EXPECT_EQ(doc.DeletedSymbolCount(), 2);
+    EXPECT_EQ(doc.SymbolCount(), 2);
+    EXPECT_EQ(doc.SymbolEntry(1).strDescription, "Marker");
+    EXPECT_EQ(doc.LibraryGeometry(1).size(), 1u);
 }
 
 TEST_F(SymbolLibraryTest, ListingNamesKeysAndFlags) {
@@ -253,9 +253,9 @@ std::string ShippedLibraryPath() {
 
 TEST_F(SymbolLibraryTest, ShippedLibraryHasTheRoomGroupsPopulated) {
     ASSERT_TRUE(LoadSymbolLibraryFrom(doc, ShippedLibraryPath())) << ShippedLibraryPath();
-    EXPECT_GE(doc.m_nSymbols, 80);
+    EXPECT_GE(doc.SymbolCount(), 80);
     std::map<int, int> perKey;
-    for (int i = 0; i < doc.m_nSymbols; ++i) ++perKey[doc.m_symbolInfo[i].nClass];
+    for (int i = 0; i < doc.SymbolCount(); ++i) ++perKey[doc.SymbolEntry(i).nClass];
     for (int key = 28; key <= 34; ++key) EXPECT_GE(perKey[key], 6) << SymbolKeyName(key);
     EXPECT_GE(perKey[27], 2);
     for (int key = 17; key <= 26; ++key) EXPECT_GE(perKey[key], 1) << SymbolKeyName(key);
@@ -263,9 +263,9 @@ TEST_F(SymbolLibraryTest, ShippedLibraryHasTheRoomGroupsPopulated) {
 
 TEST_F(SymbolLibraryTest, ShippedSymbolsAreFramedPolygonsThatDraw) {
     ASSERT_TRUE(LoadSymbolLibraryFrom(doc, ShippedLibraryPath()));
-    for (int i = 0; i < doc.m_nSymbols; ++i) {
-        const SymbolInfo& info = doc.m_symbolInfo[i];
-        const ObjectList& geometry = doc.m_symbolObjects[i];
+    for (int i = 0; i < doc.SymbolCount(); ++i) {
+        const SymbolInfo& info = doc.SymbolEntry(i);
+        const ObjectList& geometry = doc.LibraryGeometry(i);
         ASSERT_GE(geometry.size(), 2u) << info.strDescription;
         EXPECT_EQ(geometry[0]->m_position, CRect(0, 0, info.nLength * 10, info.nWidth * 10)) << info.strDescription;
         for (const auto& obj : geometry) EXPECT_TRUE(obj->IsKindOf(RUNTIME_CLASS(CArdoPoly))) << info.strDescription;

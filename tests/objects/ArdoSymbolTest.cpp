@@ -55,8 +55,12 @@ protected:
         SetObjectDialogs(&symbolDialogs);
         AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}, {0, 500}}), 28, "Testtisch");
         AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}, {0, 500}}), -1, "");
-        doc.m_symbolInfo[0].nLength = 2000;
-        doc.m_symbolInfo[0].nWidth = 1000;
+        {
+            SymbolInfo entry = doc.SymbolEntry(0);
+            entry.nLength = 2000;
+            entry.nWidth = 1000;
+            doc.SetSymbolEntry(0, entry);
+        }
         AddToSymbol(doc, Poly({{0, 0}, {300, 0}, {300, 300}}), 27, "Marker");
         AddToSymbol(doc, Poly({{0, 0}, {300, 0}, {300, 300}}), -1, "");
         AddToSymbol(doc, std::make_unique<CArdoRect>(CRect(0, 0, 0, 500), SHAPE_RECTANGLE), 28, "Kaputt");
@@ -203,7 +207,7 @@ TEST_F(ArdoSymbolTest, DrawFillsTheBoxWithTheLibraryGeometry) {
     const std::vector<CPoint> expected{{100, 100}, {2100, 100}, {2100, 1100}, {100, 1100}};
     EXPECT_EQ(canvas.backend.Last(DrawRecord::Kind::Polygon)->points, expected);
     // Drawing works on copies: the library keeps its geometry.
-    EXPECT_EQ(doc.m_symbolObjects[0][1]->m_position, CRect(0, 0, 1000, 500));
+    EXPECT_EQ(doc.LibraryGeometry(0)[1]->m_position, CRect(0, 0, 1000, 500));
 }
 
 TEST_F(ArdoSymbolTest, AngleNinetyInTheDialogTurnsAndDrawsTurned) {
@@ -303,7 +307,7 @@ TEST_F(ArdoSymbolTest, LibraryGeometryFarFromItsOwnBoundsIsSkipped) {
     AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}, {0, 500}}), 28, "Kaputt 2");
     AddToSymbol(doc, std::move(text), -1, "");
     AddToSymbol(doc, std::move(poly), -1, "");
-    ASSERT_EQ(doc.m_nSymbols, 4);
+    ASSERT_EQ(doc.SymbolCount(), 4);
 
     Canvas canvas;
     Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);
@@ -317,7 +321,7 @@ TEST_F(ArdoSymbolTest, SymbolsInsideALibrarySymbolDrawOneLevelDeepAndStayPut) {
     AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}, {0, 500}}), 28, "Gruppe");
     AddToSymbol(doc, std::move(inner), -1, "");
     AddToSymbol(doc, Poly({{0, 0}, {1000, 0}, {1000, 500}}), -1, "");
-    ASSERT_EQ(doc.m_nSymbols, 4);
+    ASSERT_EQ(doc.SymbolCount(), 4);
 
     Canvas canvas;
     Adopt(std::make_unique<CArdoSymbol>(CRect(100, 100, 1100, 600), 3))->Draw(&canvas.dc, kEverywhere);

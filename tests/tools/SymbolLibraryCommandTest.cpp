@@ -52,14 +52,14 @@ TEST_F(SymbolLibraryCommandTest, StoresSelectionUnderTheGroupKeyWithPartsAtTheFr
     SelectFrameAndPart();
     ASSERT_TRUE(Enabled(cmd::StoreSelectionAsSymbol));
     ASSERT_TRUE(Run());
-    ASSERT_EQ(doc->m_nSymbols, 2);
-    const SymbolInfo& info = doc->m_symbolInfo[1];
+    ASSERT_EQ(doc->SymbolCount(), 2);
+    const SymbolInfo& info = doc->SymbolEntry(1);
     EXPECT_EQ(info.nClass, 28);  // "Wohnen"
     EXPECT_EQ(info.strDescription, "Esstisch rund");
     // The new symbol takes its size on the plan: 2000 x 1000 units at 1:100.
     EXPECT_EQ(info.nLength, 1000);
     EXPECT_EQ(info.nWidth, 500);
-    const ObjectList& geometry = doc->m_symbolObjects[1];
+    const ObjectList& geometry = doc->LibraryGeometry(1);
     ASSERT_EQ(geometry.size(), 2u);
     EXPECT_EQ(geometry[0]->m_position, CRect(4000, 8000, 6000, 9000));  // the frame keeps its place
     EXPECT_EQ(geometry[1]->m_position, CRect(500, 300, 1000, 800));
@@ -74,22 +74,22 @@ TEST_F(SymbolLibraryCommandTest, NoGroupChosenStoresUnderKey26) {
     dialogs.group = -1;
     SelectFrameAndPart();
     Run();
-    ASSERT_EQ(doc->m_nSymbols, 2);
-    EXPECT_EQ(doc->m_symbolInfo[1].nClass, 26);
+    ASSERT_EQ(doc->SymbolCount(), 2);
+    EXPECT_EQ(doc->SymbolEntry(1).nClass, 26);
 }
 
 TEST_F(SymbolLibraryCommandTest, CancelOrEmptySelectionStoresNothing) {
     dialogs.ok = false;
     SelectFrameAndPart();
     Run();
-    EXPECT_EQ(doc->m_nSymbols, 1);
+    EXPECT_EQ(doc->SymbolCount(), 1);
     EXPECT_EQ(dialogs.addCalls, 1);
 
     view->Select(nullptr);
     EXPECT_FALSE(Enabled(cmd::StoreSelectionAsSymbol));
     dialogs.ok = true;
     Run();
-    EXPECT_EQ(doc->m_nSymbols, 1);
+    EXPECT_EQ(doc->SymbolCount(), 1);
     EXPECT_EQ(dialogs.addCalls, 1);
 }
 
@@ -103,7 +103,7 @@ TEST_F(SymbolLibraryCommandTest, AttributesOfTheCurrentSymbolSizeOnlyWithDefault
     view->OnCommand(cmd::SymbolAttributes);
     EXPECT_EQ(dialogs.seen.strDescription, "Tisch");
     EXPECT_EQ(dialogs.seen.nLength, 1000);
-    SymbolInfo& info = doc->m_symbolInfo[0];
+    const SymbolInfo& info = doc->SymbolEntry(0);
     EXPECT_EQ(info.strDescription, "Tisch, groß");
     EXPECT_EQ(info.nFlags, 0x3u);
     EXPECT_EQ(info.nLength, 1000);  // no default size: the size stays

@@ -11,7 +11,7 @@ class SymbolPaletteLayoutTest : public SymbolFixture {
 protected:
     // An entry whose one stroke fills its frame (in library units).
     int AddFilled(int w, int h) {
-        const int index = doc->m_nSymbols;
+        const int index = doc->SymbolCount();
         AddToSymbol(*doc, PolygonOver(CRect(0, 0, w, h)), 28, "filled");
         AddToSymbol(*doc, PolygonOver(CRect(0, 0, w, h)), -1, "");
         return index;
@@ -87,13 +87,14 @@ TEST_F(SymbolPaletteLayoutTest, EntriesThatCannotBeDrawnAreSkipped) {
     const int noWidth = AddFilled(0, 500);
     const int noHeight = AddFilled(1000, 0);
     // Frames as a damaged library may hold them, without width or height.
-    doc->m_symbolObjects[noWidth][0]->m_position = CRect(0, 0, 0, 500);
-    doc->m_symbolObjects[noHeight][0]->m_position = CRect(0, 0, 1000, 0);
-    const int frameOnly = doc->m_nSymbols;
+    doc->LibraryGeometry(noWidth)[0]->m_position = CRect(0, 0, 0, 500);
+    doc->LibraryGeometry(noHeight)[0]->m_position = CRect(0, 0, 1000, 0);
+    const int frameOnly = doc->SymbolCount();
     AddToSymbol(*doc, PolygonOver(CRect(0, 0, 100, 100)), 28, "leer");
     const int deleted = AddFilled(100, 100);
-    doc->m_symbolInfo[deleted].nClass = kDeletedSymbolClass;
-    doc->m_symbolObjects[deleted].clear();
+    doc->SetCurrentSymbol(deleted);
+    DeleteCurrentSymbol(*doc);
+    doc->SetCurrentSymbol(-1);
 
     CSymbolPaletteLayout layout;
     layout.Fill(*doc, {noWidth, -1, good, noHeight, 4000, deleted, frameOnly, kMaxSymbols});

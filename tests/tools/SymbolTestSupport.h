@@ -49,7 +49,7 @@ protected:
     void SetUp() override {
         ToolFixture::SetUp();
         tools.SetPalette(&palette);
-        doc->m_bSymbolsLoaded = 1;
+        doc->SetSymbolsLoaded(1);
     }
     void TearDown() override {
         tools.SetPalette(nullptr);
@@ -62,11 +62,15 @@ protected:
                          std::vector<CRect> strokes = {}) {
         const CRect frame(0, 0, lengthMm * 10, widthMm * 10);
         if (strokes.empty()) strokes.push_back(CRect(0, 0, frame.right / 2, frame.bottom));
-        const int index = doc->m_nSymbols;
+        const int index = doc->SymbolCount();
         EXPECT_EQ(AddToSymbol(*doc, PolygonOver(frame), key, name), nullptr);
         for (const CRect& r : strokes) EXPECT_EQ(AddToSymbol(*doc, PolygonOver(r), -1, ""), nullptr);
-        doc->m_symbolInfo[index].nLength = lengthMm;
-        doc->m_symbolInfo[index].nWidth = widthMm;
+        {
+            SymbolInfo entry = doc->SymbolEntry(index);
+            entry.nLength = lengthMm;
+            entry.nWidth = widthMm;
+            doc->SetSymbolEntry(index, entry);
+        }
         return index;
     }
     CArdoSymbol* LastSymbol() const { return LastAs<CArdoSymbol>(); }

@@ -51,18 +51,22 @@ TEST_F(SymbolToolTest, KeyWithoutEntriesKeepsTheChosenKeyAndDropsNothing) {
 
 TEST_F(SymbolToolTest, WithoutLibraryTheCommandsAreDisabledAndFindNothing) {
     AddLibrarySymbol(1, 1000, 800);
-    doc->m_bSymbolsLoaded = 0;
+    doc->SetSymbolsLoaded(0);
     EXPECT_FALSE(Enabled(kTableCommand));
     EXPECT_FALSE(Enabled(kLivingCommand));
     EXPECT_FALSE(Enabled(kMarkerCommand));
     EXPECT_TRUE(SymbolsWithKey(*doc, 1).empty());
-    doc->m_bSymbolsLoaded = 1;
+    doc->SetSymbolsLoaded(1);
     EXPECT_TRUE(Enabled(kTableCommand));
 }
 
 TEST_F(SymbolToolTest, DropMakesSymbolOfLibrarySizeWithEntryFlags) {
     const int table = AddLibrarySymbol(1, 1000, 800);
-    doc->m_symbolInfo[table].nFlags = 0x1 | 0x2 | 0x8;
+    {
+        SymbolInfo entry = doc->SymbolEntry(table);
+        entry.nFlags = 0x1 | 0x2 | 0x8;
+        doc->SetSymbolEntry(table, entry);
+    }
     Command(kTableCommand);
     const CPoint at = ClientOf({4200, 10500});
     Press(at);
@@ -156,7 +160,7 @@ TEST_F(SymbolToolTest, MarkerEntryGetsCornerFlagAndPromptAfterChoosing) {
     const int marker = AddLibrarySymbol(27, 300, 300, "Marker");
     Command(kMarkerCommand);
     EXPECT_EQ(doc->CurrentSymbol(), marker);
-    EXPECT_EQ(doc->m_symbolInfo[marker].nFlags & CArdoSymbol::kCornerScales, CArdoSymbol::kCornerScales);
+    EXPECT_EQ(doc->SymbolEntry(marker).nFlags & CArdoSymbol::kCornerScales, CArdoSymbol::kCornerScales);
     EXPECT_EQ(Pane(kPanePrompt), "Marker absetzen und anschließend ausrichten");
     Click(ClientOf({4200, 10500}));
     EXPECT_EQ(LastSymbol()->m_flags & CArdoSymbol::kCornerScales, CArdoSymbol::kCornerScales);
@@ -169,7 +173,11 @@ TEST_F(SymbolToolTest, ZeroSizeEntryIsNotKeptByAClickUnlessItKeepsTheDefaultSize
     EXPECT_EQ(ObjectCount(), 0u);
     EXPECT_EQ(CurrentTool(), TOOL_SELECT);
 
-    doc->m_symbolInfo[flat].nFlags = CArdoSymbol::kDefaultSize;
+    {
+        SymbolInfo entry = doc->SymbolEntry(flat);
+        entry.nFlags = CArdoSymbol::kDefaultSize;
+        doc->SetSymbolEntry(flat, entry);
+    }
     Command(kTableCommand);
     Click(ClientOf({4200, 10500}));
     EXPECT_EQ(ObjectCount(), 1u);
@@ -185,7 +193,11 @@ TEST_F(SymbolToolTest, CurrentSymbolOutsideTheTableDropsNothing) {
         tools.State().currentTool = TOOL_SYMBOL;
     }
     doc->SetCurrentSymbol(0);
-    doc->m_symbolInfo[0].nClass = kDeletedSymbolClass;
+    {
+        SymbolInfo entry = doc->SymbolEntry(0);
+        entry.nClass = kDeletedSymbolClass;
+        doc->SetSymbolEntry(0, entry);
+    }
     Click(ClientOf({4200, 10500}));
     EXPECT_EQ(ObjectCount(), 0u);
 }

@@ -93,7 +93,7 @@ TEST_F(ViewFixture, PrinterMappingFitsThePageAndStartsAtTheZoomWindow) {
 }
 
 TEST_F(ViewFixture, MissingLibraryIsReportedOncePerDocument) {
-    ASSERT_FALSE(doc->m_bSymbolsLoaded);
+    ASSERT_FALSE(doc->SymbolsLoaded());
     // A second window onto the same document stays quiet.
     FakeViewHost secondHost;
     CArdoView second(*doc, secondHost);

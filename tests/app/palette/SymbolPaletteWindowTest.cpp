@@ -41,7 +41,7 @@ protected:
         DefaultMemoryServices().Clear();
         SetViewToolSink(&tools);
         doc = std::make_shared<CArdoDoc>();
-        doc->m_bSymbolsLoaded = 1;
+        doc->SetSymbolsLoaded(1);
         palette = EnsureProgramSymbolPalette();
         palette->resize(200, 300);
     }
@@ -54,14 +54,18 @@ protected:
 
     // A library entry whose one stroke fills the left half of its frame.
     int AddEntry(int key, int lengthMm, int widthMm, const std::string& name) {
-        const int index = doc->m_nSymbols;
+        const int index = doc->SymbolCount();
         const CRect frame(0, 0, lengthMm * 10, widthMm * 10);
         AddToSymbol(*doc, PolygonOver(frame), key, name);
         std::unique_ptr<CArdoObj> stroke = PolygonOver(CRect(0, 0, frame.right / 2, frame.bottom));
         stroke->m_bBrush = 1;  // filled grey, so it shows inside its outline
         AddToSymbol(*doc, std::move(stroke), -1, "");
-        doc->m_symbolInfo[index].nLength = lengthMm;
-        doc->m_symbolInfo[index].nWidth = widthMm;
+        {
+            SymbolInfo entry = doc->SymbolEntry(index);
+            entry.nLength = lengthMm;
+            entry.nWidth = widthMm;
+            doc->SetSymbolEntry(index, entry);
+        }
         return index;
     }
     void OpenWindow() {
@@ -144,7 +148,7 @@ TEST_F(SymbolPaletteWindowTest, ClickBesideTheStrokesPicksNothing) {
 TEST_F(SymbolPaletteWindowTest, PaintsTheCandidatesAndSkipsWhatItCannotDraw) {
     AddEntry(30, 600, 600, "Herd");
     const int broken = AddEntry(30, 600, 600, "kaputt");
-    doc->m_symbolObjects[broken].front()->m_position = CRect(0, 0, 0, 0);
+    doc->LibraryGeometry(broken).front()->m_position = CRect(0, 0, 0, 0);
     AddEntry(30, 2400, 600, "Küchenzeile");
     OpenWindow();
     ASSERT_TRUE(window->OnCommand(cmd::RoomKitchen));
