@@ -234,6 +234,11 @@ void CArdoDoc::SetGrid(float x, float y, COLORREF color) {
     UpdateAllViews(nullptr, HINT_ALL);
 }
 
+void CArdoDoc::SetPaperColor(COLORREF color) {
+    m_crPaper = color;
+    UpdateAllViews(nullptr, HINT_ALL);
+}
+
 void CArdoDoc::SetOrigin(float x, float y) {
     DocumentChange change(*this, change::Origin);
     m_fOriginX = x;

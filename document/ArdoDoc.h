@@ -130,7 +130,8 @@ public:
     int CurrentFill() const { return m_bFill; }
     int CurrentLineWidth() const { return m_nLineWidth; }
     COLORREF PaperColor() const { return m_crPaper; }
-    void SetPaperColor(COLORREF color) { m_crPaper = color; }
+    // Sets the colour around the sheet and redraws every view.
+    void SetPaperColor(COLORREF color);
     void SetPixelSize(int size) { m_nPixelSize = size; }
     // The library symbol the symbol tool places; -1 for none.
     int CurrentSymbol() const { return m_nCurrentSymbol; }

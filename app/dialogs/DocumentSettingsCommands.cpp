@@ -48,6 +48,5 @@ bool RunBackgroundColorDialog(CArdoDoc& doc, QWidget* parent) {
     const QColor chosen = QColorDialog::getColor(Qt::black, parent, ShellText(IDS_BACKGROUND_COLOR_CAPTION));
     if (!chosen.isValid()) return false;
     doc.SetPaperColor(RGB(chosen.red(), chosen.green(), chosen.blue()));
-    doc.UpdateAllViews(nullptr, HINT_ALL);
     return true;
 }
