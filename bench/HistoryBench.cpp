@@ -2,11 +2,11 @@
 // 1,000 objects in the foreground: one step back and forward, the memory of 100 one-object
 // steps, and what the change path adds to a 1,000-object paste. Targets: a step at most
 // 5 ms, 100 steps at most 1 MiB, the paste at most 5 % slower than without the history.
+#include "bench/LargePlan.h"
 #include "document/ArdoDoc.h"
 #include "document/ChangeNames.h"
 #include "document/DocumentChange.h"
 #include "objects/ArdoRect.h"
-#include "plan/PlanDescription.h"
 #include "plan/PlanImport.h"
 #include "platform/Services.h"
 #include "view/ArdoView.h"
@@ -16,29 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 namespace {
-
-namespace fs = std::filesystem;
-
-const std::vector<uint8_t>& LargePlanBytes() {
-    static const std::vector<uint8_t> bytes = [] {
-        const fs::path source = fs::path(__FILE__).parent_path().parent_path() / "data/plans/large.plan";
-        std::ifstream in(source);
-        PlanWriter writer;
-        PlanDescriptionCounts counts;
-        std::string error;
-        if (!in || !CompilePlanDescription(in, writer, counts, error)) {
-            std::fprintf(stderr, "cannot compile %s %s\n", source.string().c_str(), error.c_str());
-            std::abort();
-        }
-        return writer.Bytes();
-    }();
-    return bytes;
-}
 
 // The furnished plan: the large plan behind 1,000 rectangles.
 struct FurnishedPlan {

@@ -1,8 +1,8 @@
 // Plan import speed on the large sample (data/plans/large.plan: over 100,000 records, about
 // 53,000 objects), from memory and from a file read through the 10240-byte buffer. Target:
 // at most 100 ms per import.
+#include "bench/LargePlan.h"
 #include "document/ArdoDoc.h"
-#include "plan/PlanDescription.h"
 #include "plan/PlanImport.h"
 
 #include <benchmark/benchmark.h>
@@ -15,27 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<uint8_t>& LargePlan() {
-    static const std::vector<uint8_t> bytes = [] {
-        const fs::path source = fs::path(__FILE__).parent_path().parent_path() / "data/plans/large.plan";
-        std::ifstream in(source);
-        if (!in) {
-            // An empty description would compile to an empty plan and time nothing.
-            std::fprintf(stderr, "cannot read %s\n", source.string().c_str());
-            std::abort();
-        }
-        PlanWriter writer;
-        PlanDescriptionCounts counts;
-        std::string error;
-        if (!CompilePlanDescription(in, writer, counts, error)) {
-            std::fprintf(stderr, "large.plan: %s\n", error.c_str());
-            std::abort();
-        }
-        return writer.Bytes();
-    }();
-    return bytes;
-}
-
 void ReportRecords(benchmark::State& state, const PlanImportReport& report) {
     state.counters["records"] = report.records;
     state.counters["objects"] = report.Objects();
@@ -44,7 +23,7 @@ void ReportRecords(benchmark::State& state, const PlanImportReport& report) {
 }
 
 void BM_ImportLargePlanFromMemory(benchmark::State& state) {
-    const std::vector<uint8_t>& bytes = LargePlan();
+    const std::vector<uint8_t>& bytes = LargePlanBytes();
     PlanImportReport report;
     for (auto _ : state) {
         CArdoDoc doc;
@@ -61,7 +40,7 @@ BENCHMARK(BM_ImportLargePlanFromMemory)->Unit(benchmark::kMillisecond);
 void BM_ImportLargePlanFromFile(benchmark::State& state) {
     const fs::path path = fs::temp_directory_path() / "kovel_bench_large.cap";
     {
-        const std::vector<uint8_t>& bytes = LargePlan();
+        const std::vector<uint8_t>& bytes = LargePlanBytes();
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
