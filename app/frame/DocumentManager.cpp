@@ -324,6 +324,8 @@ QString DocumentManager::WindowCaption(QMdiSubWindow* window) const {
         const auto pos = std::find(entry->windows.begin(), entry->windows.end(), window) - entry->windows.begin();
         caption += QStringLiteral(":%1").arg(pos + 1);
     }
+    // A document that differs from its file says so; undoing back to the file clears it.
+    if (entry->doc->IsModified()) caption += QStringLiteral(" *");
     return caption;
 }
 

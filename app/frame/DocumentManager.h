@@ -65,8 +65,11 @@ public:
     // The command targets registered for doc (CommandHooks.h).
     std::vector<CommandTarget*> DocumentTargets(const CArdoDoc& doc) const;
 
-    // The window caption: the document's title, with ":n" when it has several windows.
+    // The window caption: the document's title, with ":n" when it has several windows and
+    // " *" while it differs from its file.
     QString WindowCaption(QMdiSubWindow* window) const;
+    // Sets every window's caption anew (names, numbers and modified marks).
+    void UpdateCaptions();
 
     // The MDI area is being destroyed with its windows: stop following them, since the
     // area can no longer be asked about them.
@@ -90,7 +93,6 @@ private:
     void ShowWindow(QMdiSubWindow* window);
     void WindowDestroyed(QMdiSubWindow* window);
     void RemoveEntry(const CArdoDoc* doc);
-    void UpdateCaptions();
     void AddToRecentFiles(const std::string& path);
 
     QMdiArea* m_area;

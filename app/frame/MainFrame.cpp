@@ -76,7 +76,11 @@ MainFrame::MainFrame(ISettingsStore& settings, RecentFileList& recent, IFileDial
     m_updateTimer = new QTimer(this);
     m_updateTimer->setInterval(kUpdateIntervalMs);
     connect(m_updateTimer, &QTimer::timeout, this, [this] {
-        if (isVisible()) UpdateCommandStates();
+        if (!isVisible()) return;
+        UpdateCommandStates();
+        // Captions carry the documents' modified marks.
+        m_documents->UpdateCaptions();
+        UpdateWindowTitle();
     });
     m_updateTimer->start();
 
