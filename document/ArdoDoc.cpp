@@ -226,7 +226,7 @@ void CArdoDoc::SetStoredSettings(const DocumentSettings& settings) {
 
 void CArdoDoc::SetGrid(float x, float y, COLORREF color) {
     {
-        DocumentChange change(*this, change::Grid);
+        DocumentChange change(*this, change::Grid, DocumentChange::Kind::listsOnly);
         m_crGrid = color;
         m_fGridX = x;
         m_fGridY = y;
@@ -240,7 +240,7 @@ void CArdoDoc::SetPaperColor(COLORREF color) {
 }
 
 void CArdoDoc::SetOrigin(float x, float y) {
-    DocumentChange change(*this, change::Origin);
+    DocumentChange change(*this, change::Origin, DocumentChange::Kind::listsOnly);
     m_fOriginX = x;
     m_fOriginY = y;
 }
@@ -255,7 +255,7 @@ ScaleDialogResult CArdoDoc::ScaleDialogPreset() const {
 }
 
 void CArdoDoc::ApplyScaleDialog(const ScaleDialogResult& result) {
-    DocumentChange change(*this, change::Scale);
+    DocumentChange change(*this, change::Scale, DocumentChange::Kind::listsOnly);
     const float oldScale = m_fScale;
     const int oldDivisor = m_nUnitDivisor;
     const std::string oldText = m_strScale;

@@ -156,7 +156,8 @@ public:
     // the lists and the settings until EndChange is one step of the history. Changes nest;
     // the outermost one names the step. DocumentChange.h holds the scoped form.
     // What a change may do to the objects already there. Only a change that edits them in
-    // place needs their records up front; one that only adds, removes or reorders is cheaper.
+    // place needs their records up front; one that only adds, removes or reorders them, or
+    // changes settings alone, is cheaper.
     enum class ChangeKind { editsObjects, listsOnly };
     void BeginChange(const std::string& name, ChangeKind kind = ChangeKind::editsObjects);
     // Renames the open change (a gesture that turned out to resize rather than move).

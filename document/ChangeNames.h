@@ -17,9 +17,6 @@ constexpr int Duplicate = 41160;       // "Duplizieren"
 constexpr int Scale = 41161;           // "Maßstab"
 constexpr int Grid = 41162;            // "Raster"
 constexpr int Origin = 41163;          // "Nullpunkt"
-constexpr int Snap = 41164;            // "Fang"
-constexpr int PaperColor = 41165;      // "Hintergrundfarbe"
-constexpr int ImportPlan = 41166;      // "Plan importieren"
 constexpr int FirstToolShape = 41167;  // "Linie" ... "Symbol": the shapes the tools draw, by tool id - 1
 }  // namespace change
 

@@ -2,8 +2,6 @@
 #include "view/SettingsDialogs.h"
 
 #include "document/ArdoDoc.h"
-#include "document/ChangeNames.h"
-#include "document/DocumentChange.h"
 #include "document/ScaleText.h"
 #include "platform/Services.h"
 #include "platform/StringTable.h"

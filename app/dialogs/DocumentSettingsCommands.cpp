@@ -7,8 +7,6 @@
 #include "app/dialogs/SnapDialog.h"
 #include "commands/CommandIds.h"
 #include "document/ArdoDoc.h"
-#include "document/ChangeNames.h"
-#include "document/DocumentChange.h"
 
 #include <QColorDialog>
 
@@ -17,23 +15,9 @@ bool IsDocumentSettingsCommand(int id) {
            id == cmd::SnapSetup;
 }
 
-namespace {
-int ChangeNameOf(int id) {
-    switch (id) {
-    case cmd::BackgroundColor: return change::PaperColor;
-    case cmd::GridSetup: return change::Grid;
-    case cmd::ScaleAndUnit: return change::Scale;
-    case cmd::Origin: return change::Origin;
-    case cmd::SnapSetup: return change::Snap;
-    default: return 0;
-    }
-}
-}  // namespace
-
 bool RunDocumentSettingsCommand(int id, CArdoDoc& doc, QWidget* parent) {
-    if (!IsDocumentSettingsCommand(id)) return false;
-    // What the dialog sets is one step of the history; a cancelled dialog records none.
-    DocumentChange change(doc, ChangeNameOf(id));
+    // The document records what a dialog sets as a step of its own; a cancelled dialog sets
+    // nothing, and the session values (snap, the colour around the sheet) are no steps.
     switch (id) {
     case cmd::BackgroundColor: RunBackgroundColorDialog(doc, parent); return true;
     case cmd::GridSetup: RunGridDialog(doc, parent); return true;
