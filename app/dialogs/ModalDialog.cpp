@@ -4,6 +4,7 @@
 #include "app/dialogs/DialogSupport.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -28,6 +29,20 @@ ModalDialog::ModalDialog(const QString& caption, QWidget* parent, const QString&
     connect(buttons, &QDialogButtonBox::accepted, this, &ModalDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ModalDialog::reject);
     outer->addWidget(buttons);
+    m_buttons = buttons;
+}
+
+void ModalDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The buttons were made first, so they lead the focus chain: skip them.
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (m_buttons->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() ||
+            !w->isVisibleTo(this))
+            continue;
+        w->setFocus(Qt::TabFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+        return;
+    }
 }
 
 void ModalDialog::accept() {

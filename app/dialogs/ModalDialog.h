@@ -22,7 +22,11 @@ protected:
     virtual bool Validate() = 0;
     // The layout that takes the dialog's own controls, above the buttons.
     QBoxLayout* Body() const { return m_body; }
+    // On opening, the first of the dialog's own controls takes the focus (a field with its
+    // text selected), so that what the user types at once lands there and not on OK.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QBoxLayout* m_body = nullptr;
+    QWidget* m_buttons = nullptr;
 };

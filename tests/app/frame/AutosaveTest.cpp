@@ -93,6 +93,21 @@ TEST(AutosaveIntervalTest, OnlyOffOrFiveSecondsToADayAreAccepted) {
         EXPECT_EQ(ParseAutosaveInterval(bad), std::nullopt) << bad;
 }
 
+TEST_F(AutosaveFixture, WhatIsTypedAtOnceLandsInTheIntervalField) {
+    Start();
+    // Typed where the focus is on opening, without a click: it replaces the shown value.
+    WithModalDialog(
+        [](QDialog& dialog) {
+            QWidget* focus = dialog.focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_EQ(focus->objectName(), QStringLiteral("ctl%1").arg(OptionsDialog::kIntervalEdit));
+            QTest::keyClicks(focus, "30");
+            dialog.accept();
+        },
+        [&] { app->Frame()->RunCommand(cmd::FileOptions); });
+    EXPECT_EQ(Autosave().IntervalSeconds(), 30);
+}
+
 TEST_F(AutosaveFixture, OptionsKeepTheTypedIntervalAndRefuseBadNumbers) {
     Start();
     EXPECT_EQ(Autosave().IntervalSeconds(), AutosaveController::kDefaultIntervalSeconds);
